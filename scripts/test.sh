@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test twice: a plain build, then one under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+(cd tests/browser && npm ci --no-audit --no-fund --loglevel=error)
+
+export QT_QPA_PLATFORM=offscreen
+for variant in plain sanitize; do
+    dir="build"
+    flags=()
+    if [ "$variant" = sanitize ]; then
+        dir="build-sanitize"
+        flags=(-DTESSEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug)
+    fi
+    echo "== $variant build"
+    cmake -S . -B "$dir" -G Ninja "${flags[@]}"
+    cmake --build "$dir"
+    ctest --test-dir "$dir" --output-on-failure
+done

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "forms/ControlArray.h"
+
+class ImageBox;
+class PagePanel;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QWidget;
+
+// Every control of the main window, created in place on construction and owned by the window
+// through Qt's parent chain. Names and indexes are the ones the wizard's code uses.
+struct Form1Layout {
+    explicit Form1Layout(QWidget* form);
+
+    ControlArray<QPushButton> cmdStep;
+    ControlArray<PagePanel> picStep;
+    ControlArray<QPushButton> cmdSelect;
+    ControlArray<ImageBox> imgButtons;
+    ControlArray<QRadioButton> optMenuType;
+    ControlArray<QRadioButton> optExtension;
+    ControlArray<QLabel> Label1;
+
+    QLabel* Image1 = nullptr;
+    QFrame* Line1 = nullptr;
+    QLineEdit* txtButtonLinks = nullptr;
+    QLineEdit* txtFrameName = nullptr;
+    QLabel* lblButtonNumber = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QLabel* lblNumberOfButtons = nullptr;
+    QLineEdit* txtFileName = nullptr;
+    QLabel* lblFileName = nullptr;
+    QPushButton* cmdOk = nullptr;
+
+private:
+    void buildWindowControls(QWidget* form);
+    void buildMenuTypePage();
+    void buildEditorPage();
+    void buildFileNamePage();
+    void buildFinishPage();
+    void buildAboutPage();
+    void setTabOrder();
+};

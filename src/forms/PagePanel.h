@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFrame>
+
+// One wizard page: an opaque, bordered panel. All five lie on one rectangle, so the one on
+// top of the stacking order is the page the user sees.
+class PagePanel : public QFrame {
+    Q_OBJECT
+public:
+    PagePanel(const QColor& background, QWidget* parent);
+
+signals:
+    // The pointer moved over the panel's own surface, outside every control on it.
+    void surfaceMouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,49 @@
+#include "wizard/Form1.h"
+
+#include "forms/FormTutor.h"
+#include "forms/Twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QPushButton>
+
+Form1::Form1(QWidget* parent) : QWidget(parent), ui(this) {
+    setObjectName("Form1");
+    setWindowTitle("Tessel 1.0");
+    setWindowIcon(QIcon(":/forms/artwork/icon.bmp"));
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+    // Nothing reacts to a resize, so the window keeps its designed client area.
+    setFixedSize(Twips::toPixels(6240), Twips::toPixels(4308));
+
+    connectControls();
+    Form_Load();
+    ui.cmdStep(3)->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectControls() {
+    for (const int index : ui.cmdStep.indexes())
+        connect(ui.cmdStep(index), &QPushButton::clicked, this,
+                [this, index] { cmdStep_Click(qint16(index)); });
+}
+
+void Form1::Form_Load() {
+    Initialize_New();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // The tutor has no owner, so it would keep the process alive on its own.
+    formTutor_.reset();
+    event->accept();
+}
+
+void Form1::exitProgram() {
+    formTutor_.reset();
+    close();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "forms/Form1Layout.h"
+#include "wizard/WizardState.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class FormTutor;
+
+// The wizard's main window. It owns the wizard state and every control; its methods live
+// beside the subsystem they belong to (wizard/, editor/, generator/, tutor/).
+class Form1 : public QWidget, public WizardState {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Form1Layout ui;
+
+    // Start-up and the enable rule.
+    void Form_Load();
+    void Initialize_New();
+    void Check_iStep();
+    void Manipulate_Buttons();
+
+    // Step buttons.
+    void cmdStep_Click(qint16 Index);
+
+    // Tutor.
+    void UpdateTutor();
+    void EndTutor();
+    FormTutor* formTutor() const { return formTutor_.get(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectControls();
+    void exitProgram();
+
+    std::unique_ptr<FormTutor> formTutor_;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "forms/PagePanel.h"
+#include "wizard/Form1.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+// Tests run headless: choose the offscreen platform unless the caller chose another.
+#define TESSEL_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char* argv[]) {                                                             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
+
+namespace TestSupport {
+
+// Which page the user sees, found as the user finds it: by what lies under the middle of the
+// page area, not by any flag.
+inline int pageInFront(const Form1& form) {
+    const QRect area = form.ui.picStep(0)->geometry();
+    for (const QPoint probe : {area.center(), area.topLeft() + QPoint(2, 2)}) {
+        for (QWidget* hit = form.childAt(probe); hit != nullptr; hit = hit->parentWidget()) {
+            for (const int index : form.ui.picStep.indexes())
+                if (form.ui.picStep(index) == hit)
+                    return index;
+        }
+    }
+    return -1;
+}
+
+inline QList<bool> enabledSteps(const Form1& form) {
+    QList<bool> states;
+    for (int i = 0; i <= 6; ++i)
+        states.append(form.ui.cmdStep(i)->isEnabled());
+    return states;
+}
+
+} // namespace TestSupport
