@@ -2,6 +2,7 @@
 
 #include "forms/PagePanel.h"
 #include "wizard/Form1.h"
+#include "wizard/Messenger.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -18,6 +19,21 @@
     }
 
 namespace TestSupport {
+
+// Keeps the warnings the wizard gives instead of showing them.
+class RecordingMessenger : public Messenger {
+public:
+    explicit RecordingMessenger(QStringList* messages) : messages_(messages) {}
+    void warn(QWidget*, const QString&, const QString& text) override { messages_->append(text); }
+
+private:
+    QStringList* messages_;
+};
+
+// Installs a recorder on the form; the list it fills lives as long as the caller keeps it.
+inline void recordMessages(Form1& form, QStringList* messages) {
+    form.setMessenger(std::make_unique<RecordingMessenger>(messages));
+}
 
 // Which page the user sees, found as the user finds it: by what lies under the middle of the
 // page area, not by any flag.

@@ -2,13 +2,15 @@
 
 #include "forms/FormTutor.h"
 #include "forms/Twips.h"
+#include "wizard/Messenger.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
 
-Form1::Form1(QWidget* parent) : QWidget(parent), ui(this) {
+Form1::Form1(QWidget* parent)
+    : QWidget(parent), ui(this), messenger_(std::make_unique<BoxMessenger>()) {
     setObjectName("Form1");
     setWindowTitle("Tessel 1.0");
     setWindowIcon(QIcon(":/forms/artwork/icon.bmp"));
@@ -30,6 +32,10 @@ void Form1::connectControls() {
     for (const int index : ui.cmdStep.indexes())
         connect(ui.cmdStep(index), &QPushButton::clicked, this,
                 [this, index] { cmdStep_Click(qint16(index)); });
+}
+
+void Form1::setMessenger(std::unique_ptr<Messenger> messenger) {
+    messenger_ = std::move(messenger);
 }
 
 void Form1::Form_Load() {

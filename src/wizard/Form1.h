@@ -8,6 +8,7 @@
 #include <memory>
 
 class FormTutor;
+class Messenger;
 
 // The wizard's main window. It owns the wizard state and every control; its methods live
 // beside the subsystem they belong to (wizard/, editor/, generator/, tutor/).
@@ -28,10 +29,18 @@ public:
     // Step buttons.
     void cmdStep_Click(qint16 Index);
 
+    // Finish: writes the page. Do_Finish returns why the page could not be saved, or nothing.
+    void Show_Finish();
+    QString Do_Finish();
+    QString pagePath() const;
+
     // Tutor.
     void UpdateTutor();
     void EndTutor();
     FormTutor* formTutor() const { return formTutor_.get(); }
+
+    // Test seams.
+    void setMessenger(std::unique_ptr<Messenger> messenger);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,6 +48,9 @@ protected:
 private:
     void connectControls();
     void exitProgram();
+    void returnToFileNamePage();
 
     std::unique_ptr<FormTutor> formTutor_;
+    std::unique_ptr<Messenger> messenger_;
+    QString lastPictureFolder_; // folder of the picture chosen last in this run
 };

@@ -5,6 +5,10 @@ void Form1::cmdStep_Click(qint16 Index) {
     case 0:
         exitProgram();
         return;
+    case 4:
+        EndTutor();
+        Show_Finish();
+        return;
     case 6:
         if (bTutor) {
             EndTutor();

@@ -1,0 +1,56 @@
+#include "wizard/Form1.h"
+
+#include "forms/PagePanel.h"
+#include "generator/MenuPage.h"
+#include "generator/PageFile.h"
+#include "wizard/Blanks.h"
+#include "wizard/Messenger.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+void Form1::Show_Finish() {
+    sFileName = trimBlanks(ui.txtFileName->text());
+    sExtension = ui.optExtension(0)->isChecked() ? "html" : "htm";
+    if (sFileName.isEmpty()) {
+        // A bare extension would make a hidden file nobody asked for.
+        messenger_->warn(this, "Tessel", "Please enter a name for the Tessel file.");
+        returnToFileNamePage();
+        return;
+    }
+    ui.lblFileName->setText(sFileName);
+    ui.lblFileName->setToolTip(pagePath());
+    ui.picStep(3)->raise();
+    iStepButtons(2) = false;
+    iStepButtons(3) = false;
+    iStepButtons(4) = false;
+    Manipulate_Buttons();
+    if (const QString failure = Do_Finish(); !failure.isEmpty()) {
+        messenger_->warn(this, "Tessel",
+                         QStringLiteral("The Tessel file could not be saved as\n%1\n\n%2.")
+                             .arg(QDir::toNativeSeparators(pagePath()), failure));
+        returnToFileNamePage();
+    }
+}
+
+QString Form1::Do_Finish() {
+    Menu menu;
+    menu.iMenuType = iMenuType;
+    menu.buttons.reserve(iNumberOfButtons);
+    for (qint16 i = 1; i <= iNumberOfButtons; ++i)
+        menu.buttons.append({sImageFile(i, 0), sImageFile(i, 1), sLink(i), sFrame(i)});
+    return PageFile::save(pagePath(), MenuPage::text(menu));
+}
+
+QString Form1::pagePath() const {
+    // A relative name lands beside the pictures, where the finish page says the page belongs.
+    const QString folder = lastPictureFolder_.isEmpty() ? QDir::currentPath() : lastPictureFolder_;
+    return QDir::cleanPath(QDir(folder).filePath(sFileName + "." + sExtension));
+}
+
+void Form1::returnToFileNamePage() {
+    ui.picStep(2)->raise();
+    Check_iStep();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+// Puts a page on disk whole or not at all: it is written beside the target under a temporary
+// name and renamed over it only once every byte is known to be written.
+namespace PageFile {
+
+// Writes every byte to `device` and flushes it; returns the reason on any shortfall.
+QString writeAll(QIODevice& device, const QByteArray& bytes);
+
+using Writer = std::function<QString(QIODevice&, const QByteArray&)>;
+
+// Saves `bytes` as `path`, replacing an existing file. Returns the reason it could not, or an
+// empty string. On failure no partial file is left and an existing file is untouched.
+QString save(const QString& path, const QByteArray& bytes, const Writer& writer = writeAll);
+
+} // namespace PageFile

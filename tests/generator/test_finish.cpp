@@ -1,0 +1,205 @@
+#include "TestSupport.h"
+
+#include "generator/MenuPage.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+// Finish: the name taken from the file-name page, the page file it writes, and what the
+// finish page and the step buttons show afterwards, on success and on failure.
+class TestFinish : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir work_;
+    QString startDir_;
+
+    // A fixed two-button menu standing on its file-name step.
+    static void onFileNameStep(Form1& form) {
+        form.iMenuType = 1;
+        form.iNumberOfButtons = 2;
+        form.iLastStep = 3;
+        form.sImageFile.redim(1, 2, 0, 2);
+        form.sLink.redim(1, 2);
+        form.sFrame.redim(1, 2);
+        form.sImageFile(1, 0) = "home.gif";
+        form.sImageFile(1, 1) = "home2.gif";
+        form.sLink(1) = "index.html";
+        form.sImageFile(2, 0) = "news.gif";
+        form.sImageFile(2, 1) = "news2.gif";
+        form.sLink(2) = "news.html";
+        form.sFrame(2) = "main";
+        form.bNewMenu = false;
+        form.iStep = 3;
+        form.ui.picStep(2)->raise();
+        form.Check_iStep();
+    }
+
+    static QByteArray expectedPage() {
+        Menu menu;
+        menu.buttons = {{"home.gif", "home2.gif", "index.html", ""},
+                        {"news.gif", "news2.gif", "news.html", "main"}};
+        return MenuPage::text(menu);
+    }
+
+    static QByteArray readFile(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList filesHere() const {
+        return QDir(work_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(work_.isValid());
+        startDir_ = QDir::currentPath();
+    }
+    void init() {
+        // A bare name is written in the working directory until a picture is chosen.
+        QDir(work_.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(work_.path()));
+        QVERIFY(QDir::setCurrent(work_.path()));
+    }
+    void cleanupTestCase() { QDir::setCurrent(startDir_); }
+
+    void writesThePage_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("htm");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("unchanged") << "Tessel" << false << "Tessel.html"
+                                   << "Tessel";
+        QTest::newRow("htm") << "Tessel" << true << "Tessel.htm"
+                             << "Tessel";
+        QTest::newRow("blanks trimmed") << "  menu  " << false << "menu.html"
+                                        << "menu";
+        QTest::newRow("other white space kept") << "\tmenu" << false << "\tmenu.html"
+                                                << "\tmenu";
+        QTest::newRow("into a folder") << "sub/menu" << true << "sub/menu.htm"
+                                       << "sub/menu";
+    }
+
+    void writesThePage() {
+        QFETCH(QString, typed);
+        QFETCH(bool, htm);
+        QFETCH(QString, file);
+        QFETCH(QString, label);
+        QVERIFY(QDir().mkdir("sub"));
+        Form1 form;
+        QStringList messages;
+        TestSupport::recordMessages(form, &messages);
+        form.show();
+        onFileNameStep(form);
+        form.ui.txtFileName->setText(typed);
+        form.ui.optExtension(htm ? 1 : 0)->setChecked(true);
+
+        form.ui.cmdStep(4)->click();
+
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(readFile(file), expectedPage());
+        QCOMPARE(form.ui.lblFileName->text(), label);
+        QCOMPARE(form.ui.lblFileName->toolTip(), QDir(work_.path()).filePath(file));
+        QCOMPARE(form.sExtension, QString(htm ? "htm" : "html"));
+        QCOMPARE(TestSupport::pageInFront(form), 3);
+        const QList<bool> locked = {true, true, false, false, false, true, true};
+        QCOMPARE(TestSupport::enabledSteps(form), locked);
+        QCOMPARE(form.iStep, qint16(3));
+    }
+
+    void finishAgainWritesTheSameBytes() {
+        Form1 form;
+        form.show();
+        onFileNameStep(form);
+        form.ui.cmdStep(6)->click(); // tutor on
+        form.ui.cmdStep(4)->click();
+        QVERIFY(!form.bTutor);
+        QCOMPARE(form.formTutor(), nullptr);
+        const QByteArray first = readFile("Tessel.html");
+        QVERIFY(QFile::resize("Tessel.html", 7)); // spoil it: Finish must replace it whole
+
+        form.ui.cmdStep(6)->click(); // a recompute unlocks Back and Finish
+        QCOMPARE(TestSupport::pageInFront(form), 3);
+        const QList<bool> unlocked = {true, true, true, false, true, true, true};
+        QCOMPARE(TestSupport::enabledSteps(form), unlocked);
+        form.ui.cmdStep(4)->click();
+        QCOMPARE(readFile("Tessel.html"), first);
+        QCOMPARE(form.sFrame(2), QString("main"));
+        QCOMPARE(filesHere(), QStringList{"Tessel.html"});
+    }
+
+    void emptyNameAsksForOne_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks") << "    ";
+    }
+
+    void emptyNameAsksForOne() {
+        QFETCH(QString, typed);
+        Form1 form;
+        QStringList messages;
+        TestSupport::recordMessages(form, &messages);
+        form.show();
+        onFileNameStep(form);
+        form.ui.txtFileName->setText(typed);
+        form.ui.cmdStep(4)->click();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY(messages.first().contains("name"));
+        QCOMPARE(filesHere(), QStringList());
+        QCOMPARE(TestSupport::pageInFront(form), 2);
+        QCOMPARE(form.ui.lblFileName->text(), QString("Label2"));
+        const QList<bool> onFileNamePage = {true, true, true, false, true, true, true};
+        QCOMPARE(TestSupport::enabledSteps(form), onFileNamePage);
+    }
+
+    void failureIsReportedAndNothingIsLeft_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "nowhere/menu"
+                                        << "No such file or directory";
+        QTest::newRow("folder in the way") << "taken"
+                                           << "folder";
+    }
+
+    void failureIsReportedAndNothingIsLeft() {
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        QVERIFY(QDir().mkdir("taken.html"));
+        Form1 form;
+        QStringList messages;
+        TestSupport::recordMessages(form, &messages);
+        form.show();
+        onFileNameStep(form);
+        form.ui.txtFileName->setText(typed);
+        form.ui.cmdStep(4)->click();
+
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().contains(QDir(work_.path()).filePath(typed + ".html")),
+                 qPrintable(messages.first()));
+        QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
+        QCOMPARE(filesHere(), QStringList{"taken.html"});
+        QCOMPARE(TestSupport::pageInFront(form), 2);
+        const QList<bool> onFileNamePage = {true, true, true, false, true, true, true};
+        QCOMPARE(TestSupport::enabledSteps(form), onFileNamePage);
+    }
+
+    void replacesAnExistingFileWithoutAsking() {
+        QFile old("Tessel.html");
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(10000, 'x'));
+        old.close();
+        Form1 form;
+        QStringList messages;
+        TestSupport::recordMessages(form, &messages);
+        onFileNameStep(form);
+        form.ui.cmdStep(4)->click();
+        QCOMPARE(messages, QStringList());
+        QCOMPARE(readFile("Tessel.html"), expectedPage());
+    }
+};
+
+TESSEL_TEST_MAIN(TestFinish)
+#include "test_finish.moc"
