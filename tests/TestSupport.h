@@ -5,7 +5,11 @@
 #include "wizard/Messenger.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 // Tests run headless: choose the offscreen platform unless the caller chose another.
@@ -54,6 +58,46 @@ inline QList<bool> enabledSteps(const Form1& form) {
     for (int i = 0; i <= 6; ++i)
         states.append(form.ui.cmdStep(i)->isEnabled());
     return states;
+}
+
+// A click as the user gives it: with the mouse, on the control as it stands.
+inline void click(QWidget* control) {
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
+
+// Replaces a text box's text by typing, as the user would.
+inline void type(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+// Where a part of the scroll bar (an arrow, the track, the thumb) is drawn.
+inline QRect scrollBarPart(QScrollBar* bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = bar->orientation();
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+}
+
+inline void clickScrollBar(QScrollBar* bar, QStyle::SubControl part) {
+    QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, part).center());
+}
+
+// Sets the number of buttons with arrow clicks, as a user with patience would.
+inline void chooseButtonCount(Form1& form, int count) {
+    QScrollBar* bar = form.ui.HScroll1;
+    while (bar->value() != count)
+        clickScrollBar(bar, bar->value() < count ? QStyle::SC_ScrollBarAddLine
+                                                 : QStyle::SC_ScrollBarSubLine);
 }
 
 } // namespace TestSupport

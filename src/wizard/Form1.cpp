@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
+#include <QScrollBar>
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent), ui(this), messenger_(std::make_unique<BoxMessenger>()) {
@@ -32,6 +33,9 @@ void Form1::connectControls() {
     for (const int index : ui.cmdStep.indexes())
         connect(ui.cmdStep(index), &QPushButton::clicked, this,
                 [this, index] { cmdStep_Click(qint16(index)); });
+    connect(ui.cmdOk, &QPushButton::clicked, this, &Form1::cmdOk_Click);
+    connect(ui.HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(ui.HScroll1, &QScrollBar::sliderMoved, this, &Form1::HScroll1_Scroll);
 }
 
 void Form1::setMessenger(std::unique_ptr<Messenger> messenger) {

@@ -26,8 +26,15 @@ public:
     void Check_iStep();
     void Manipulate_Buttons();
 
-    // Step buttons.
+    // Step buttons and the About page's OK.
     void cmdStep_Click(qint16 Index);
+    void cmdOk_Click();
+    void Do_Step();
+    void Complete_Step();
+
+    // The menu-type page.
+    void HScroll1_Change();
+    void HScroll1_Scroll();
 
     // Finish: writes the page. Do_Finish returns why the page could not be saved, or nothing.
     void Show_Finish();
@@ -48,6 +55,13 @@ protected:
 private:
     void connectControls();
     void exitProgram();
+    void goNext();
+    void goBack();
+    void showAbout();
+    void switchTutor();
+    void fixMenu();
+    void allocatePicturePaths();
+    void showStoredPictures();
     void returnToFileNamePage();
 
     std::unique_ptr<FormTutor> formTutor_;

@@ -1,26 +1,129 @@
 #include "wizard/Form1.h"
 
+#include "forms/ImageBox.h"
+#include "forms/PagePanel.h"
+#include "wizard/Blanks.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
 void Form1::cmdStep_Click(qint16 Index) {
     switch (Index) {
     case 0:
         exitProgram();
-        return;
+        return; // the program has ended: nothing to recompute
+    case 1:
+        Form_Load();
+        break;
+    case 2:
+        goBack();
+        break;
+    case 3:
+        goNext();
+        break;
     case 4:
         EndTutor();
         Show_Finish();
-        return;
+        return; // the finish page keeps Back, Next and Finish locked
+    case 5:
+        showAbout();
+        return; // only OK leaves the About page
     case 6:
-        if (bTutor) {
-            EndTutor();
-            bTutor = false;
-        } else {
-            UpdateTutor();
-            bTutor = true;
-        }
+        switchTutor();
         break;
     default:
         return;
     }
     Check_iStep();
     Manipulate_Buttons();
+}
+
+void Form1::goNext() {
+    if (iStep < iLastStep) {
+        if (iStep >= 1) {
+            sLink(iStep) = trimBlanks(ui.txtButtonLinks->text());
+            sFrame(iStep) = trimBlanks(ui.txtFrameName->text());
+        }
+        ++iStep;
+        Do_Step();
+    }
+    if (bTutor)
+        UpdateTutor();
+}
+
+void Form1::goBack() {
+    // Whatever was typed on the page being left is dropped.
+    if (iStep > 0) {
+        --iStep;
+        Do_Step();
+    }
+    if (bTutor)
+        UpdateTutor();
+}
+
+void Form1::showAbout() {
+    EndTutor();
+    for (qint16 i = 0; i <= 6; ++i)
+        ui.cmdStep(i)->setEnabled(false);
+    ui.picStep(4)->raise();
+}
+
+void Form1::switchTutor() {
+    if (bTutor) {
+        EndTutor();
+        bTutor = false;
+    } else {
+        UpdateTutor();
+        bTutor = true;
+    }
+}
+
+void Form1::cmdOk_Click() {
+    // Lowering the About page uncovers whichever page was in front before it.
+    ui.picStep(4)->lower();
+    ui.cmdStep(0)->setEnabled(true);
+    ui.cmdStep(1)->setEnabled(true);
+    ui.cmdStep(5)->setEnabled(true);
+    ui.cmdStep(6)->setEnabled(true);
+    Check_iStep();
+}
+
+void Form1::Do_Step() {
+    if (iStep == 1 && bNewMenu)
+        fixMenu();
+    if (iStep == iLastStep)
+        ui.picStep(2)->raise();
+    else
+        ui.picStep(1)->raise();
+    Complete_Step();
+}
+
+void Form1::fixMenu() {
+    // The menu's direction and size are read once, on a new menu's first arrival at step 1.
+    iMenuType = ui.optMenuType(0)->isChecked() ? 1 : 2;
+    iLastStep = qint16(ui.HScroll1->value() + 1);
+    iNumberOfButtons = qint16(ui.HScroll1->value());
+    sImageFile.redim(1, iNumberOfButtons, 0, 2);
+    sLink.redim(1, iNumberOfButtons);
+    sFrame.redim(1, iNumberOfButtons);
+    allocatePicturePaths();
+    bNewMenu = false;
+}
+
+void Form1::Complete_Step() {
+    if (iStep >= 1) {
+        if (iStep < iLastStep)
+            showStoredPictures();
+        ui.imgButtons(3)->setPicture(ui.imgButtons(0)->picture());
+        if (iStep < iLastStep) {
+            ui.txtButtonLinks->setText(sLink(iStep));
+            ui.txtFrameName->setText(sFrame(iStep));
+        }
+    }
+    // A blank stands where a minus sign would.
+    ui.lblButtonNumber->setText((iStep < 0 ? QString() : QStringLiteral(" ")) +
+                                QString::number(iStep));
 }
