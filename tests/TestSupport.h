@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/FileChooser.h"
 #include "forms/PagePanel.h"
 #include "wizard/Form1.h"
 #include "wizard/Messenger.h"
@@ -32,6 +33,26 @@ public:
 
 private:
     QStringList* messages_;
+};
+
+// Answers the file dialog from a script: each answer is a path, or nothing for a cancel.
+class ScriptedChooser : public FileChooser {
+public:
+    struct Log {
+        QList<std::optional<QString>> answers;
+        QStringList startFolders;
+        QStringList filters;
+    };
+    explicit ScriptedChooser(Log* log) : log_(log) {}
+    std::optional<QString> chooseFile(QWidget*, const QString& filter,
+                                      const QString& startFolder) override {
+        log_->filters.append(filter);
+        log_->startFolders.append(startFolder);
+        return log_->answers.isEmpty() ? std::nullopt : log_->answers.takeFirst();
+    }
+
+private:
+    Log* log_;
 };
 
 // Installs a recorder on the form; the list it fills lives as long as the caller keeps it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/CommonDialog.h"
 #include "forms/ControlArray.h"
 
 class ImageBox;
@@ -35,6 +36,8 @@ struct Form1Layout {
     QLineEdit* txtFileName = nullptr;
     QLabel* lblFileName = nullptr;
     QPushButton* cmdOk = nullptr;
+
+    CommonDialog CommonDialog1{"Pictures (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif"};
 
 private:
     void buildWindowControls(QWidget* form);

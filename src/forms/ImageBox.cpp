@@ -32,10 +32,10 @@ void ImageBox::paintEvent(QPaintEvent* event) {
 
 void ImageBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    emit mouseMoved();
+    emit mouseMoved(MouseReport::from(*event));
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit mousePressed();
+    emit mousePressed(MouseReport::from(*event));
 }

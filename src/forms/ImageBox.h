@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/MouseReport.h"
 #include "forms/Picture.h"
 
 #include <QFrame>
@@ -16,8 +17,8 @@ public:
     const Picture& picture() const { return picture_; }
 
 signals:
-    void mouseMoved();
-    void mousePressed();
+    void mouseMoved(const MouseReport& report);
+    void mousePressed(const MouseReport& report);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -17,6 +17,6 @@ void PagePanel::mouseMoveEvent(QMouseEvent* event) {
     // Qt hands a child's unwanted moves (a label's, say) up to the panel; only moves that
     // really are over the bare surface count as such.
     if (childAt(event->position().toPoint()) == nullptr)
-        emit surfaceMouseMoved();
+        emit surfaceMouseMoved(MouseReport::from(*event));
     event->accept();
 }

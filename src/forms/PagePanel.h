@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/MouseReport.h"
+
 #include <QFrame>
 
 // One wizard page: an opaque, bordered panel. All five lie on one rectangle, so the one on
@@ -11,7 +13,7 @@ public:
 
 signals:
     // The pointer moved over the panel's own surface, outside every control on it.
-    void surfaceMouseMoved();
+    void surfaceMouseMoved(const MouseReport& report);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

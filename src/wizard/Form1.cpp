@@ -1,6 +1,9 @@
 #include "wizard/Form1.h"
 
+#include "forms/FileChooser.h"
 #include "forms/FormTutor.h"
+#include "forms/ImageBox.h"
+#include "forms/PagePanel.h"
 #include "forms/Twips.h"
 #include "wizard/Messenger.h"
 
@@ -34,12 +37,34 @@ void Form1::connectControls() {
         connect(ui.cmdStep(index), &QPushButton::clicked, this,
                 [this, index] { cmdStep_Click(qint16(index)); });
     connect(ui.cmdOk, &QPushButton::clicked, this, &Form1::cmdOk_Click);
+    for (const int index : ui.cmdSelect.indexes())
+        connect(ui.cmdSelect(index), &QPushButton::clicked, this,
+                [this, index] { cmdSelect_Click(qint16(index)); });
+    for (const int index : ui.imgButtons.indexes()) {
+        ImageBox* box = ui.imgButtons(index);
+        connect(box, &ImageBox::mouseMoved, this, [this, index](const MouseReport& report) {
+            imgButtons_MouseMove(qint16(index), report.button, report.shift, report.x, report.y);
+        });
+        connect(box, &ImageBox::mousePressed, this, [this, index](const MouseReport& report) {
+            imgButtons_MouseDown(qint16(index), report.button, report.shift, report.x, report.y);
+        });
+    }
+    for (const int index : ui.picStep.indexes())
+        connect(ui.picStep(index), &PagePanel::surfaceMouseMoved, this,
+                [this, index](const MouseReport& report) {
+                    picStep_MouseMove(qint16(index), report.button, report.shift, report.x,
+                                      report.y);
+                });
     connect(ui.HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
     connect(ui.HScroll1, &QScrollBar::sliderMoved, this, &Form1::HScroll1_Scroll);
 }
 
 void Form1::setMessenger(std::unique_ptr<Messenger> messenger) {
     messenger_ = std::move(messenger);
+}
+
+void Form1::setFileChooser(std::unique_ptr<FileChooser> chooser) {
+    ui.CommonDialog1.setChooser(std::move(chooser));
 }
 
 void Form1::Form_Load() {

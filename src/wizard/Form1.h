@@ -7,7 +7,9 @@
 
 #include <memory>
 
+class FileChooser;
 class FormTutor;
+class ImageBox;
 class Messenger;
 
 // The wizard's main window. It owns the wizard state and every control; its methods live
@@ -36,6 +38,12 @@ public:
     void HScroll1_Change();
     void HScroll1_Scroll();
 
+    // The button editor: choosing pictures and the rollover preview.
+    void cmdSelect_Click(qint16 Index);
+    void imgButtons_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+    void imgButtons_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+    void picStep_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+
     // Finish: writes the page. Do_Finish returns why the page could not be saved, or nothing.
     void Show_Finish();
     QString Do_Finish();
@@ -48,6 +56,7 @@ public:
 
     // Test seams.
     void setMessenger(std::unique_ptr<Messenger> messenger);
+    void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,9 +71,11 @@ private:
     void fixMenu();
     void allocatePicturePaths();
     void showStoredPictures();
+    QSize shownSize(const ImageBox* box) const;
     void returnToFileNamePage();
 
     std::unique_ptr<FormTutor> formTutor_;
     std::unique_ptr<Messenger> messenger_;
-    QString lastPictureFolder_; // folder of the picture chosen last in this run
+    QString lastPictureFolder_;            // folder of the picture chosen last in this run
+    BoundedArray2D<QString> picturePaths_; // full paths beside sImageFile's bare names
 };

@@ -1,0 +1,41 @@
+#include "forms/CommonDialog.h"
+
+#include "forms/FileDialogChooser.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+CommonDialog::CommonDialog(QString filter)
+    : Filter(std::move(filter)), chooser_(std::make_unique<FileDialogChooser>()) {}
+
+CommonDialog::~CommonDialog() = default;
+
+void CommonDialog::setChooser(std::unique_ptr<FileChooser> chooser) {
+    chooser_ = std::move(chooser);
+}
+
+bool CommonDialog::ShowOpen(QWidget* parent) {
+    const QString folder = FileName.isEmpty() ? QString() : QFileInfo(FileName).absolutePath();
+    const std::optional<QString> chosen =
+        chooser_->chooseFile(parent, qtNameFilter(Filter), folder);
+    if (!chosen || chosen->isEmpty())
+        return false;
+    FileName = *chosen;
+    FileTitle = QFileInfo(*chosen).fileName();
+    return true;
+}
+
+QString CommonDialog::qtNameFilter(const QString& filter) {
+    const QString description = filter.section(QLatin1Char('|'), 0, 0);
+    QStringList patterns;
+    for (const QString& pattern : filter.section(QLatin1Char('|'), 1, 1).split(QLatin1Char(';'))) {
+        // "*.gif" becomes "*.[gG][iI][fF]": Qt's dialog matches blank-separated patterns only.
+        QString anyCase;
+        for (const QChar ch : pattern.trimmed())
+            anyCase += ch.isLetter() ? QStringLiteral("[%1%2]").arg(ch.toLower(), ch.toUpper())
+                                     : QString(ch);
+        if (!anyCase.isEmpty())
+            patterns.append(anyCase);
+    }
+    return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}

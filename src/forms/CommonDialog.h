@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class FileChooser;
+class QWidget;
+
+// The window's file-open dialog. It takes no room on the window; it holds the filter set in
+// the design and remembers the file chosen last, so the next use opens in that file's folder.
+class CommonDialog {
+public:
+    explicit CommonDialog(QString filter);
+    ~CommonDialog();
+
+    // Shows the dialog, modal. True when a file was chosen; a cancel changes nothing.
+    bool ShowOpen(QWidget* parent);
+
+    void setChooser(std::unique_ptr<FileChooser> chooser);
+
+    // "Description|*.a;*.b" in the form Qt's dialog takes, matching the patterns in any
+    // letter case, since a Linux file system tells PHOTO.JPG from photo.jpg.
+    static QString qtNameFilter(const QString& filter);
+
+    const QString Filter;
+    QString FileName;  // full path of the file chosen last
+    QString FileTitle; // its name without the folder
+
+private:
+    std::unique_ptr<FileChooser> chooser_;
+};
