@@ -6,6 +6,7 @@
 #include "wizard/Messenger.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -79,6 +80,11 @@ inline QList<bool> enabledSteps(const Form1& form) {
     for (int i = 0; i <= 6; ++i)
         states.append(form.ui.cmdStep(i)->isEnabled());
     return states;
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // A click as the user gives it: with the mouse, on the control as it stands.

@@ -44,11 +44,6 @@ class TestFinish : public QObject {
         return MenuPage::text(menu);
     }
 
-    static QByteArray readFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QStringList filesHere() const {
         return QDir(work_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
     }
@@ -100,7 +95,7 @@ private slots:
         form.ui.cmdStep(4)->click();
 
         QCOMPARE(messages, QStringList());
-        QCOMPARE(readFile(file), expectedPage());
+        QCOMPARE(TestSupport::readFile(file), expectedPage());
         QCOMPARE(form.ui.lblFileName->text(), label);
         QCOMPARE(form.ui.lblFileName->toolTip(), QDir(work_.path()).filePath(file));
         QCOMPARE(form.sExtension, QString(htm ? "htm" : "html"));
@@ -108,27 +103,6 @@ private slots:
         const QList<bool> locked = {true, true, false, false, false, true, true};
         QCOMPARE(TestSupport::enabledSteps(form), locked);
         QCOMPARE(form.iStep, qint16(3));
-    }
-
-    void finishAgainWritesTheSameBytes() {
-        Form1 form;
-        form.show();
-        onFileNameStep(form);
-        form.ui.cmdStep(6)->click(); // tutor on
-        form.ui.cmdStep(4)->click();
-        QVERIFY(!form.bTutor);
-        QCOMPARE(form.formTutor(), nullptr);
-        const QByteArray first = readFile("Tessel.html");
-        QVERIFY(QFile::resize("Tessel.html", 7)); // spoil it: Finish must replace it whole
-
-        form.ui.cmdStep(6)->click(); // a recompute unlocks Back and Finish
-        QCOMPARE(TestSupport::pageInFront(form), 3);
-        const QList<bool> unlocked = {true, true, true, false, true, true, true};
-        QCOMPARE(TestSupport::enabledSteps(form), unlocked);
-        form.ui.cmdStep(4)->click();
-        QCOMPARE(readFile("Tessel.html"), first);
-        QCOMPARE(form.sFrame(2), QString("main"));
-        QCOMPARE(filesHere(), QStringList{"Tessel.html"});
     }
 
     void emptyNameAsksForOne_data() {
@@ -184,20 +158,6 @@ private slots:
         QCOMPARE(TestSupport::pageInFront(form), 2);
         const QList<bool> onFileNamePage = {true, true, true, false, true, true, true};
         QCOMPARE(TestSupport::enabledSteps(form), onFileNamePage);
-    }
-
-    void replacesAnExistingFileWithoutAsking() {
-        QFile old("Tessel.html");
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(10000, 'x'));
-        old.close();
-        Form1 form;
-        QStringList messages;
-        TestSupport::recordMessages(form, &messages);
-        onFileNameStep(form);
-        form.ui.cmdStep(4)->click();
-        QCOMPARE(messages, QStringList());
-        QCOMPARE(readFile("Tessel.html"), expectedPage());
     }
 };
 

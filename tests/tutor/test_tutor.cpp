@@ -61,25 +61,6 @@ private slots:
         QCOMPARE(TutorTexts::fileNamePage().size(), 223);
     }
 
-    void textForStep_data() {
-        QTest::addColumn<int>("step");
-        QTest::addColumn<int>("lastStep");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("step 0") << 0 << 2 << TutorTexts::menuTypePage();
-        QTest::newRow("one button, step 1") << 1 << 2 << TutorTexts::buttonPage();
-        QTest::newRow("one button, file name") << 2 << 2 << TutorTexts::fileNamePage();
-        QTest::newRow("three buttons, step 3") << 3 << 4 << TutorTexts::buttonPage();
-        QTest::newRow("three buttons, file name") << 4 << 4 << TutorTexts::fileNamePage();
-        QTest::newRow("1000 buttons, file name") << 1001 << 1001 << TutorTexts::fileNamePage();
-    }
-
-    void textForStep() {
-        QFETCH(int, step);
-        QFETCH(int, lastStep);
-        QFETCH(QString, expected);
-        QCOMPARE(TutorTexts::forStep(qint16(step), qint16(lastStep)), expected);
-    }
-
     void placement_data() {
         QTest::addColumn<QPoint>("mainAt");
         QTest::newRow("near the origin") << QPoint(0, 0);
@@ -172,14 +153,6 @@ private slots:
         form.ui.cmdStep(6)->click();
         QCOMPARE(visibleWindows().size(), 2);
         QVERIFY(form.close());
-        QVERIFY(visibleWindows().isEmpty());
-    }
-
-    void exitClosesEveryWindow() {
-        Form1 form;
-        form.show();
-        form.ui.cmdStep(6)->click();
-        form.ui.cmdStep(0)->click();
         QVERIFY(visibleWindows().isEmpty());
     }
 };

@@ -21,11 +21,6 @@ class TestNavigation : public QObject {
     QTemporaryDir work_;
     QString startDir_;
 
-    static QByteArray readFile(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     static void next(Form1& form) { click(form.ui.cmdStep(3)); }
     static void back(Form1& form) { click(form.ui.cmdStep(2)); }
 
@@ -101,7 +96,7 @@ private slots:
         expected.buttons = {{"", "", "index.html", ""},
                             {"", "", "news.html", "main"},
                             {"", "", "contact.html", "_top"}};
-        QCOMPARE(readFile("road.html"), MenuPage::text(expected));
+        QCOMPARE(TestSupport::readFile("road.html"), MenuPage::text(expected));
         QCOMPARE(pageInFront(form), 3);
         QCOMPARE(enabledSteps(form), buttons(false, false, false));
 
@@ -127,7 +122,7 @@ private slots:
         Menu solo;
         solo.iMenuType = 2;
         solo.buttons = {{"", "", "solo.html", ""}};
-        QCOMPARE(readFile("solo.htm"), MenuPage::text(solo));
+        QCOMPARE(TestSupport::readFile("solo.htm"), MenuPage::text(solo));
     }
 
     void afterFinish() {
@@ -138,7 +133,7 @@ private slots:
         next(form);
         type(form.ui.txtFileName, "again");
         click(form.ui.cmdStep(4));
-        const QByteArray first = readFile("again.html");
+        const QByteArray first = TestSupport::readFile("again.html");
         QVERIFY(!first.isEmpty());
         QCOMPARE(enabledSteps(form), buttons(false, false, false));
 
@@ -148,7 +143,7 @@ private slots:
         QCOMPARE(form.formTutor()->lblTutor->text(), TutorTexts::fileNamePage());
         QVERIFY(QFile::remove("again.html"));
         click(form.ui.cmdStep(4));
-        QCOMPARE(readFile("again.html"), first);
+        QCOMPARE(TestSupport::readFile("again.html"), first);
         QVERIFY(!form.bTutor);
 
         click(form.ui.cmdStep(5));
@@ -228,18 +223,24 @@ private slots:
         next(form);
         QCOMPARE(form.formTutor()->frameGeometry().top(), form.frameGeometry().top());
 
-        for (const int switchesOff : {4, 5, 1}) { // Finish, About, New
-            if (!form.bTutor)
-                click(form.ui.cmdStep(6));
-            QVERIFY(form.bTutor);
-            if (switchesOff == 4 && !form.ui.cmdStep(4)->isEnabled())
-                click(form.ui.cmdStep(6)), click(form.ui.cmdStep(6));
-            click(form.ui.cmdStep(switchesOff));
-            QVERIFY2(!form.bTutor, qPrintable(form.ui.cmdStep(switchesOff)->text()));
-            QCOMPARE(form.formTutor(), nullptr);
-            if (switchesOff == 5)
-                click(form.ui.cmdOk);
-        }
+        click(form.ui.cmdStep(4)); // Finish switches it off
+        QVERIFY(!form.bTutor && form.formTutor() == nullptr);
+        click(form.ui.cmdStep(6));
+        click(form.ui.cmdStep(5)); // and About
+        QVERIFY(!form.bTutor && form.formTutor() == nullptr);
+        click(form.ui.cmdOk);
+        click(form.ui.cmdStep(6));
+        click(form.ui.cmdStep(1)); // and New
+        QVERIFY(!form.bTutor && form.formTutor() == nullptr);
+    }
+
+    void exitClosesEveryWindow() {
+        Form1 form;
+        form.show();
+        click(form.ui.cmdStep(6));
+        click(form.ui.cmdStep(0));
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY(!window->isVisible());
     }
 
     void closedTutorComesBackWithNext() {

@@ -145,23 +145,6 @@ private slots:
         QCOMPARE(form.iStepButtons.lowerBound(), qint16(2));
         QCOMPARE(form.iStepButtons.upperBound(), qint16(4));
     }
-
-    void boundedArraysRefuseForeignIndexes() {
-        BoundedArray<QString> links;
-        links.redim(1, 3);
-        links(3) = "last";
-        QCOMPARE(links(3), QString("last"));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, links(0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, links(4));
-        BoundedArray2D<QString> images;
-        images.redim(1, 1000, 0, 2);
-        images(1000, 2) = "x";
-        QCOMPARE(images.rows(), 1000);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, images(1001, 0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, images(1, 3));
-        links.redim(1, 2);
-        QVERIFY(links(2).isEmpty());
-    }
 };
 
 TESSEL_TEST_MAIN(TestWizardState)
