@@ -6,12 +6,14 @@
 #include "wizard/Messenger.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Tests run headless: choose the offscreen platform unless the caller chose another.
@@ -81,6 +83,19 @@ inline QList<bool> enabledSteps(const Form1& form) {
         states.append(form.ui.cmdStep(i)->isEnabled());
     return states;
 }
+
+// Runs a test in a fresh temporary folder as the working directory, and restores the old one.
+class WorkingFolder {
+public:
+    WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
+    ~WorkingFolder() { QDir::setCurrent(previous_); }
+    QString path() const { return folder_.path(); }
+    QString filePath(const QString& name) const { return folder_.filePath(name); }
+
+private:
+    QTemporaryDir folder_;
+    QString previous_;
+};
 
 inline QByteArray readFile(const QString& path) {
     QFile file(path);

@@ -24,8 +24,7 @@ using TestSupport::click;
 class TestButtonEditor : public QObject {
     Q_OBJECT
 
-    QTemporaryDir work_;
-    QString startDir_;
+    const TestSupport::WorkingFolder work_;
 
     struct Editor {
         Form1 form;
@@ -81,12 +80,6 @@ class TestButtonEditor : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        startDir_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(work_.path()));
-    }
-    void cleanupTestCase() { QDir::setCurrent(startDir_); }
-
     void previewTransitions_data() {
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<QString>("expected");

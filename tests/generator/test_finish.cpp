@@ -13,10 +13,21 @@
 class TestFinish : public QObject {
     Q_OBJECT
 
-    QTemporaryDir work_;
-    QString startDir_;
+    // A fixed two-button menu standing on its file-name step, finished with a typed name.
+    struct Finish {
+        Form1 form;
+        QStringList messages;
 
-    // A fixed two-button menu standing on its file-name step.
+        Finish(const QString& typed, bool htm) {
+            TestSupport::recordMessages(form, &messages);
+            form.show();
+            onFileNameStep(form);
+            form.ui.txtFileName->setText(typed);
+            form.ui.optExtension(htm ? 1 : 0)->setChecked(true);
+            form.ui.cmdStep(4)->click();
+        }
+    };
+
     static void onFileNameStep(Form1& form) {
         form.iMenuType = 1;
         form.iNumberOfButtons = 2;
@@ -44,23 +55,11 @@ class TestFinish : public QObject {
         return MenuPage::text(menu);
     }
 
-    QStringList filesHere() const {
-        return QDir(work_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
+    static QStringList filesHere() {
+        return QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden);
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(work_.isValid());
-        startDir_ = QDir::currentPath();
-    }
-    void init() {
-        // A bare name is written in the working directory until a picture is chosen.
-        QDir(work_.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(work_.path()));
-        QVERIFY(QDir::setCurrent(work_.path()));
-    }
-    void cleanupTestCase() { QDir::setCurrent(startDir_); }
-
     void writesThePage_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("htm");
@@ -83,21 +82,17 @@ private slots:
         QFETCH(bool, htm);
         QFETCH(QString, file);
         QFETCH(QString, label);
+        // A bare name is written in the working directory until a picture is chosen.
+        const TestSupport::WorkingFolder work;
         QVERIFY(QDir().mkdir("sub"));
-        Form1 form;
-        QStringList messages;
-        TestSupport::recordMessages(form, &messages);
-        form.show();
-        onFileNameStep(form);
-        form.ui.txtFileName->setText(typed);
-        form.ui.optExtension(htm ? 1 : 0)->setChecked(true);
-
-        form.ui.cmdStep(4)->click();
+        Finish finish(typed, htm);
+        const Form1& form = finish.form;
+        const QStringList& messages = finish.messages;
 
         QCOMPARE(messages, QStringList());
         QCOMPARE(TestSupport::readFile(file), expectedPage());
         QCOMPARE(form.ui.lblFileName->text(), label);
-        QCOMPARE(form.ui.lblFileName->toolTip(), QDir(work_.path()).filePath(file));
+        QCOMPARE(form.ui.lblFileName->toolTip(), work.filePath(file));
         QCOMPARE(form.sExtension, QString(htm ? "htm" : "html"));
         QCOMPARE(TestSupport::pageInFront(form), 3);
         const QList<bool> locked = {true, true, false, false, false, true, true};
@@ -113,13 +108,10 @@ private slots:
 
     void emptyNameAsksForOne() {
         QFETCH(QString, typed);
-        Form1 form;
-        QStringList messages;
-        TestSupport::recordMessages(form, &messages);
-        form.show();
-        onFileNameStep(form);
-        form.ui.txtFileName->setText(typed);
-        form.ui.cmdStep(4)->click();
+        const TestSupport::WorkingFolder work;
+        Finish finish(typed, false);
+        const Form1& form = finish.form;
+        const QStringList& messages = finish.messages;
         QCOMPARE(messages.size(), 1);
         QVERIFY(messages.first().contains("name"));
         QCOMPARE(filesHere(), QStringList());
@@ -141,17 +133,14 @@ private slots:
     void failureIsReportedAndNothingIsLeft() {
         QFETCH(QString, typed);
         QFETCH(QString, reason);
+        const TestSupport::WorkingFolder work;
         QVERIFY(QDir().mkdir("taken.html"));
-        Form1 form;
-        QStringList messages;
-        TestSupport::recordMessages(form, &messages);
-        form.show();
-        onFileNameStep(form);
-        form.ui.txtFileName->setText(typed);
-        form.ui.cmdStep(4)->click();
+        Finish finish(typed, false);
+        const Form1& form = finish.form;
+        const QStringList& messages = finish.messages;
 
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages.first().contains(QDir(work_.path()).filePath(typed + ".html")),
+        QVERIFY2(messages.first().contains(work.filePath(typed + ".html")),
                  qPrintable(messages.first()));
         QVERIFY2(messages.first().contains(reason), qPrintable(messages.first()));
         QCOMPARE(filesHere(), QStringList{"taken.html"});

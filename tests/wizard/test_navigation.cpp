@@ -18,8 +18,7 @@ using TestSupport::type;
 class TestNavigation : public QObject {
     Q_OBJECT
 
-    QTemporaryDir work_;
-    QString startDir_;
+    const TestSupport::WorkingFolder work_;
 
     static void next(Form1& form) { click(form.ui.cmdStep(3)); }
     static void back(Form1& form) { click(form.ui.cmdStep(2)); }
@@ -36,12 +35,6 @@ class TestNavigation : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        startDir_ = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(work_.path()));
-    }
-    void cleanupTestCase() { QDir::setCurrent(startDir_); }
-
     void completeRoad() {
         Form1 form;
         QStringList messages;
