@@ -159,6 +159,8 @@ void Form1Layout::buildMenuTypePage() {
     HScroll1->setPageStep(5);
     HScroll1->setValue(2);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
+    // Qt's scroll bars invert the arrow keys (Right would lower the count); the user means more.
+    HScroll1->setInvertedControls(false);
 }
 
 void Form1Layout::buildEditorPage() {

@@ -42,8 +42,11 @@ private slots:
         form.ui.HScroll1->setFocus();
         QTest::keyClick(form.ui.HScroll1, Qt::Key_End);
         QCOMPARE(form.ui.lblNumberOfButtons->text(), QString("1000"));
+        QTest::keyClick(form.ui.HScroll1, Qt::Key_Left);
+        QCOMPARE(form.ui.lblNumberOfButtons->text(), QString("999"));
         QTest::keyClick(form.ui.HScroll1, Qt::Key_Home);
-        QCOMPARE(form.ui.lblNumberOfButtons->text(), QString("1"));
+        QTest::keyClick(form.ui.HScroll1, Qt::Key_Right);
+        QCOMPARE(form.ui.lblNumberOfButtons->text(), QString("2"));
     }
 
     void labelFollowsADrag() {
