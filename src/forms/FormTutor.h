@@ -11,5 +11,9 @@ class FormTutor : public QWidget {
 public:
     FormTutor();
 
+    // Shows `text` in the label, in a smaller size if the default one would not fit: font
+    // families differ in width, and a cut-off explanation helps nobody.
+    void setText(const QString& text);
+
     QLabel* lblTutor = nullptr;
 };

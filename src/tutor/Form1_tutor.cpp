@@ -35,7 +35,7 @@ void Form1::UpdateTutor() {
     place();
     tutor.lblTutor->resize(Twips::toPixels(widthTwips - labelInsetTwips),
                            Twips::toPixels(height - labelInsetTwips));
-    tutor.lblTutor->setText(trimBlanks(text));
+    tutor.setText(trimBlanks(text));
 
     tutor.show();
     place();

@@ -125,6 +125,18 @@ private slots:
         QCOMPARE(form.formTutor()->lblTutor->text(), TutorTexts::fileNamePage());
     }
 
+    void everyTextFitsTheWindow() {
+        Form1 form;
+        form.show();
+        for (const qint16 step : {0, 1, 2}) {
+            form.iStep = step;
+            form.UpdateTutor();
+            QLabel* label = form.formTutor()->lblTutor;
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(label->text()));
+        }
+    }
+
     void endTutorWhenNeverShown() {
         Form1 form;
         form.bTutor = true;
