@@ -14,8 +14,6 @@ class MenuPage {
 public:
     static QByteArray text(const Menu& menu);
 
-    static constexpr int fixedLines = 98;
-    static constexpr int linesPerButton = 20;
 
 private:
     explicit MenuPage(const Menu& menu);
