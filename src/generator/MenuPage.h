@@ -14,7 +14,6 @@ class MenuPage {
 public:
     static QByteArray text(const Menu& menu);
 
-
 private:
     explicit MenuPage(const Menu& menu);
 
