@@ -1,5 +1,6 @@
 // Time from process start to the main window shown, and the process's peak memory, on
 // whatever platform QT_QPA_PLATFORM names (offscreen by default).
+#include "BenchSupport.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
@@ -27,8 +28,7 @@ double processAgeMs() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     QApplication app(argc, argv);
     Form1 form;
     form.show();

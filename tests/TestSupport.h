@@ -77,6 +77,12 @@ inline int pageInFront(const Form1& form) {
     return -1;
 }
 
+// The enabled states of Exit, New, Back, Next, Finish, About and Tutor, with the first
+// and the last two enabled as they are everywhere but on the About page.
+inline QList<bool> steps(bool back, bool next, bool finish) {
+    return {true, true, back, next, finish, true, true};
+}
+
 inline QList<bool> enabledSteps(const Form1& form) {
     QList<bool> states;
     for (int i = 0; i <= 6; ++i)

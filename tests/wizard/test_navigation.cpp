@@ -23,11 +23,6 @@ class TestNavigation : public QObject {
     static void next(Form1& form) { click(form.ui.cmdStep(3)); }
     static void back(Form1& form) { click(form.ui.cmdStep(2)); }
 
-    // The enable states of Exit, New, Back, Next, Finish, About, Tutor.
-    static QList<bool> buttons(bool back, bool next, bool finish) {
-        return {true, true, back, next, finish, true, true};
-    }
-
     static void startMenu(Form1& form, int count, bool vertical) {
         click(form.ui.optMenuType(vertical ? 0 : 1));
         TestSupport::chooseButtonCount(form, count);
@@ -48,13 +43,13 @@ private slots:
         QCOMPARE(form.iMenuType, qint16(1));
         QCOMPARE(pageInFront(form), 1);
         QCOMPARE(form.ui.lblButtonNumber->text(), QString(" 1"));
-        QCOMPARE(enabledSteps(form), buttons(false, true, false));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(false, true, false));
         QVERIFY(form.ui.txtButtonLinks->text().isEmpty());
 
         type(form.ui.txtButtonLinks, "  index.html  ");
         next(form);
         QCOMPARE(form.ui.lblButtonNumber->text(), QString(" 2"));
-        QCOMPARE(enabledSteps(form), buttons(true, true, false));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(true, true, false));
         QVERIFY(form.ui.txtButtonLinks->text().isEmpty());
         type(form.ui.txtButtonLinks, " news.html");
         type(form.ui.txtFrameName, "  main ");
@@ -67,7 +62,7 @@ private slots:
         QCOMPARE(form.ui.txtFrameName->text(), QString("main"));
         type(form.ui.txtFrameName, "changed, then left with Back");
         back(form);
-        QCOMPARE(enabledSteps(form), buttons(false, true, false));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(false, true, false));
         QCOMPARE(form.ui.txtButtonLinks->text(), QString("index.html"));
         QCOMPARE(form.ui.txtFrameName->text(), QString());
         next(form);
@@ -80,7 +75,7 @@ private slots:
 
         QCOMPARE(pageInFront(form), 2);
         QCOMPARE(form.ui.lblButtonNumber->text(), QString(" 4"));
-        QCOMPARE(enabledSteps(form), buttons(true, false, true));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(true, false, true));
         type(form.ui.txtFileName, "  road  ");
         click(form.ui.cmdStep(4));
         QCOMPARE(messages, QStringList());
@@ -91,12 +86,12 @@ private slots:
                             {"", "", "contact.html", "_top"}};
         QCOMPARE(TestSupport::readFile("road.html"), MenuPage::text(expected));
         QCOMPARE(pageInFront(form), 3);
-        QCOMPARE(enabledSteps(form), buttons(false, false, false));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(false, false, false));
 
         // New: step 0 again, showing the last choices; the next menu starts empty.
         click(form.ui.cmdStep(1));
         QCOMPARE(pageInFront(form), 0);
-        QCOMPARE(enabledSteps(form), buttons(false, true, false));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(false, true, false));
         QVERIFY(form.ui.optMenuType(0)->isChecked());
         QCOMPARE(form.ui.lblNumberOfButtons->text(), QString("3"));
         QCOMPARE(form.ui.lblButtonNumber->text(), QString(" 4")); // untouched by New
@@ -108,7 +103,7 @@ private slots:
         QCOMPARE(form.sLink.size(), 1);
         type(form.ui.txtButtonLinks, "solo.html");
         next(form);
-        QCOMPARE(enabledSteps(form), buttons(true, false, true));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(true, false, true));
         type(form.ui.txtFileName, "solo");
         click(form.ui.optExtension(1));
         click(form.ui.cmdStep(4));
@@ -128,10 +123,10 @@ private slots:
         click(form.ui.cmdStep(4));
         const QByteArray first = TestSupport::readFile("again.html");
         QVERIFY(!first.isEmpty());
-        QCOMPARE(enabledSteps(form), buttons(false, false, false));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(false, false, false));
 
         click(form.ui.cmdStep(6)); // Tutor recomputes: the step is still the file-name step
-        QCOMPARE(enabledSteps(form), buttons(true, false, true));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(true, false, true));
         QCOMPARE(pageInFront(form), 3);
         QCOMPARE(form.formTutor()->lblTutor->text(), TutorTexts::fileNamePage());
         QVERIFY(QFile::remove("again.html"));
@@ -142,7 +137,7 @@ private slots:
         click(form.ui.cmdStep(5));
         click(form.ui.cmdOk);
         QCOMPARE(pageInFront(form), 3);
-        QCOMPARE(enabledSteps(form), buttons(true, false, true));
+        QCOMPARE(enabledSteps(form), TestSupport::steps(true, false, true));
         back(form);
         QCOMPARE(pageInFront(form), 1);
         QCOMPARE(form.ui.lblButtonNumber->text(), QString(" 2"));
@@ -153,11 +148,11 @@ private slots:
         QTest::addColumn<bool>("finish");
         QTest::addColumn<int>("page");
         QTest::addColumn<QList<bool>>("restored");
-        QTest::newRow("step 0") << 0 << false << 0 << buttons(false, true, false);
-        QTest::newRow("first button") << 1 << false << 1 << buttons(false, true, false);
-        QTest::newRow("second button") << 2 << false << 1 << buttons(true, true, false);
-        QTest::newRow("file name") << 3 << false << 2 << buttons(true, false, true);
-        QTest::newRow("finish page") << 3 << true << 3 << buttons(true, false, true);
+        QTest::newRow("step 0") << 0 << false << 0 << TestSupport::steps(false, true, false);
+        QTest::newRow("first button") << 1 << false << 1 << TestSupport::steps(false, true, false);
+        QTest::newRow("second button") << 2 << false << 1 << TestSupport::steps(true, true, false);
+        QTest::newRow("file name") << 3 << false << 2 << TestSupport::steps(true, false, true);
+        QTest::newRow("finish page") << 3 << true << 3 << TestSupport::steps(true, false, true);
     }
 
     void aboutAndOkRestoreThePage() {
