@@ -48,7 +48,7 @@ struct Wizard {
     }
     void choose(int kind, const QString& path) {
         chooser->next = path;
-        form.cmdSelect_Click(qint16(kind));
+        form.ui.cmdSelect(kind)->click();
     }
 };
 
@@ -60,7 +60,7 @@ int choosePhoto(const QString& path) {
     wizard.choose(0, path);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     std::printf("choosing a 6000 x 4000 JPEG: %.1f ms, peak memory +%.1f MB (%s)\n", ms,
-                peakMegabytes() - before, wizard.form.sImageFile(1, 0).isEmpty() ? "FAILED" : "ok");
+                peakMegabytes() - before, wizard.form.state().sImageFile(1, 0).isEmpty() ? "FAILED" : "ok");
     return 0;
 }
 
@@ -71,7 +71,7 @@ void walk(const QString& folder) {
     small.fill(Qt::yellow);
     small.save(folder + "/over.jpg");
     Wizard wizard(1000);
-    while (wizard.form.iStep < wizard.form.iLastStep) {
+    while (wizard.form.state().iStep < wizard.form.state().iLastStep) {
         wizard.choose(0, folder + "/normal.bmp");
         wizard.choose(1, folder + "/over.jpg");
         wizard.form.ui.cmdStep(3)->click();

@@ -22,6 +22,6 @@ int main(int argc, char* argv[]) {
     const ClickRun back = clickWhileEnabled(form.ui.cmdStep(2));
     std::printf("Next: %d steps, %.3f ms per step\n", forward.clicks, forward.msPerClick);
     std::printf("Back: %d steps, %.3f ms per step\n", back.clicks, back.msPerClick);
-    std::printf("ended on step %d\n", form.iStep);
+    std::printf("ended on step %d\n", form.state().iStep);
     return 0;
 }

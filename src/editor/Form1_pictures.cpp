@@ -10,7 +10,7 @@
 void Form1::cmdSelect_Click(qint16 Index) {
     // The select buttons can take the focus while another page covers them; a choice only
     // makes sense for a button's own page.
-    if (iStep < 1 || iStep >= iLastStep)
+    if (state_.iStep < 1 || state_.iStep >= state_.iLastStep)
         return;
     CommonDialog& dialog = ui.CommonDialog1;
     if (!dialog.ShowOpen(this))
@@ -25,8 +25,8 @@ void Form1::cmdSelect_Click(qint16 Index) {
     }
     box->setPicture(loaded.picture);
     box->setToolTip(QString());
-    sImageFile(iStep, Index) = dialog.FileTitle;
-    picturePaths_(iStep, Index) = dialog.FileName;
+    state_.sImageFile(state_.iStep, Index) = dialog.FileTitle;
+    picturePaths_(state_.iStep, Index) = dialog.FileName;
     lastPictureFolder_ = QFileInfo(dialog.FileName).absolutePath();
 }
 
@@ -58,15 +58,15 @@ void Form1::picStep_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X
 }
 
 void Form1::allocatePicturePaths() {
-    picturePaths_.redim(1, iNumberOfButtons, 0, 1);
+    picturePaths_.redim(1, state_.iNumberOfButtons, 0, 1);
 }
 
 void Form1::showStoredPictures() {
     // The stored names are bare; the full paths chosen in this run find the files again.
     for (qint16 kind = 0; kind <= 1; ++kind) {
         ImageBox* box = ui.imgButtons(kind);
-        const QString path = picturePaths_(iStep, kind);
-        if (sImageFile(iStep, kind).isEmpty() || path.isEmpty()) {
+        const QString path = picturePaths_(state_.iStep, kind);
+        if (state_.sImageFile(state_.iStep, kind).isEmpty() || path.isEmpty()) {
             box->setPicture(Picture());
             box->setToolTip(QString());
             continue;

@@ -1,19 +1,23 @@
 #pragma once
 
 #include <QList>
+#include <QtGlobal>
 
 #include <map>
-#include <stdexcept>
 
 // Controls that share a name, told apart by an index. Indexes may have gaps (the editor's
-// images are 0, 1 and 3), so asking for a missing one is an error, not a null pointer.
+// images are 0, 1 and 3); asking for a missing one is a programming error that stops the
+// program with the array's name and the index.
 template <typename T> class ControlArray {
 public:
+    explicit ControlArray(const char* name) : name_(name) {}
+
+    const char* name() const { return name_; }
     void add(int index, T* control) { controls_[index] = control; }
     T* operator()(int index) const {
         const auto it = controls_.find(index);
         if (it == controls_.end())
-            throw std::out_of_range("no control with that index");
+            qFatal("%s(%d) is not a control of the window", name_, index);
         return it->second;
     }
     bool contains(int index) const { return controls_.count(index) != 0; }
@@ -25,5 +29,6 @@ public:
     }
 
 private:
+    const char* name_;
     std::map<int, T*> controls_;
 };

@@ -18,13 +18,13 @@ class QWidget;
 struct Form1Layout {
     explicit Form1Layout(QWidget* form);
 
-    ControlArray<QPushButton> cmdStep;
-    ControlArray<PagePanel> picStep;
-    ControlArray<QPushButton> cmdSelect;
-    ControlArray<ImageBox> imgButtons;
-    ControlArray<QRadioButton> optMenuType;
-    ControlArray<QRadioButton> optExtension;
-    ControlArray<QLabel> Label1;
+    ControlArray<QPushButton> cmdStep{"cmdStep"};
+    ControlArray<PagePanel> picStep{"picStep"};
+    ControlArray<QPushButton> cmdSelect{"cmdSelect"};
+    ControlArray<ImageBox> imgButtons{"imgButtons"};
+    ControlArray<QRadioButton> optMenuType{"optMenuType"};
+    ControlArray<QRadioButton> optExtension{"optExtension"};
+    ControlArray<QLabel> Label1{"Label1"};
 
     QLabel* Image1 = nullptr;
     QFrame* Line1 = nullptr;

@@ -1,5 +1,6 @@
 #include "forms/FormTutor.h"
 
+#include "forms/Style.h"
 #include "forms/Twips.h"
 
 #include <QLabel>
@@ -11,14 +12,8 @@ constexpr double smallestPoints = 5;
 
 FormTutor::FormTutor() : QWidget(nullptr, Qt::Window) {
     setObjectName("formTutor");
-    setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, QColor(255, 255, 192));
-    setPalette(colours);
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(defaultPoints);
-    setFont(font);
+    Style::fill(this, QColor(255, 255, 192));
+    setFont(Style::windowFont());
 
     lblTutor = new QLabel(this);
     lblTutor->setObjectName("lblTutor");

@@ -12,20 +12,20 @@
 #include <QRadioButton>
 
 void Form1::Show_Finish() {
-    sFileName = trimBlanks(ui.txtFileName->text());
-    sExtension = ui.optExtension(0)->isChecked() ? "html" : "htm";
-    if (sFileName.isEmpty()) {
+    state_.sFileName = trimBlanks(ui.txtFileName->text());
+    state_.sExtension = ui.optExtension(0)->isChecked() ? "html" : "htm";
+    if (state_.sFileName.isEmpty()) {
         // A bare extension would make a hidden file nobody asked for.
         messenger_->warn(this, "Tessel", "Please enter a name for the Tessel file.");
         returnToFileNamePage();
         return;
     }
-    ui.lblFileName->setText(sFileName);
+    ui.lblFileName->setText(state_.sFileName);
     ui.lblFileName->setToolTip(pagePath());
     ui.picStep(3)->raise();
-    iStepButtons(2) = false;
-    iStepButtons(3) = false;
-    iStepButtons(4) = false;
+    state_.iStepButtons(2) = false;
+    state_.iStepButtons(3) = false;
+    state_.iStepButtons(4) = false;
     Manipulate_Buttons();
     if (const QString failure = Do_Finish(); !failure.isEmpty()) {
         messenger_->warn(this, "Tessel",
@@ -36,18 +36,13 @@ void Form1::Show_Finish() {
 }
 
 QString Form1::Do_Finish() {
-    Menu menu;
-    menu.iMenuType = iMenuType;
-    menu.buttons.reserve(iNumberOfButtons);
-    for (qint16 i = 1; i <= iNumberOfButtons; ++i)
-        menu.buttons.append({sImageFile(i, 0), sImageFile(i, 1), sLink(i), sFrame(i)});
-    return PageFile::save(pagePath(), MenuPage::text(menu));
+    return PageFile::save(pagePath(), MenuPage::text(Menu::of(state_)));
 }
 
 QString Form1::pagePath() const {
     // A relative name lands beside the pictures, where the finish page says the page belongs.
     const QString folder = lastPictureFolder_.isEmpty() ? QDir::currentPath() : lastPictureFolder_;
-    return QDir::cleanPath(QDir(folder).filePath(sFileName + "." + sExtension));
+    return QDir::cleanPath(QDir(folder).filePath(state_.sFileName + "." + state_.sExtension));
 }
 
 void Form1::returnToFileNamePage() {

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+struct WizardState;
+
 // What a menu page is written from: plain data, no widgets.
 struct MenuButton {
     QString normalImage; // file name of the picture shown normally
@@ -14,4 +16,7 @@ struct MenuButton {
 struct Menu {
     qint16 iMenuType = 1; // 1 vertical, anything else horizontal
     QList<MenuButton> buttons;
+
+    // The menu the wizard has built: its type and every button from 1 to the count.
+    static Menu of(const WizardState& state);
 };

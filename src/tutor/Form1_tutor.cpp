@@ -14,7 +14,7 @@ constexpr double labelInsetTwips = 240;
 } // namespace
 
 void Form1::UpdateTutor() {
-    const QString text = TutorTexts::forStep(iStep, iLastStep);
+    const QString text = TutorTexts::forStep(state_.iStep, state_.iLastStep);
     if (!formTutor_)
         formTutor_ = std::make_unique<FormTutor>();
     FormTutor& tutor = *formTutor_;
@@ -44,6 +44,6 @@ void Form1::UpdateTutor() {
 }
 
 void Form1::EndTutor() {
-    bTutor = false;
+    state_.bTutor = false;
     formTutor_.reset();
 }

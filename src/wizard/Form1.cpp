@@ -4,6 +4,7 @@
 #include "forms/FormTutor.h"
 #include "forms/ImageBox.h"
 #include "forms/PagePanel.h"
+#include "forms/Style.h"
 #include "forms/Twips.h"
 #include "wizard/Messenger.h"
 
@@ -18,10 +19,7 @@ Form1::Form1(QWidget* parent)
     setObjectName("Form1");
     setWindowTitle("Tessel 1.0");
     setWindowIcon(QIcon(":/forms/artwork/icon.bmp"));
-    QFont font("MS Sans Serif");
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    setFont(font);
+    setFont(Style::windowFont());
     // Nothing reacts to a resize, so the window keeps its designed client area.
     setFixedSize(Twips::toPixels(6240), Twips::toPixels(4308));
 

@@ -12,9 +12,10 @@ class FormTutor;
 class ImageBox;
 class Messenger;
 
-// The wizard's main window. It owns the wizard state and every control; its methods live
-// beside the subsystem they belong to (wizard/, editor/, generator/, tutor/).
-class Form1 : public QWidget, public WizardState {
+// The wizard's main window. It holds the wizard state and every control; its methods live
+// beside the subsystem they belong to (wizard/, editor/, generator/, tutor/). Everything the
+// user does arrives through the controls, so the handlers are private.
+class Form1 : public QWidget {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
@@ -22,6 +23,19 @@ public:
 
     Form1Layout ui;
 
+    const WizardState& state() const { return state_; }
+    FormTutor* formTutor() const { return formTutor_.get(); }
+    // Where Finish writes the page: the typed name, resolved as the finish page explains.
+    QString pagePath() const;
+
+    // Seams for the dialogs, so that tests never wait on a modal one.
+    void setMessenger(std::unique_ptr<Messenger> messenger);
+    void setFileChooser(std::unique_ptr<FileChooser> chooser);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // Start-up and the enable rule.
     void Form_Load();
     void Initialize_New();
@@ -47,21 +61,11 @@ public:
     // Finish: writes the page. Do_Finish returns why the page could not be saved, or nothing.
     void Show_Finish();
     QString Do_Finish();
-    QString pagePath() const;
 
     // Tutor.
     void UpdateTutor();
     void EndTutor();
-    FormTutor* formTutor() const { return formTutor_.get(); }
 
-    // Test seams.
-    void setMessenger(std::unique_ptr<Messenger> messenger);
-    void setFileChooser(std::unique_ptr<FileChooser> chooser);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void connectControls();
     void exitProgram();
     void goNext();
@@ -74,8 +78,9 @@ private:
     QSize shownSize(const ImageBox* box) const;
     void returnToFileNamePage();
 
+    WizardState state_;
     std::unique_ptr<FormTutor> formTutor_;
     std::unique_ptr<Messenger> messenger_;
-    QString lastPictureFolder_;            // folder of the picture chosen last in this run
-    BoundedArray2D<QString> picturePaths_; // full paths beside sImageFile's bare names
+    QString lastPictureFolder_;                           // folder of the picture chosen last
+    BoundedArray2D<QString> picturePaths_{"picturePaths"}; // full paths beside the bare names
 };

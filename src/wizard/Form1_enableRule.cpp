@@ -5,37 +5,36 @@
 #include <QPushButton>
 
 void Form1::Initialize_New() {
-    iStepButtons.redim(2, 4);
-    iStep = 0;
-    iLastStep = 2;
-    bNewMenu = true;
+    state_.iStepButtons.redim(2, 4);
+    state_.iStep = 0;
+    state_.iLastStep = 2;
+    state_.bNewMenu = true;
     Check_iStep();
-    Manipulate_Buttons();
-    ui.picStep(iStep)->raise();
+    ui.picStep(state_.iStep)->raise();
     EndTutor();
 }
 
 void Form1::Check_iStep() {
-    if (iStep == 0) {
-        iStepButtons(2) = false;
-        iStepButtons(3) = true;
-        iStepButtons(4) = false;
-    } else if (iStep == iLastStep) {
-        iStepButtons(2) = true;
-        iStepButtons(3) = false;
-        iStepButtons(4) = true;
+    if (state_.iStep == 0) {
+        state_.iStepButtons(2) = false;
+        state_.iStepButtons(3) = true;
+        state_.iStepButtons(4) = false;
+    } else if (state_.iStep == state_.iLastStep) {
+        state_.iStepButtons(2) = true;
+        state_.iStepButtons(3) = false;
+        state_.iStepButtons(4) = true;
     } else {
-        iStepButtons(2) = true;
-        iStepButtons(3) = true;
-        iStepButtons(4) = false;
+        state_.iStepButtons(2) = true;
+        state_.iStepButtons(3) = true;
+        state_.iStepButtons(4) = false;
     }
     // The first button page cannot go back: the menu's type and size are fixed from there on.
-    if (iStep == 1)
-        iStepButtons(2) = false;
+    if (state_.iStep == 1)
+        state_.iStepButtons(2) = false;
     Manipulate_Buttons();
 }
 
 void Form1::Manipulate_Buttons() {
     for (qint16 i = 2; i <= 4; ++i)
-        ui.cmdStep(i)->setEnabled(iStepButtons(i));
+        ui.cmdStep(i)->setEnabled(state_.iStepButtons(i));
 }

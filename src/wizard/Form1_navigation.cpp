@@ -38,29 +38,28 @@ void Form1::cmdStep_Click(qint16 Index) {
         return;
     }
     Check_iStep();
-    Manipulate_Buttons();
 }
 
 void Form1::goNext() {
-    if (iStep < iLastStep) {
-        if (iStep >= 1) {
-            sLink(iStep) = trimBlanks(ui.txtButtonLinks->text());
-            sFrame(iStep) = trimBlanks(ui.txtFrameName->text());
+    if (state_.iStep < state_.iLastStep) {
+        if (state_.iStep >= 1) {
+            state_.sLink(state_.iStep) = trimBlanks(ui.txtButtonLinks->text());
+            state_.sFrame(state_.iStep) = trimBlanks(ui.txtFrameName->text());
         }
-        ++iStep;
+        ++state_.iStep;
         Do_Step();
     }
-    if (bTutor)
+    if (state_.bTutor)
         UpdateTutor();
 }
 
 void Form1::goBack() {
     // Whatever was typed on the page being left is dropped.
-    if (iStep > 0) {
-        --iStep;
+    if (state_.iStep > 0) {
+        --state_.iStep;
         Do_Step();
     }
-    if (bTutor)
+    if (state_.bTutor)
         UpdateTutor();
 }
 
@@ -72,12 +71,12 @@ void Form1::showAbout() {
 }
 
 void Form1::switchTutor() {
-    if (bTutor) {
+    if (state_.bTutor) {
         EndTutor();
-        bTutor = false;
+        state_.bTutor = false;
     } else {
         UpdateTutor();
-        bTutor = true;
+        state_.bTutor = true;
     }
 }
 
@@ -92,9 +91,9 @@ void Form1::cmdOk_Click() {
 }
 
 void Form1::Do_Step() {
-    if (iStep == 1 && bNewMenu)
+    if (state_.iStep == 1 && state_.bNewMenu)
         fixMenu();
-    if (iStep == iLastStep)
+    if (state_.iStep == state_.iLastStep)
         ui.picStep(2)->raise();
     else
         ui.picStep(1)->raise();
@@ -103,27 +102,27 @@ void Form1::Do_Step() {
 
 void Form1::fixMenu() {
     // The menu's direction and size are read once, on a new menu's first arrival at step 1.
-    iMenuType = ui.optMenuType(0)->isChecked() ? 1 : 2;
-    iLastStep = qint16(ui.HScroll1->value() + 1);
-    iNumberOfButtons = qint16(ui.HScroll1->value());
-    sImageFile.redim(1, iNumberOfButtons, 0, 2);
-    sLink.redim(1, iNumberOfButtons);
-    sFrame.redim(1, iNumberOfButtons);
+    state_.iMenuType = ui.optMenuType(0)->isChecked() ? 1 : 2;
+    state_.iLastStep = qint16(ui.HScroll1->value() + 1);
+    state_.iNumberOfButtons = qint16(ui.HScroll1->value());
+    state_.sImageFile.redim(1, state_.iNumberOfButtons, 0, 2);
+    state_.sLink.redim(1, state_.iNumberOfButtons);
+    state_.sFrame.redim(1, state_.iNumberOfButtons);
     allocatePicturePaths();
-    bNewMenu = false;
+    state_.bNewMenu = false;
 }
 
 void Form1::Complete_Step() {
-    if (iStep >= 1) {
-        if (iStep < iLastStep)
+    if (state_.iStep >= 1) {
+        if (state_.iStep < state_.iLastStep)
             showStoredPictures();
         ui.imgButtons(3)->setPicture(ui.imgButtons(0)->picture());
-        if (iStep < iLastStep) {
-            ui.txtButtonLinks->setText(sLink(iStep));
-            ui.txtFrameName->setText(sFrame(iStep));
+        if (state_.iStep < state_.iLastStep) {
+            ui.txtButtonLinks->setText(state_.sLink(state_.iStep));
+            ui.txtFrameName->setText(state_.sFrame(state_.iStep));
         }
     }
     // A blank stands where a minus sign would.
-    ui.lblButtonNumber->setText((iStep < 0 ? QString() : QStringLiteral(" ")) +
-                                QString::number(iStep));
+    ui.lblButtonNumber->setText((state_.iStep < 0 ? QString() : QStringLiteral(" ")) +
+                                QString::number(state_.iStep));
 }
