@@ -2,7 +2,7 @@
 # Installs what building and testing need on a fresh Debian 12 machine, skipping what is there.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core chromium)
+packages=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core chromium firefox-esr)
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 

@@ -1,236 +1,148 @@
-// Pages written by Tessel's generator, loaded in Debian's Chromium from a server on 127.0.0.1:
-// the pictures show and swap under the mouse, and each button opens its link where its frame
-// says, whatever characters the names hold.
-import { test, before, after } from 'node:test';
+// Pages written by Tessel's generator, served from 127.0.0.1 and loaded in Debian's Chromium and
+// Firefox ESR through one library: the pictures show and swap under the mouse, and each button
+// opens its link where its frame says, whatever characters the names hold.
+import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, mkdirSync, readFileSync, writeFileSync, existsSync, rmSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, mkdirSync, readFileSync, writeFileSync, existsSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { join, dirname } from 'node:path';
-import { chromium } from 'playwright-core';
+import puppeteer from 'puppeteer-core';
 
-const pagegen = process.env.TESSEL_PAGEGEN;
 const site = mkdtempSync(join(tmpdir(), 'tessel-browser-'));
-const widths = new Map(); // picture file -> its width, so the picture shown can be told apart
-let server;
-let base;
-let browser;
+const engines = {
+    chromium: { browser: 'chrome', executablePath: '/usr/bin/chromium', ignoreDefaultArgs: ['--disable-popup-blocking'],
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'] },
+    firefox: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', extraPrefsFirefox: { 'dom.disable_open_during_load': true } },
+};
+let server, base;
 
-// A solid GIF of the given size. Codes stay 3 bits wide by clearing the table every two
-// pixels, which keeps the encoder trivial; the pictures are tiny.
-function gif(width, height, [r, g, b]) {
-    const codes = [];
-    for (let i = 0; i < width * height; i += 2) codes.push(4, 0, ...(i + 1 < width * height ? [0] : []));
-    codes.push(5);
-    const bytes = [];
-    let acc = 0, bits = 0;
-    for (const code of codes) {
-        acc |= code << bits; bits += 3;
-        while (bits >= 8) { bytes.push(acc & 0xff); acc >>= 8; bits -= 8; }
-    }
-    if (bits > 0) bytes.push(acc & 0xff);
-    const blocks = [];
-    for (let i = 0; i < bytes.length; i += 255) {
-        const part = bytes.slice(i, i + 255);
-        blocks.push(part.length, ...part);
-    }
-    const le = (n) => [n & 0xff, n >> 8];
-    return Buffer.from([
-        ...Buffer.from('GIF89a'), ...le(width), ...le(height), 0x80, 0, 0, r, g, b, 0, 0, 0,
-        0x2c, 0, 0, 0, 0, ...le(width), ...le(height), 0, 2, ...blocks, 0, 0x3b,
-    ]);
-}
-
-function picture(name) {
-    if (!widths.has(name)) {
-        const width = 30 + widths.size * 3;
-        widths.set(name, width);
-        const path = join(site, name);
-        mkdirSync(dirname(path), { recursive: true });
-        writeFileSync(path, gif(width, 20, [40 * widths.size % 256, 128, 200]));
-    }
-    return name;
-}
-
-function htmlFile(name, body = name) {
-    const path = join(site, name);
+function put(name, text) {
+    const path = join(site, name.replace(/\\/g, '/')); // a browser reads a backslash as a slash
     mkdirSync(dirname(path), { recursive: true });
-    writeFileSync(path, `<html><body><p>${body.replace(/[<&"]/g, '')}</p></body></html>`);
+    text === undefined ? copyFileSync(join(process.env.TESSEL_TEST_DATA, 'green.gif'), path) : writeFileSync(path, text);
 }
 
 // Writes a page with the generator itself; buttons: [{normal, over, link, frame}].
 function menuPage(name, buttons, type = 1) {
-    for (const b of buttons) {
-        if (b.normal) picture(b.normal.replace(/\\/g, '/'));
-        if (b.over) picture(b.over.replace(/\\/g, '/'));
-    }
-    const description = join(site, `${name}.json`);
-    writeFileSync(description, JSON.stringify({ type, buttons }));
-    execFileSync(pagegen, [description, join(site, name)]);
-    const page = readFileSync(join(site, name));
-    assert.ok(page.every((byte) => byte < 0x80), 'the page is pure ASCII');
-    return name;
+    buttons.forEach((b) => { put(b.normal); put(b.over); put(b.link, `<p>${b.link.replace(/[<&"]/g, '')}</p>`); });
+    writeFileSync(join(site, `${name}.json`), JSON.stringify({ type, buttons }));
+    execFileSync(process.env.TESSEL_PAGEGEN, [join(site, `${name}.json`), join(site, name)]);
+    assert.ok(readFileSync(join(site, name)).every((byte) => byte < 0x80), 'the page is pure ASCII');
 }
 
 const attr = (text) => text.replace(/&/g, '&amp;').replace(/"/g, '&quot;');
-function frameset(name, menu, frames) {
-    const named = frames.map((f) => `<iframe name="${attr(f)}" src="blank.html" width="120" height="60"></iframe>`);
-    writeFileSync(join(site, name),
-        `<html><head><meta charset="utf-8"></head><body><iframe name="menu" src="${menu}" width="400" height="300"></iframe>${named.join('')}</body></html>`);
-    return name;
-}
+const frames = (names, inner = '') => `<html><head><meta charset="utf-8"></head><body>${inner}` +
+    names.map((f) => `<iframe name="${attr(f)}" src="blank.html"></iframe>`).join('') + '</body></html>';
 
-// A window that has not started loading yet has no address at all.
-const pathOf = (url) => (URL.canParse(url) ? decodeURIComponent(new URL(url).pathname) : '');
+// Where every window of the page stands: the top one, then each frame by its path of names.
+const where = (page) => page.evaluate(() => {
+    const out = { '(window)': decodeURIComponent(location.pathname) };
+    const walk = (doc, prefix) => {
+        for (const f of doc.querySelectorAll('iframe')) {
+            out[prefix + f.name] = decodeURIComponent(f.contentWindow.location.pathname);
+            walk(f.contentDocument, `${prefix}${f.name}/`);
+        }
+    };
+    walk(document, '');
+    return out;
+});
 
-async function open(url) {
-    const context = await browser.newContext();
-    const page = await context.newPage();
-    const errors = [];
-    page.on('pageerror', (error) => errors.push(error.message));
-    page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
-    await page.goto(base + url);
-    return { context, page, errors };
-}
-
-// What image But<i> shows: its file and whether it has really loaded.
-async function shown(frame, i) {
-    return frame.evaluate((n) => {
-        const img = document.images[`But${n}`];
-        return { file: decodeURIComponent(new URL(img.src).pathname), width: img.complete ? img.naturalWidth : 0 };
-    }, i);
-}
-
-async function expectShown(frame, i, file) {
-    const want = { file: `/${file.replace(/\\/g, '/')}`, width: widths.get(file.replace(/\\/g, '/')) };
-    for (let tries = 0; tries < 50; ++tries) {
-        const now = await shown(frame, i);
-        if (now.file === want.file && now.width === want.width) return;
+async function settle(check) {
+    for (let tries = 0; tries < 100 && !(await check().catch(() => false)); ++tries)
         await new Promise((resolve) => setTimeout(resolve, 20));
-    }
-    assert.deepEqual(await shown(frame, i), want, `button ${i}`);
 }
 
-async function waitForPath(frameOrPage, path) {
-    for (let tries = 0; tries < 100; ++tries) {
-        if (pathOf(frameOrPage.url()) === path) return;
-        await new Promise((resolve) => setTimeout(resolve, 20));
-    }
-    assert.equal(pathOf(frameOrPage.url()), path);
-}
+// What image But<i> of a frame shows, and whether it has really loaded.
+const shown = (frame, i) => frame.evaluate((n) => {
+    const img = document.images[`But${n}`];
+    return `${decodeURIComponent(new URL(img.src).pathname)}${img.complete && img.naturalWidth > 0 ? '' : ' (not loaded)'}`;
+}, i);
 
-before(async () => {
-    assert.ok(pagegen && existsSync(pagegen), 'TESSEL_PAGEGEN names the page generator');
-    htmlFile('blank.html', '');
+before(() => new Promise((resolve) => {
+    put('blank.html', '<p>blank</p>');
     server = createServer((request, response) => {
         const path = join(site, decodeURIComponent(new URL(request.url, 'http://x').pathname));
-        if (request.url === '/favicon.ico') {
-            response.writeHead(204).end(); // asked for by the browser, not by the page
-            return;
-        }
-        if (!path.startsWith(site) || !existsSync(path)) {
-            response.writeHead(404).end();
-            return;
-        }
-        const type = path.endsWith('.gif') ? 'image/gif' : 'text/html';
-        response.writeHead(200, { 'Content-Type': type }).end(readFileSync(path));
+        if (!path.startsWith(site) || !existsSync(path)) return response.writeHead(404).end();
+        response.writeHead(200, { 'Content-Type': path.endsWith('.gif') ? 'image/gif' : 'text/html' }).end(readFileSync(path));
     });
-    await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-    base = `http://127.0.0.1:${server.address().port}/`;
-    browser = await chromium.launch({
-        executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-            '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    });
-});
+    server.listen(0, '127.0.0.1', () => { base = `http://127.0.0.1:${server.address().port}/`; resolve(); });
+}));
+after(() => { server.close(); rmSync(site, { recursive: true, force: true }); });
 
-after(async () => {
-    await browser?.close();
-    server?.close();
-    rmSync(site, { recursive: true, force: true });
-});
+// Each frame kind: the frame typed, the link, the page holding the menu (flat: the menu beside
+// the named frames; deep: the menu two frames down) and the window expected to show the link.
+const kinds = [
+    ['', 'say"hi".html', 'flat', '(window)'], ['main', 'café.html', 'flat', 'main'],
+    ['main-frame', 'a&b.html', 'flat', 'main-frame'], ['my frame', 'dir\\page.html', 'flat', 'my frame'],
+    ['日本', '日本.html', 'flat', '日本'], ['a&b"c\\d', 'q.html', 'flat', 'a&b"c\\d'],
+    ['top', 'r1.html', 'flat', 'top'], ['self', 'r2.html', 'flat', 'self'], ['_self', 'r3.html', 'flat', 'menu'],
+    ['_top', 'r4.html', 'deep', '(window)'], ['_parent', 'r5.html', 'deep', 'outer'], ['_blank', 'r6.html', 'flat', 'popup'],
+];
 
-for (const type of [1, 2]) {
-    test(`${type === 1 ? 'vertical' : 'horizontal'} menu: pictures show and swap for one button alone`, async () => {
-        const buttons = [1, 2, 3].map((i) => ({ normal: `t${type}n${i}.gif`, over: `t${type}o${i}.gif`, link: `t${type}p${i}.html`, frame: '' }));
-        const { context, page, errors } = await open(menuPage(`menu${type}.html`, buttons, type));
-        for (const i of [1, 2, 3]) await expectShown(page, i, buttons[i - 1].normal);
-        const [one, two] = [await page.locator('img[name=But1]').boundingBox(), await page.locator('img[name=But2]').boundingBox()];
-        assert.ok(type === 1 ? two.y > one.y : two.x > one.x, 'buttons run the chosen way');
+for (const [engine, options] of Object.entries(engines)) {
+    describe(engine, () => {
+        let browser;
+        before(async () => { browser = await puppeteer.launch({ headless: true, ...options }); });
+        after(() => browser?.close());
 
-        await page.locator('img[name=But2]').hover();
-        await expectShown(page, 2, 't' + type + 'o2.gif');
-        await expectShown(page, 1, buttons[0].normal);
-        await expectShown(page, 3, buttons[2].normal);
-        await page.mouse.move(600, 500);
-        await expectShown(page, 2, buttons[1].normal);
-        assert.deepEqual(errors, []);
-        await context.close();
+        async function open(url) {
+            const page = await browser.newPage();
+            const errors = [];
+            page.on('pageerror', (error) => errors.push(error.message));
+            await page.goto(base + url);
+            return { page, errors };
+        }
+
+        for (const type of [1, 2]) {
+            test(`${type === 1 ? 'vertical' : 'horizontal'}: pictures show and swap for one button alone`, async () => {
+                const buttons = [['é.gif', '日本.gif'], ['a&b.gif', 'img\\c.gif'], ['x"y.gif', 'q"uote.gif']]
+                    .map(([normal, over]) => ({ normal: `${type}${normal}`, over: `${type}${over}`, link: 'blank.html', frame: '' }));
+                menuPage(`menu${type}.html`, buttons, type);
+                const { page, errors } = await open(`menu${type}.html`);
+                const normals = buttons.map((b) => `/${b.normal}`);
+                const [one, two] = [await page.$eval('img[name=But1]', (e) => e.getBoundingClientRect().toJSON()),
+                    await page.$eval('img[name=But2]', (e) => e.getBoundingClientRect().toJSON())];
+                assert.ok(type === 1 ? two.y > one.y : two.x > one.x, `${engine}: buttons run the chosen way`);
+                for (const i of [1, 2, 3]) {
+                    await page.hover(`img[name=But${i}]`);
+                    const want = normals.map((n, k) => (k === i - 1 ? `/${buttons[k].over.replace(/\\/g, '/')}` : n));
+                    await settle(async () => (await Promise.all([1, 2, 3].map((k) => shown(page, k)))).join() === want.join());
+                    assert.deepEqual(await Promise.all([1, 2, 3].map((k) => shown(page, k))), want, `${engine}: over button ${i}`);
+                }
+                await page.mouse.move(700, 500);
+                await settle(async () => (await shown(page, 3)) === normals[2]);
+                assert.equal(await shown(page, 3), normals[2], `${engine}: the mouse left`);
+                assert.deepEqual(errors, []);
+                await page.close();
+            });
+        }
+
+        test('every frame kind lands where it should', async () => {
+            menuPage('fmenu.html', kinds.map(([frame, link], i) => ({ normal: `f${i}.gif`, over: `g${i}.gif`, link, frame })));
+            put('flat.html', frames(['main', 'main-frame', 'my frame', '日本', 'a&b"c\\d', 'top', 'self'], '<iframe name="menu" src="fmenu.html" height="300"></iframe>'));
+            put('middle.html', frames([], '<iframe name="menu" src="fmenu.html" height="300"></iframe>'));
+            put('deep.html', frames([], '<iframe name="outer" src="middle.html" height="350"></iframe>'));
+            for (const [i, [frame, link, layout, target]] of kinds.entries()) {
+                const { page, errors } = await open(`${layout}.html`);
+                const menuFrame = await (layout === 'deep'
+                    ? (await (await page.$('iframe')).contentFrame()).$('iframe') : page.$('iframe[name=menu]'));
+                const menu = await menuFrame.contentFrame();
+                await settle(async () => (await shown(menu, i + 1)).endsWith('.gif'));
+                                await menu.click(`img[name=But${i + 1}]`);
+                const want = `/${link.replace(/\\/g, '/')}`;
+                // A new window is a page of the browser's beside the first blank one and this.
+                const landed = async () => ({ ...(await where(page)),
+                    popup: (await browser.pages()).slice(2).map((p) => decodeURIComponent(new URL(p.url()).pathname)).join() });
+                const key = target;
+                await settle(async () => (await landed())[key] === want);
+                const now = await landed();
+                assert.equal(now[key], want, `${engine}, frame "${frame}": expected ${want} in ${key}; the click landed: ${JSON.stringify(now)}`);
+                if (target === 'popup') assert.equal(now['(window)'], '/flat.html', `${engine}: _blank leaves the window alone`);
+                assert.deepEqual(errors, []);
+                for (const p of (await browser.pages()).slice(1)) await p.close();
+            }
+        });
     });
 }
-
-test('a button without a frame navigates the window', async () => {
-    htmlFile('target.html');
-    const { context, page, errors } = await open(menuPage('plain.html', [{ normal: 'pn.gif', over: 'po.gif', link: 'target.html', frame: '' }]));
-    await page.locator('img[name=But1]').click();
-    await waitForPath(page, '/target.html');
-    assert.deepEqual(errors, []);
-    await context.close();
-});
-
-test('frames: main, the named ones, _top two frames deep and _blank', async () => {
-    const frames = ['main', 'main-frame', 'my frame', '1', 'top'];
-    const buttons = frames.map((frame, i) => ({ normal: `fn${i}.gif`, over: `fo${i}.gif`, link: `f${i}.html`, frame }));
-    buttons.forEach((b) => htmlFile(b.link));
-    const { context, page, errors } = await open(frameset('frames.html', menuPage('fmenu.html', buttons), frames));
-    const menu = page.frame({ name: 'menu' });
-    for (const [i, frame] of frames.entries()) {
-        await page.frameLocator('iframe[name=menu]').locator(`img[name=But${i + 1}]`).click();
-        await waitForPath(page.frame({ name: frame }), `/f${i}.html`);
-    }
-    assert.equal(pathOf(menu.url()), '/fmenu.html', 'the menu stays');
-    assert.equal(pathOf(page.url()), '/frames.html');
-    assert.deepEqual(errors, []);
-    await context.close();
-
-    htmlFile('top.html');
-    htmlFile('new.html');
-    menuPage('deep.html', [{ normal: 'dn.gif', over: 'do.gif', link: 'top.html', frame: '_top' },
-        { normal: 'bn.gif', over: 'bo.gif', link: 'new.html', frame: '_blank' }]);
-    writeFileSync(join(site, 'middle.html'), '<html><body><iframe name="inner" src="deep.html" width="300" height="200"></iframe></body></html>');
-    writeFileSync(join(site, 'outer.html'), '<html><body><iframe name="outer" src="middle.html" width="400" height="300"></iframe></body></html>');
-    const deep = await open('outer.html');
-    const inner = deep.page.frameLocator('iframe[name=outer]').frameLocator('iframe[name=inner]');
-    const [popup] = await Promise.all([deep.context.waitForEvent('page'), inner.locator('img[name=But2]').click()]);
-    await waitForPath(popup, '/new.html');
-    assert.equal(pathOf(deep.page.url()), '/outer.html', '_blank leaves the window alone');
-    await inner.locator('img[name=But1]').click();
-    await waitForPath(deep.page, '/top.html');
-    assert.deepEqual(deep.errors, []);
-    await deep.context.close();
-});
-
-test('names with accents, CJK, ampersands, backslashes and quotes', async () => {
-    const buttons = [
-        { normal: 'é.gif', over: '日本.gif', link: 'café.html', frame: 'café', file: '/café.html' },
-        { normal: 'a&b.gif', over: 'q"uote.gif', link: '日本.html', frame: '日本', file: '/日本.html' },
-        { normal: 'img\\b.gif', over: 'c&copy.gif', link: 'a&b.html', frame: 'a&b', file: '/a&b.html' },
-        { normal: 'x"y.gif', over: 'img\\c.gif', link: 'dir\\page.html', frame: 'back\\slash', file: '/dir/page.html' },
-        { normal: 'n5.gif', over: 'o5.gif', link: 'say"hi".html', frame: 'say"hi"', file: '/say"hi".html' },
-    ];
-    buttons.forEach((b) => htmlFile(b.file.slice(1)));
-    const { context, page, errors } = await open(frameset('names.html', menuPage('nmenu.html', buttons), buttons.map((b) => b.frame)));
-    const menu = page.frame({ name: 'menu' });
-    const images = page.frameLocator('iframe[name=menu]');
-    for (const [i, b] of buttons.entries()) {
-        await expectShown(menu, i + 1, b.normal);
-        await images.locator(`img[name=But${i + 1}]`).hover();
-        await expectShown(menu, i + 1, b.over);
-        await images.locator(`img[name=But${i + 1}]`).click();
-        await waitForPath(page.frame({ name: b.frame }), b.file);
-    }
-    assert.equal(pathOf(menu.url()), '/nmenu.html');
-    assert.deepEqual(errors, []);
-    await context.close();
-});

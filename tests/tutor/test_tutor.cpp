@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
 #include "forms/FormTutor.h"
-#include "tutor/TutorTexts.h"
 
 #include <QLabel>
-#include <QPushButton>
+
+using TestSupport::Wizard;
 
 // The tutor's texts, where its window stands, and how it is switched on and off.
 class TestTutor : public QObject {
@@ -18,153 +18,105 @@ class TestTutor : public QObject {
         return shown;
     }
 
+    static QString text(const Wizard& wizard) {
+        return wizard.form.formTutor()->lblTutor->text();
+    }
+
 private slots:
-    void texts_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
+    void textsFollowTheSteps() {
         const QString b10(10, ' ');
-        QTest::newRow("step 0")
-            << TutorTexts::menuTypePage()
-            << "First, select the Type of menu to create - up/down (vertical) or left/right "
-               "(horizontal)." +
-                   b10 + "Then select the number of buttons to create." + b10 +
-                   "press the Next>> button to goto the next step." + QString(5, ' ') +
-                   "press the Tutor button again to turn this tutor off.";
-        QTest::newRow("button")
-            << TutorTexts::buttonPage()
-            << "First, press the top Select button to open image for main button display." + b10 +
-                   "Then press the bottom Select button to open image file to display when "
-                   "mouse passes over button." +
-                   QString(6, ' ') +
-                   "Now enter Page to open when button is selected (ie. www.example.com)." + b10 +
-                   "If link is to be loaded into a frame, enter the Frame Name (ie. Frame1) in "
-                   "the bottom box." +
-                   b10 + "Press the Next>> button to continue." + b10 +
-                   "Press the Tutor button again to turn this tutor off.";
-        QTest::newRow("file name")
-            << TutorTexts::fileNamePage()
-            << "First, enter a Filename to save the animated button menu as." + b10 +
-                   "Then select the extension for the file." + b10 +
-                   "Press the Finish button to write the file." + b10 +
-                   "Press the Tutor button again to turn this tutor off.";
-    }
-
-    void texts() {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(text, expected);
-        QVERIFY(!text.startsWith(' ') && !text.endsWith(' '));
-    }
-
-    void textLengths() {
-        QCOMPARE(TutorTexts::menuTypePage().size(), 256);
-        QCOMPARE(TutorTexts::fileNamePage().size(), 223);
+        const QString menuType =
+            "First, select the Type of menu to create - up/down (vertical) or left/right "
+            "(horizontal)." + b10 + "Then select the number of buttons to create." + b10 +
+            "press the Next>> button to goto the next step." + QString(5, ' ') +
+            "press the Tutor button again to turn this tutor off.";
+        const QString button =
+            "First, press the top Select button to open image for main button display." + b10 +
+            "Then press the bottom Select button to open image file to display when mouse "
+            "passes over button." + QString(6, ' ') +
+            "Now enter Page to open when button is selected (ie. www.example.com)." + b10 +
+            "If link is to be loaded into a frame, enter the Frame Name (ie. Frame1) in the "
+            "bottom box." + b10 + "Press the Next>> button to continue." + b10 +
+            "Press the Tutor button again to turn this tutor off.";
+        const QString fileName =
+            "First, enter a Filename to save the animated button menu as." + b10 +
+            "Then select the extension for the file." + b10 +
+            "Press the Finish button to write the file." + b10 +
+            "Press the Tutor button again to turn this tutor off.";
+        Wizard wizard;
+        wizard.step(6);
+        QStringList seen{text(wizard)};
+        for (int i = 0; i < 3; ++i)
+            seen.append((wizard.next(), text(wizard)));
+        seen.append((wizard.back(), text(wizard)));
+        QCOMPARE(seen, (QStringList{menuType, button, button, fileName, button}));
+        // Every text fits its window, whatever font stands in.
+        QLabel* label = wizard.form.formTutor()->lblTutor;
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
     }
 
     void placement_data() {
         QTest::addColumn<QPoint>("mainAt");
         QTest::newRow("near the origin") << QPoint(0, 0);
-        QTest::newRow("moved") << QPoint(300, 120);
         QTest::newRow("far right, not clamped") << QPoint(5000, 40);
     }
 
     void placement() {
         QFETCH(QPoint, mainAt);
-        Form1 form;
-        form.move(mainAt);
-        form.show();
-        form.UpdateTutor();
-        const QRect main = form.frameGeometry();
-        FormTutor* tutor = form.formTutor();
-        QVERIFY(tutor != nullptr && tutor->isVisible());
-        const QRect placed = tutor->frameGeometry();
-        QCOMPARE(placed.top(), main.top());
-        QCOMPARE(placed.left(), main.left() + main.width() + 1); // 20 twips
-        QCOMPARE(placed.width(), 130);                           // 1950 twips
-        QCOMPARE(placed.height(), main.height());
+        Wizard wizard;
+        wizard.form.move(mainAt);
+        wizard.step(6);
+        const QRect main = wizard.form.frameGeometry();
+        FormTutor* tutor = wizard.form.formTutor();
+        QVERIFY(tutor->isVisible());
+        QCOMPARE(tutor->frameGeometry(), QRect(main.right() + 2, main.top(), 130, main.height()));
         QCOMPARE(tutor->lblTutor->geometry(), QRect(8, 8, 130 - 16, main.height() - 16));
-        QCOMPARE(tutor->palette().color(QPalette::Window), QColor(255, 255, 192));
-        QCOMPARE(tutor->lblTutor->text(), TutorTexts::menuTypePage());
+        QCOMPARE(tutor->grab().toImage().pixelColor(2, 2), QColor(255, 255, 192));
         QCOMPARE(tutor->parentWidget(), nullptr); // no owner
-        QVERIFY(tutor->windowTitle().isEmpty());
+        // Moving the main window leaves the tutor until the next step places it anew.
+        const QRect before = tutor->frameGeometry();
+        wizard.form.move(mainAt + QPoint(40, 30));
+        QCOMPARE(tutor->frameGeometry(), before);
+        wizard.next();
+        QCOMPARE(tutor->frameGeometry().topLeft(),
+                 QPoint(wizard.form.frameGeometry().right() + 2, wizard.form.frameGeometry().top()));
     }
 
-    void staysUntilRefreshedAfterTheMainWindowMoves() {
-        Form1 form;
-        form.move(10, 10);
-        form.show();
-        form.ui.cmdStep(6)->click();
-        const QRect before = form.formTutor()->frameGeometry();
-        form.move(200, 100);
-        QCOMPARE(form.formTutor()->frameGeometry(), before);
-        form.UpdateTutor();
-        QCOMPARE(form.formTutor()->frameGeometry().topLeft(),
-                 QPoint(form.frameGeometry().right() + 2, form.frameGeometry().top()));
-    }
-
-    void tutorButtonSwitches() {
-        Form1 form;
-        form.show();
-        QPushButton* tutorButton = form.ui.cmdStep(6);
-        tutorButton->click();
-        QVERIFY(form.bTutor);
-        QVERIFY(form.formTutor()->isVisible());
-        QVERIFY(QTest::qWaitForWindowActive(form.formTutor()));
-        tutorButton->click();
-        QVERIFY(!form.bTutor);
-        QCOMPARE(form.formTutor(), nullptr);
-        QCOMPARE(visibleWindows(), QList<QWidget*>{&form});
-        // The step buttons are recomputed after the switch.
-        form.ui.cmdStep(4)->setEnabled(true);
-        tutorButton->click();
-        QVERIFY(!form.ui.cmdStep(4)->isEnabled());
-        // A fresh window each time, with the text of the step now current.
-        form.ui.cmdStep(6)->click();
-        form.iStep = 2;
-        form.ui.cmdStep(6)->click();
-        QCOMPARE(form.formTutor()->lblTutor->text(), TutorTexts::fileNamePage());
-    }
-
-    void everyTextFitsTheWindow() {
-        Form1 form;
-        form.show();
-        for (const qint16 step : {0, 1, 2}) {
-            form.iStep = step;
-            form.UpdateTutor();
-            QLabel* label = form.formTutor()->lblTutor;
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                     qPrintable(label->text()));
+    void switchingOff() {
+        Wizard wizard;
+        wizard.step(6);
+        QVERIFY(QTest::qWaitForWindowActive(wizard.form.formTutor()));
+        wizard.step(6);
+        QCOMPARE(wizard.form.formTutor(), nullptr);
+        QCOMPARE(visibleWindows(), QList<QWidget*>{&wizard.form});
+        for (const int button : {5, 1}) { // About and New switch it off too, as Finish does
+            wizard.step(6);
+            wizard.step(button);
+            QVERIFY2(!wizard.state().bTutor && wizard.form.formTutor() == nullptr,
+                     qPrintable(QString::number(button)));
+            if (button == 5)
+                Wizard::click(wizard.form.ui.cmdOk);
         }
     }
 
-    void endTutorWhenNeverShown() {
-        Form1 form;
-        form.bTutor = true;
-        form.EndTutor();
-        QVERIFY(!form.bTutor);
-        QCOMPARE(form.formTutor(), nullptr);
-        QVERIFY(visibleWindows().isEmpty());
-    }
-
-    void closingTheTutorThroughItsFrame() {
-        Form1 form;
-        form.show();
-        form.ui.cmdStep(6)->click();
-        QVERIFY(form.formTutor()->close());
-        QVERIFY(form.bTutor); // the program is not told
-        QVERIFY(!form.formTutor()->isVisible());
-        // Tutor in that state switches off without showing anything.
-        form.ui.cmdStep(6)->click();
-        QVERIFY(!form.bTutor);
-        QCOMPARE(visibleWindows(), QList<QWidget*>{&form});
+    void closedThroughItsFrame() {
+        Wizard wizard;
+        wizard.step(6);
+        QVERIFY(wizard.form.formTutor()->close());
+        QVERIFY(wizard.state().bTutor); // the program is not told
+        wizard.next();
+        QVERIFY(wizard.form.formTutor()->isVisible()); // so the next step shows it again
+        wizard.form.formTutor()->close();
+        wizard.step(6); // and Tutor switches off without showing anything
+        QVERIFY(!wizard.state().bTutor);
+        QCOMPARE(visibleWindows(), QList<QWidget*>{&wizard.form});
     }
 
     void closingTheMainWindowClosesTheTutor() {
-        Form1 form;
-        form.show();
-        form.ui.cmdStep(6)->click();
+        Wizard wizard;
+        wizard.step(6);
         QCOMPARE(visibleWindows().size(), 2);
-        QVERIFY(form.close());
+        QVERIFY(wizard.form.close());
         QVERIFY(visibleWindows().isEmpty());
     }
 };
