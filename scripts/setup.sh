@@ -2,7 +2,10 @@
 # Installs what building and testing need on a fresh Debian 12 machine, skipping what is there.
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core chromium firefox-esr)
+# Building; the browser test's browsers; packaging, its validators and the X server for the
+# smoke start of the package.
+packages=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core chromium firefox-esr
+    dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool)
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
 

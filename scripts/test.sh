@@ -20,3 +20,6 @@ for variant in plain sanitize; do
     cmake --build "$dir"
     ctest --test-dir "$dir" --output-on-failure
 done
+
+# The program as a user installs it: the package, its validators, and a start on a real X server.
+bash scripts/package.sh

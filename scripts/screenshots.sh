@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Takes the README's and the metainfo's screenshots from the real program on a real X server:
+# the menu-type page, and a button page with both pictures chosen through the file dialog and
+# the mouse on the preview. Writes data/screenshots/menu-type.png and button-page.png.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+command -v convert >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq imagemagick
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build --target tessel
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+for button in "Home:#1b5e9a:#f5c400" "Home over:#f5c400:#1b5e9a"; do
+    IFS=: read -r name fill ink <<<"$button"
+    convert -size 120x34 "xc:$fill" -font DejaVu-Sans-Bold -fill "$ink" -pointsize 18 -gravity center \
+        -annotate 0 Home -bordercolor "$ink" -border 2 "$work/${name// /-}.bmp"
+done
+
+export WORK=$work OUT=$PWD/data/screenshots
+xvfb-run -a -s "-screen 0 800x600x24" bash -c '
+    QT_QPA_PLATFORM=xcb ./build/src/tessel & pid=$!
+    sleep 2
+    window=$(xdotool search --name "^Tessel 1.0\$" | head -n 1)
+    shot() { import -window "$window" "$OUT/$1.png"; }
+    # Places in pixels: twips divided by 15, the page area starting at (8, 64).
+    at() { xdotool mousemove --window "$window" "$1" "$2"; sleep 0.3; }
+    click() { at "$1" "$2"; xdotool click 1; sleep 0.5; }
+    choose() {
+        click 184 "$1"; sleep 0.5
+        xdotool type --delay 10 "$2"; xdotool key Return; sleep 0.5
+    }
+    at 300 110; shot menu-type
+    click 292 268
+    choose 84 "$WORK/Home.bmp"
+    choose 116 "$WORK/Home-over.bmp"
+    click 100 190; xdotool type --delay 10 "index.html"
+    at 92 148; shot button-page
+    kill $pid
+'
+ls -la data/screenshots
