@@ -1,19 +1,20 @@
 #pragma once
 
 #include "forms/FileChooser.h"
+#include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
 #include "wizard/Form1.h"
 #include "wizard/Messenger.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 // Window tests run headless: the offscreen platform unless the caller chose another.
 #define TESSEL_TEST_MAIN(TestClass)                                                                \
@@ -27,7 +28,6 @@
 
 namespace TestSupport {
 
-// A file under tests/data.
 inline QString fixture(const QString& name) {
     return QStringLiteral(TESSEL_TEST_DATA "/") + name;
 }
@@ -37,18 +37,17 @@ inline QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs a test in a fresh temporary folder as the working directory, and restores the old one.
+// A fresh temporary folder as the working directory for the test's life.
 class WorkingFolder {
 public:
     WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
     ~WorkingFolder() { QDir::setCurrent(previous_); }
     QString filePath(const QString& name) const { return folder_.filePath(name); }
-    // Copies a fixture picture to `name` (folders made as needed) and returns its full path.
+    // Copies a fixture picture to `name`, making its folder, and returns the full path.
     QString picture(const QString& fixtureName, const QString& name) const {
-        const QString path = filePath(name);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile::copy(fixture(fixtureName), path);
-        return path;
+        QDir().mkpath(QFileInfo(filePath(name)).absolutePath());
+        QFile::copy(fixture(fixtureName), filePath(name));
+        return filePath(name);
     }
 
 private:
@@ -56,19 +55,19 @@ private:
     QString previous_;
 };
 
-// Keeps the warnings the wizard gives instead of showing them.
-class RecordingMessenger : public Messenger {
-public:
-    QStringList warnings;
+// Keeps what the wizard tells the user and the pages it would open.
+struct RecordingMessenger : Messenger {
+    QStringList warnings, notes;
+    QList<QUrl> opened;
     void warn(QWidget*, const QString&, const QString& text) override { warnings.append(text); }
+    void inform(QWidget*, const QString&, const QString& text) override { notes.append(text); }
+    void openPage(const QUrl& page) override { opened.append(page); }
 };
 
 // Answers the file dialog from a script: each answer is a path, or nothing for a cancel.
-class ScriptedChooser : public FileChooser {
-public:
+struct ScriptedChooser : FileChooser {
     QList<std::optional<QString>> answers;
-    QStringList startFolders;
-    QStringList filters;
+    QStringList startFolders, filters;
     std::optional<QString> chooseFile(QWidget*, const QString& filter,
                                       const QString& startFolder) override {
         filters.append(filter);
@@ -77,8 +76,7 @@ public:
     }
 };
 
-// The main window, shown, with its dialogs replaced by fakes that the window owns; driven
-// only as a user drives it.
+// The main window, shown, its dialogs replaced by fakes it owns, driven as a user drives it.
 struct Wizard {
     Form1 form;
     RecordingMessenger* messages = new RecordingMessenger;
@@ -92,7 +90,6 @@ struct Wizard {
         QTest::mouseMove(&form, QPoint(1, 1)); // Qt drops a move to where the pointer is
     }
     const WizardState& state() const { return form.state(); }
-
     static void click(QWidget* control) {
         QTest::mouseMove(control, control->rect().center());
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
@@ -100,9 +97,7 @@ struct Wizard {
     void step(int index) { click(form.ui.cmdStep(index)); }
     void next() { step(3); }
     void back() { step(2); }
-    // Replaces a text box's text by typing.
     static void type(QLineEdit* box, const QString& text) {
-        box->setFocus();
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, text);
@@ -112,31 +107,25 @@ struct Wizard {
         dialog->answers.append(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
         click(form.ui.cmdSelect(kind));
     }
-    // Sets the menu on step 0 and goes on to the first button.
     void startMenu(int buttons, bool vertical = true) {
         click(form.ui.optMenuType(vertical ? 0 : 1));
-        form.ui.HScroll1->setFocus();
         QTest::keyClick(form.ui.HScroll1, Qt::Key_Home);
         for (int i = 1; i < buttons; ++i)
             QTest::keyClick(form.ui.HScroll1, Qt::Key_Right);
         next();
     }
-
-    // Which page the user sees: what lies under the middle of the page area.
-    int page() const {
-        for (QWidget* hit = form.childAt(form.ui.picStep(0)->geometry().center()); hit;
+    // Where the user stands: the page under the middle of the page area, the step buttons
+    // (a letter where enabled) and the button number.
+    QString where() const {
+        int page = -1;
+        for (QWidget* hit = form.childAt(form.ui.picStep(0)->geometry().center()); hit && page < 0;
              hit = hit->parentWidget())
             for (const int index : form.ui.picStep.indexes())
-                if (form.ui.picStep(index) == hit)
-                    return index;
-        return -1;
-    }
-    // Exit, New, Back, Next, Finish, About, Tutor: a letter where enabled, '-' where not.
-    QString steps() const {
-        QString shown;
+                page = form.ui.picStep(index) == hit ? index : page;
+        QString steps;
         for (int i = 0; i <= 6; ++i)
-            shown += form.ui.cmdStep(i)->isEnabled() ? QChar("ENBNFAT"[i]) : QChar('-');
-        return shown;
+            steps += form.ui.cmdStep(i)->isEnabled() ? QChar("ENBNFAT"[i]) : QChar('-');
+        return QString("%1 %2%3").arg(page).arg(steps, form.ui.lblButtonNumber->text());
     }
 };
 

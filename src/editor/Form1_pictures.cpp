@@ -7,14 +7,30 @@
 #include <QDir>
 #include <QFileInfo>
 
+// The select buttons can take the focus while another page covers them; a choice only makes
+// sense for a button's own page.
+bool Form1::onButtonPage() const {
+    return state_.iStep >= 1 && state_.iStep < state_.iLastStep;
+}
+
 void Form1::cmdSelect_Click(qint16 Index) {
-    // The select buttons can take the focus while another page covers them; a choice only
-    // makes sense for a button's own page.
-    if (state_.iStep < 1 || state_.iStep >= state_.iLastStep)
+    if (!onButtonPage())
         return;
-    CommonDialog& dialog = ui.CommonDialog1;
-    if (!dialog.ShowOpen(this))
+    if (!ui.CommonDialog1.ShowOpen(this))
         return; // a cancel changes nothing
+    useChosenPicture(Index);
+}
+
+// A file dropped on an editor image is chosen just as through that image's select button.
+void Form1::imgButtons_Drop(qint16 Index, const QString& path) {
+    if (!onButtonPage())
+        return;
+    ui.CommonDialog1.choose(path);
+    useChosenPicture(Index);
+}
+
+void Form1::useChosenPicture(qint16 Index) {
+    const CommonDialog& dialog = ui.CommonDialog1;
     ImageBox* box = ui.imgButtons(Index);
     const PictureLoader::Result loaded = PictureLoader::load(dialog.FileName, shownSize(box));
     if (!loaded.error.isEmpty()) {
@@ -28,6 +44,7 @@ void Form1::cmdSelect_Click(qint16 Index) {
     state_.sImageFile(state_.iStep, Index) = dialog.FileTitle;
     picturePaths_(state_.iStep, Index) = dialog.FileName;
     lastPictureFolder_ = QFileInfo(dialog.FileName).absolutePath();
+    describePictures();
 }
 
 void Form1::imgButtons_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y) {
@@ -82,4 +99,19 @@ void Form1::showStoredPictures() {
 
 QSize Form1::shownSize(const ImageBox* box) const {
     return box->contentsRect().size() * box->devicePixelRatioF();
+}
+
+void Form1::describePictures() {
+    // What a screen reader says of the three boxes: which button, and which picture.
+    const QString button = QString::number(state_.iStep);
+    const char* kinds[] = {"Normal picture of button %1: %2",
+                           "Mouse-over picture of button %1: %2"};
+    for (qint16 kind = 0; kind <= 1; ++kind) {
+        const QString name = state_.sImageFile(state_.iStep, kind);
+        ui.imgButtons(kind)->setAccessibleName(
+            QString(kinds[kind]).arg(button, name.isEmpty() ? "no picture chosen" : name));
+    }
+    ui.imgButtons(3)->setAccessibleName(QStringLiteral("Preview of button %1").arg(button));
+    ui.imgButtons(3)->setAccessibleDescription(
+        "Shows the normal picture, and the mouse-over picture while the mouse is on it");
 }

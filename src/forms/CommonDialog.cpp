@@ -20,9 +20,13 @@ bool CommonDialog::ShowOpen(QWidget* parent) {
         chooser_->chooseFile(parent, qtNameFilter(Filter), folder);
     if (!chosen || chosen->isEmpty())
         return false;
-    FileName = *chosen;
-    FileTitle = QFileInfo(*chosen).fileName();
+    choose(*chosen);
     return true;
+}
+
+void CommonDialog::choose(const QString& path) {
+    FileName = path;
+    FileTitle = QFileInfo(path).fileName();
 }
 
 QString CommonDialog::qtNameFilter(const QString& filter) {

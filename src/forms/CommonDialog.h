@@ -19,6 +19,9 @@ public:
 
     void setChooser(std::unique_ptr<FileChooser> chooser);
 
+    // Takes `path` as the file chosen, as a choice in the dialog does.
+    void choose(const QString& path);
+
     // "Description|*.a;*.b" in the form Qt's dialog takes, matching the patterns in any
     // letter case, since a Linux file system tells PHOTO.JPG from photo.jpg.
     static QString qtNameFilter(const QString& filter);

@@ -1,6 +1,7 @@
 #include "forms/Form1Layout.h"
 
 #include "forms/ImageBox.h"
+#include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
 #include "forms/Style.h"
 #include "forms/Twips.h"
@@ -43,14 +44,17 @@ struct LabelStyle {
     Qt::Alignment alignment = Qt::AlignHCenter;
 };
 
-QLabel* label(QWidget* parent, const QString& caption, const LabelStyle& style = {}) {
-    auto* label = new QLabel(caption, parent);
+QLabel* style(QLabel* label, const LabelStyle& style = {}) {
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(style.alignment | Qt::AlignTop);
     if (style.colour.isValid())
         Style::setColour(label, QPalette::WindowText, style.colour);
     return label;
+}
+
+QLabel* label(QWidget* parent, const QString& caption, const LabelStyle& labelStyle = {}) {
+    return style(new QLabel(caption, parent), labelStyle);
 }
 
 QPushButton* button(QWidget* parent, const QString& caption) {
@@ -70,6 +74,7 @@ Form1Layout::Form1Layout(QWidget* form) {
     buildFinishPage();
     buildAboutPage();
     setTabOrder();
+    nameForScreenReaders();
 }
 
 void Form1Layout::buildWindowControls(QWidget* form) {
@@ -177,7 +182,9 @@ void Form1Layout::buildFinishPage() {
     QWidget* page = picStep(3);
     const LabelStyle note{blue};
     place(Label1, 10, label(page, "File has been saved as:", note), {120, 120, 5772, 252});
-    lblFileName = place(label(page, "Label2", {darkRed}), "lblFileName", {120, 720, 5772, 372});
+    lblFileName = new LinkLabel("Label2", page);
+    style(lblFileName, {darkRed});
+    place(lblFileName, "lblFileName", {120, 720, 5772, 372});
     lblFileName->setFont(Style::namedFont("MS Sans Serif", 13.8));
     place(Label1, 11, label(page, "Place Tessel file and Menu Images in the same directory", note),
           {120, 1680, 5772, 252});
@@ -204,10 +211,32 @@ void Form1Layout::buildAboutPage() {
 
 void Form1Layout::setTabOrder() {
     const QList<QWidget*> order = {
-        cmdStep(3),   cmdStep(2),  cmdStep(4),      picStep(0),      cmdStep(1),     cmdStep(0),
-        picStep(1),   HScroll1,    optMenuType(1),  optMenuType(0),  cmdSelect(0),   cmdSelect(1),
-        picStep(2),   txtFileName, optExtension(0), optExtension(1), txtButtonLinks, picStep(3),
-        txtFrameName, cmdStep(5),  cmdStep(6),      picStep(4),      cmdOk};
+        cmdStep(3),  cmdStep(2),   cmdStep(4),      picStep(0),      cmdStep(1),     cmdStep(0),
+        picStep(1),  HScroll1,     optMenuType(1),  optMenuType(0),  cmdSelect(0),   cmdSelect(1),
+        picStep(2),  txtFileName,  optExtension(0), optExtension(1), txtButtonLinks, picStep(3),
+        lblFileName, txtFrameName, cmdStep(5),      cmdStep(6),      picStep(4),     cmdOk};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1Layout::nameForScreenReaders() {
+    // A text box is read by the question above it, and the count by its question.
+    const std::pair<QLabel*, QWidget*> questions[] = {{Label1(9), txtButtonLinks},
+                                                      {Label1(4), txtFrameName},
+                                                      {Label1(6), txtFileName},
+                                                      {Label1(2), HScroll1}};
+    for (const auto& [question, control] : questions) {
+        question->setBuddy(control);
+        control->setAccessibleName(question->text());
+    }
+    imgButtons(0)->setAccessibleName("Normal picture");
+    imgButtons(1)->setAccessibleName("Mouse-over picture");
+    imgButtons(3)->setAccessibleName("Preview");
+    cmdSelect(0)->setAccessibleName("Select the normal picture");
+    cmdSelect(1)->setAccessibleName("Select the mouse-over picture");
+    lblButtonNumber->setAccessibleDescription("The number of the button on this page");
+    lblFileName->setAccessibleDescription("Opens the written page in your web browser");
+    const char* pages[] = {"Menu type", "Button", "File name", "Finished", "About"};
+    for (int i = 0; i < 5; ++i)
+        picStep(i)->setAccessibleName(pages[i]);
 }

@@ -4,6 +4,7 @@
 #include "forms/ControlArray.h"
 
 class ImageBox;
+class LinkLabel;
 class PagePanel;
 class QFrame;
 class QLabel;
@@ -34,7 +35,7 @@ struct Form1Layout {
     QScrollBar* HScroll1 = nullptr;
     QLabel* lblNumberOfButtons = nullptr;
     QLineEdit* txtFileName = nullptr;
-    QLabel* lblFileName = nullptr;
+    LinkLabel* lblFileName = nullptr;
     QPushButton* cmdOk = nullptr;
 
     CommonDialog CommonDialog1{"Pictures (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif"};
@@ -47,4 +48,5 @@ private:
     void buildFinishPage();
     void buildAboutPage();
     void setTabOrder();
+    void nameForScreenReaders();
 };

@@ -1,5 +1,7 @@
 #include "forms/ImageBox.h"
 
+#include <QFileInfo>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
@@ -38,4 +40,30 @@ void ImageBox::mouseMoveEvent(QMouseEvent* event) {
 void ImageBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit mousePressed(MouseReport::from(*event));
+}
+
+void ImageBox::acceptFileDrops(std::function<bool()> open) {
+    dropsOpen_ = std::move(open);
+    setAcceptDrops(true);
+}
+
+QString ImageBox::droppedFile(const QDropEvent& event) const {
+    const QList<QUrl> urls = event.mimeData()->urls();
+    if (!dropsOpen_ || !dropsOpen_() || urls.size() != 1 || !urls.first().isLocalFile())
+        return {};
+    const QString path = urls.first().toLocalFile();
+    return QFileInfo(path).isDir() ? QString() : path;
+}
+
+void ImageBox::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(*event).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ImageBox::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(*event);
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit fileDropped(path);
 }

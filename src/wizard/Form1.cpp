@@ -3,6 +3,7 @@
 #include "forms/FileChooser.h"
 #include "forms/FormTutor.h"
 #include "forms/ImageBox.h"
+#include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
 #include "forms/Style.h"
 #include "forms/Twips.h"
@@ -47,6 +48,12 @@ void Form1::connectControls() {
             imgButtons_MouseDown(qint16(index), report.button, report.shift, report.x, report.y);
         });
     }
+    for (const int kind : ui.cmdSelect.indexes()) {
+        ui.imgButtons(kind)->acceptFileDrops([this] { return onButtonPage(); });
+        connect(ui.imgButtons(kind), &ImageBox::fileDropped, this,
+                [this, kind](const QString& path) { imgButtons_Drop(qint16(kind), path); });
+    }
+    connect(ui.lblFileName, &LinkLabel::activated, this, &Form1::openWrittenPage);
     for (const int index : ui.picStep.indexes())
         connect(ui.picStep(index), &PagePanel::surfaceMouseMoved, this,
                 [this, index](const MouseReport& report) {

@@ -57,6 +57,7 @@ private:
     void imgButtons_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void imgButtons_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void picStep_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
+    void imgButtons_Drop(qint16 Index, const QString& path);
 
     // Finish: writes the page. Do_Finish returns why the page could not be saved, or nothing.
     void Show_Finish();
@@ -74,13 +75,18 @@ private:
     void switchTutor();
     void fixMenu();
     void allocatePicturePaths();
+    bool onButtonPage() const;
+    void useChosenPicture(qint16 Index);
     void showStoredPictures();
+    void describePictures();
+    void tellWherePicturesBelong();
+    void openWrittenPage();
     QSize shownSize(const ImageBox* box) const;
     void returnToFileNamePage();
 
     WizardState state_;
     std::unique_ptr<FormTutor> formTutor_;
     std::unique_ptr<Messenger> messenger_;
-    QString lastPictureFolder_;                           // folder of the picture chosen last
+    QString lastPictureFolder_;                            // folder of the picture chosen last
     BoundedArray2D<QString> picturePaths_{"picturePaths"}; // full paths beside the bare names
 };

@@ -114,8 +114,10 @@ void Form1::fixMenu() {
 
 void Form1::Complete_Step() {
     if (state_.iStep >= 1) {
-        if (state_.iStep < state_.iLastStep)
+        if (state_.iStep < state_.iLastStep) {
             showStoredPictures();
+            describePictures();
+        }
         ui.imgButtons(3)->setPicture(ui.imgButtons(0)->picture());
         if (state_.iStep < state_.iLastStep) {
             ui.txtButtonLinks->setText(state_.sLink(state_.iStep));

@@ -9,30 +9,19 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <cstdio>
-
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: tessel_pagegen DESCRIPTION.json PAGE.html\n");
-        return 2;
-    }
-    QFile input(QString::fromLocal8Bit(argv[1]));
-    if (!input.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", argv[1]);
-        return 1;
-    }
+    QFile input(argc == 3 ? QString::fromLocal8Bit(argv[1]) : QString());
+    if (!input.open(QIODevice::ReadOnly))
+        qFatal("usage: tessel_pagegen DESCRIPTION.json PAGE.html");
     const QJsonObject description = QJsonDocument::fromJson(input.readAll()).object();
     Menu menu;
     menu.iMenuType = qint16(description.value("type").toInt(1));
     for (const QJsonValue entry : description.value("buttons").toArray()) {
-        const QJsonObject button = entry.toObject();
-        menu.buttons.append({button.value("normal").toString(), button.value("over").toString(),
-                             button.value("link").toString(), button.value("frame").toString()});
+        const QJsonObject b = entry.toObject();
+        menu.buttons.append({b["normal"].toString(), b["over"].toString(), b["link"].toString(),
+                             b["frame"].toString()});
     }
     const QString failure = PageFile::save(QString::fromLocal8Bit(argv[2]), MenuPage::text(menu));
-    if (!failure.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(failure));
-        return 1;
-    }
-    return 0;
+    if (!failure.isEmpty())
+        qFatal("%s", qPrintable(failure));
 }

@@ -57,7 +57,8 @@ private slots:
             QTest::addRow("%s %s", field, line) << field << value << QByteArray(line);
         };
         const auto link = [&](const QString& value, const char* escaped) {
-            row("link", value, qPrintable(QString("         parent.location = \"%1\";").arg(escaped)));
+            row("link", value,
+                qPrintable(QString("         parent.location = \"%1\";").arg(escaped)));
         };
         link("a b%20c", "a b%20c");
         link("d\\e", "d\\\\e");
@@ -69,9 +70,12 @@ private slots:
         link(QString::fromUcs4(U"\U00010000\U0010FFFF"), "%F0%90%80%80%F4%8F%BF%BF");
         link(QString(QChar(0xD800)) + "x", "%EF%BF%BDx");
         row("normal", "a&b\"c.gif", "   OffMenuImage[1].src = \"a&b\\\"c.gif\"");
-        row("normal", "a&b\"c.gif", "   <img src=\"a&amp;b&quot;c.gif\" Name=\"But1\" border=0></a><br>");
-        row("normal", QString("<\u00e9>") + QChar(1), "   <img src=\"<%C3%A9>&#1;\" Name=\"But1\" border=0></a><br>");
-        row("over", QString("\\\u00e9") + QChar(1), "   OverMenuImage[1].src = \"\\\\%C3%A9\\x01\"");
+        row("normal", "a&b\"c.gif",
+            "   <img src=\"a&amp;b&quot;c.gif\" Name=\"But1\" border=0></a><br>");
+        row("normal", QString("<\u00e9>") + QChar(1),
+            "   <img src=\"<%C3%A9>&#1;\" Name=\"But1\" border=0></a><br>");
+        row("over", QString("\\\u00e9") + QChar(1),
+            "   OverMenuImage[1].src = \"\\\\%C3%A9\\x01\"");
         const auto frame = [&](const QString& value, const char* statement) {
             row("frame", value, qPrintable(QString("         %1").arg(statement)));
         };
@@ -95,7 +99,7 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QByteArray, line);
         MenuButton button{"n.gif", "o.gif", "x.html", ""};
-        (field == "link" ? button.link
+        (field == "link"     ? button.link
          : field == "normal" ? button.normalImage
          : field == "over"   ? button.overImage
                              : button.frame) = value;
@@ -109,9 +113,10 @@ private slots:
     // as parent.<name>: every one of them goes through the browser's own target rule.
     void reservedFrameNames() {
         for (const char* name :
-             {"top", "parent", "self", "window", "frames", "opener", "name", "length", "status",
-              "closed", "location", "history", "document", "navigator", "navigation", "screen",
-              "event", "external", "origin", "content", "_top", "_PARENT", "_Self", "_blank"}) {
+             {"top",      "parent",    "self",       "window",  "frames",   "opener",
+              "name",     "length",    "status",     "closed",  "location", "history",
+              "document", "navigator", "navigation", "screen",  "event",    "external",
+              "origin",   "content",   "_top",       "_PARENT", "_Self",    "_blank"}) {
             const QByteArray page = pageWith({"n.gif", "o.gif", "x.html", name});
             QVERIFY2(page.contains(QByteArray("window.open(\"x.html\", \"") + name + "\");"), name);
         }

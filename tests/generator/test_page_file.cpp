@@ -1,13 +1,9 @@
 #include "generator/PageFile.h"
+#include "generator/PicturePlaces.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <unistd.h>
-
-namespace {
 
 // A device that takes `room` bytes and then fails, as a disk does when it fills up.
 class FillingDevice : public QIODevice {
@@ -15,18 +11,13 @@ public:
     FillingDevice(qint64 room, bool reportError) : room_(room), reportError_(reportError) {
         open(QIODevice::WriteOnly);
     }
-    QByteArray written;
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        const qint64 taken = qMin(size, room_ - written.size());
-        if (taken <= 0 && reportError_) {
-            setErrorString("No space left on device");
-            return -1;
-        }
-        written.append(data, taken);
-        return taken;
+    qint64 writeData(const char*, qint64 size) override {
+        const qint64 taken = qMin(size, room_);
+        room_ -= taken;
+        return taken == 0 && reportError_ ? -1 : taken;
     }
 
 private:
@@ -34,14 +25,7 @@ private:
     bool reportError_;
 };
 
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-} // namespace
-
-// Saving a page: whole or not at all, an existing file replaced only by a complete one.
+// Saving a page whole or not at all, and the pictures the page will not find beside it.
 class TestPageFile : public QObject {
     Q_OBJECT
 
@@ -66,50 +50,75 @@ private slots:
         QFETCH(bool, fillsUp);
         QFETCH(bool, saved);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("folder.html"));
         QFile old(dir.filePath("old.html"));
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(500000, 'x')) == 500000);
+        QVERIFY(QDir(dir.path()).mkdir("folder.html") && old.open(QIODevice::WriteOnly));
+        old.write(QByteArray(500000, 'x'));
         old.close();
-        const QStringList before = QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-        const auto fillingUp = [](QIODevice& device, const QByteArray& bytes) {
-            device.write(bytes.left(10));
+        const QStringList before =
+            QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        const auto fillingUp = [&](QIODevice& file, const QByteArray& bytes) {
+            file.write(bytes.left(10));
             return QString("No space left on device");
         };
         const QString path = dir.filePath(name);
-        const QString reason =
-            fillsUp ? PageFile::save(path, page_, fillingUp) : PageFile::save(path, page_);
-        QCOMPARE(reason.isEmpty(), saved);
+        QCOMPARE((fillsUp ? PageFile::save(path, page_, fillingUp) : PageFile::save(path, page_))
+                     .isEmpty(),
+                 saved);
+        old.open(QIODevice::ReadOnly);
         if (saved) {
-            QCOMPARE(contents(path), page_);
-            return;
+            QFile written(path);
+            QVERIFY(written.open(QIODevice::ReadOnly) && written.readAll() == page_);
+        } else { // nothing new, and the old file as it was
+            QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
+            QCOMPARE(old.readAll(), QByteArray(500000, 'x'));
         }
-        // Nothing new, and the old file as it was.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
-        QCOMPARE(contents(old.fileName()), QByteArray(500000, 'x'));
-    }
-
-    void noPermission() {
-        if (geteuid() == 0)
-            QSKIP("permissions do not stop root");
-        QTemporaryDir dir;
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        QVERIFY(!PageFile::save(dir.filePath("menu.html"), page_).isEmpty());
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    void diskFillsMidWrite_data() {
-        QTest::addColumn<bool>("reportError");
-        QTest::newRow("short write") << false;
-        QTest::newRow("write error") << true;
     }
 
     void diskFillsMidWrite() {
-        QFETCH(bool, reportError);
-        FillingDevice full(1000, reportError);
-        QVERIFY(!PageFile::writeAll(full, page_).isEmpty());
-        FillingDevice roomy(page_.size(), reportError);
-        QCOMPARE(PageFile::writeAll(roomy, page_), QString());
-        QCOMPARE(roomy.written, page_);
+        for (const bool reportError : {false, true}) {
+            FillingDevice full(1000, reportError), roomy(page_.size(), reportError);
+            QVERIFY(!PageFile::writeAll(full, page_).isEmpty());
+            QCOMPARE(PageFile::writeAll(roomy, page_), QString());
+        }
+    }
+
+    void picturesBesideThePage_data() {
+        QTest::addColumn<QStringList>("chosen");
+        QTest::addColumn<QStringList>("named"); // "@" stands for the test's folder
+        QTest::newRow("all beside")
+            << QStringList{"page/a.gif", "page/b.gif", "page/a.gif"} << QStringList{};
+        QTest::newRow("through a link and ..")
+            << QStringList{"link/a.gif", "page/../page/b.gif"} << QStringList{};
+        QTest::newRow("one elsewhere, twice")
+            << QStringList{"page/a.gif", "pics/c.gif", "pics/c.gif"}
+            << QStringList{"c.gif, now in @/pics"};
+        QTest::newRow("another file in the way")
+            << QStringList{"pics/a.gif"}
+            << QStringList{"a.gif, now in @/pics (a different file of that name is in the way)"};
+        QStringList many;
+        for (int i = 1; i <= 12; ++i)
+            many << QString("pics/%1.gif").arg(i);
+        QTest::newRow("more than ten")
+            << many << QStringList{"1.gif, now in @/pics", "10.gif, now in @/pics", "and 2 more"};
+    }
+
+    void picturesBesideThePage() {
+        QFETCH(QStringList, chosen);
+        QFETCH(QStringList, named);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("page") && QDir(dir.path()).mkdir("pics"));
+        QVERIFY(QFile::link(dir.filePath("page"), dir.filePath("link")));
+        for (const char* name : {"page/a.gif", "page/b.gif", "pics/a.gif", "pics/c.gif"})
+            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        for (QString& path : chosen)
+            path = dir.filePath(path);
+        const QStringList lines =
+            PicturePlaces::missingNote(chosen, dir.filePath("page")).split('\n');
+        for (const QString& line : named)
+            QVERIFY2(lines.contains(QString(line).replace("@", dir.path())),
+                     qPrintable(lines.join('\n')));
+        const bool cut = named.value(named.size() - 1).startsWith("and");
+        QCOMPARE(lines.filter(", now in ").size(), cut ? 10 : named.size());
     }
 };
 
