@@ -60,7 +60,8 @@ int choosePhoto(const QString& path) {
     wizard.choose(0, path);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     std::printf("choosing a 6000 x 4000 JPEG: %.1f ms, peak memory +%.1f MB (%s)\n", ms,
-                peakMegabytes() - before, wizard.form.state().sImageFile(1, 0).isEmpty() ? "FAILED" : "ok");
+                peakMegabytes() - before,
+                wizard.form.state().sImageFile(1, 0).isEmpty() ? "FAILED" : "ok");
     return 0;
 }
 
