@@ -161,7 +161,7 @@ private slots:
             file.write(bytes);
             return file.fileName();
         };
-        QTest::newRow("zero bytes") << write("empty.bmp", {}) << "empty";
+        QTest::newRow("zero bytes") << write("empty.bmp", {}) << "the file is empty";
         QTest::newRow("JPEG cut in half")
             << write("cut.jpg", jpeg.left(jpeg.size() / 2)) << "incomplete";
         QTest::newRow("JPEG without its end") << write("cut2.jpg", jpeg.chopped(2)) << "incomplete";

@@ -80,6 +80,8 @@ private slots:
             QVERIFY(!PageFile::writeAll(full, page_).isEmpty());
             QCOMPARE(PageFile::writeAll(roomy, page_), QString());
         }
+        QFile full("/dev/full"); // takes a short page into its buffer, then fails to flush it
+        QVERIFY(full.open(QIODevice::WriteOnly) && !PageFile::writeAll(full, "<html>").isEmpty());
     }
 
     void picturesBesideThePage_data() {
