@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 # Debian's own hardening flags, as any package of the distribution is built with.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"
 cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build-package --target tessel tessel_documents
