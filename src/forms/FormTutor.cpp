@@ -6,7 +6,6 @@
 #include <QLabel>
 
 namespace {
-constexpr int defaultPoints = 8;
 constexpr double smallestPoints = 5;
 } // namespace
 
@@ -26,7 +25,7 @@ FormTutor::FormTutor() : QWidget(nullptr, Qt::Window) {
 void FormTutor::setText(const QString& text) {
     lblTutor->setText(text);
     QFont font = lblTutor->font();
-    font.setPointSizeF(defaultPoints);
+    font.setPointSizeF(Style::windowFont().pointSizeF());
     lblTutor->setFont(font);
     while (lblTutor->heightForWidth(lblTutor->width()) > lblTutor->height() &&
            font.pointSizeF() > smallestPoints) {

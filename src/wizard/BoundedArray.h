@@ -21,9 +21,6 @@ public:
     bool contains(qint16 index) const {
         return index >= lower_ && std::size_t(index - lower_) < items_.size();
     }
-    qint16 lowerBound() const { return lower_; }
-    qint16 upperBound() const { return qint16(lower_ + qint16(items_.size()) - 1); }
-    int size() const { return int(items_.size()); }
 
 private:
     std::size_t offset(qint16 index) const {
@@ -51,7 +48,6 @@ public:
     }
     T& operator()(qint16 i, qint16 j) { return rows_(check(i, j))(j); }
     const T& operator()(qint16 i, qint16 j) const { return rows_(check(i, j))(j); }
-    int rows() const { return rows_.size(); }
 
 private:
     struct Row : BoundedArray<T> {
