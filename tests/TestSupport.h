@@ -1,41 +1,18 @@
 #pragma once
 
+#include "TestData.h"
 #include "forms/FileChooser.h"
+#include "forms/FormTutor.h"
+#include "forms/ImageBox.h"
 #include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
 #include "wizard/Form1.h"
 #include "wizard/Messenger.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QUrl>
-
-// Window tests run headless: the offscreen platform unless the caller chose another.
-#define TESSEL_TEST_MAIN(TestClass)                                                                \
-    int main(int argc, char* argv[]) {                                                             \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
-        QApplication app(argc, argv);                                                              \
-        TestClass test;                                                                            \
-        return QTest::qExec(&test, argc, argv);                                                    \
-    }
+#include <QtTest>
+#include <QtWidgets>
 
 namespace TestSupport {
-
-inline QString fixture(const QString& name) {
-    return QStringLiteral(TESSEL_TEST_DATA "/") + name;
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A fresh temporary folder as the working directory for the test's life.
 class WorkingFolder {
@@ -44,9 +21,9 @@ public:
     ~WorkingFolder() { QDir::setCurrent(previous_); }
     QString filePath(const QString& name) const { return folder_.filePath(name); }
     // Copies a fixture picture to `name`, making its folder, and returns the full path.
-    QString picture(const QString& fixtureName, const QString& name) const {
+    QString picture(const QString& fixture, const QString& name) const {
         QDir().mkpath(QFileInfo(filePath(name)).absolutePath());
-        QFile::copy(fixture(fixtureName), filePath(name));
+        QFile::copy(TestData::path(fixture), filePath(name));
         return filePath(name);
     }
 
@@ -79,6 +56,7 @@ struct ScriptedChooser : FileChooser {
 // The main window, shown, its dialogs replaced by fakes it owns, driven as a user drives it.
 struct Wizard {
     Form1 form;
+    const Form1Layout& ui = form.ui;
     RecordingMessenger* messages = new RecordingMessenger;
     ScriptedChooser* dialog = new ScriptedChooser;
 
@@ -94,7 +72,7 @@ struct Wizard {
         QTest::mouseMove(control, control->rect().center());
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
     }
-    void step(int index) { click(form.ui.cmdStep(index)); }
+    void step(int index) { click(ui.cmdStep(index)); }
     void next() { step(3); }
     void back() { step(2); }
     static void type(QLineEdit* box, const QString& text) {
@@ -105,28 +83,50 @@ struct Wizard {
     // Chooses a file (or cancels, for an empty path) with the select button of `kind`.
     void choose(int kind, const QString& path) {
         dialog->answers.append(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
-        click(form.ui.cmdSelect(kind));
+        click(ui.cmdSelect(kind));
+    }
+    void setCount(int buttons) {
+        QTest::keyClick(ui.HScroll1, Qt::Key_Home);
+        for (int i = 1; i < buttons; ++i)
+            QTest::keyClick(ui.HScroll1, Qt::Key_Right);
     }
     void startMenu(int buttons, bool vertical = true) {
-        click(form.ui.optMenuType(vertical ? 0 : 1));
-        QTest::keyClick(form.ui.HScroll1, Qt::Key_Home);
-        for (int i = 1; i < buttons; ++i)
-            QTest::keyClick(form.ui.HScroll1, Qt::Key_Right);
+        click(ui.optMenuType(vertical ? 0 : 1));
+        setCount(buttons);
         next();
     }
-    // Where the user stands: the page under the middle of the page area, the step buttons
-    // (a letter where enabled) and the button number.
+    // Where the user stands: the page under the middle of the page area, the step buttons (the
+    // key of each enabled one, as `walk` reads it), the button number, and T while the tutor
+    // is shown.
     QString where() const {
         int page = -1;
-        for (QWidget* hit = form.childAt(form.ui.picStep(0)->geometry().center()); hit && page < 0;
+        for (QWidget* hit = form.childAt(ui.picStep(0)->geometry().center()); hit && page < 0;
              hit = hit->parentWidget())
-            for (const int index : form.ui.picStep.indexes())
-                page = form.ui.picStep(index) == hit ? index : page;
+            for (const int index : ui.picStep.indexes())
+                page = ui.picStep(index) == hit ? index : page;
         QString steps;
         for (int i = 0; i <= 6; ++i)
-            steps += form.ui.cmdStep(i)->isEnabled() ? QChar("ENBNFAT"[i]) : QChar('-');
-        return QString("%1 %2%3").arg(page).arg(steps, form.ui.lblButtonNumber->text());
+            steps += ui.cmdStep(i)->isEnabled() ? stepKeys[i] : QChar('-');
+        const bool tutor = form.formTutor() && form.formTutor()->isVisible();
+        return QString("%1 %2%3%4")
+            .arg(page)
+            .arg(steps, ui.lblButtonNumber->text(), tutor ? " T" : "");
     }
+    // Presses a key's button for each key (see stepKeys; O is the About page's OK, a digit sets
+    // the button count) and says where the user stands after each.
+    QStringList walk(const QString& keys) {
+        QStringList seen;
+        for (const QChar key : keys) {
+            if (key.isDigit())
+                setCount(key.digitValue());
+            else
+                click(key == 'O' ? ui.cmdOk : ui.cmdStep(int(stepKeys.indexOf(key))));
+            seen.append(where());
+        }
+        return seen;
+    }
+    // The step buttons by index: Exit, New, Back, Next, Finish, About, Tutor.
+    static inline const QString stepKeys = QStringLiteral("EN<>FAT");
 };
 
 } // namespace TestSupport

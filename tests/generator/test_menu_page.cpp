@@ -1,24 +1,18 @@
+#include "TestData.h"
 #include "generator/MenuPage.h"
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QTest>
+#include <QtTest>
 
 // The page text byte for byte, and how user text is made safe inside it.
 class TestMenuPage : public QObject {
     Q_OBJECT
-
-    static QByteArray data(const char* name) {
-        QFile file(QString(TESSEL_TEST_DATA "/") + name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
 private slots:
     void workedExample() {
         Menu menu;
         menu.buttons = {{"home.gif", "home2.gif", "index.html", ""},
                         {"news.gif", "news2.gif", "news.html", "main"}};
-        const QByteArray vertical = data("example-vertical.html");
+        const QByteArray vertical = TestData::read(TestData::path("example-vertical.html"));
         QCOMPARE(MenuPage::text(menu), vertical);
         menu.iMenuType = 2;
         QCOMPARE(MenuPage::text(menu),
@@ -43,28 +37,16 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("line");
-        const QRegularExpression character("\\\\u\\{([0-9A-F]+)\\}");
-        for (const QByteArray& row : data("escaping.txt").split('\n')) {
-            const QList<QByteArray> cells = row.split('\t');
-            if (cells.size() != 3 || row.startsWith('#'))
-                continue;
-            QString value = QString::fromUtf8(cells[1]);
-            for (auto match = character.match(value); match.hasMatch();
-                 match = character.match(value)) {
-                const char32_t code = match.captured(1).toUInt(nullptr, 16);
-                value.replace(match.captured(0), code > 0xFFFF ? QString::fromUcs4(&code, 1)
-                                                               : QString(QChar(char16_t(code))));
-            }
-            QTest::addRow("%s %s", cells[0].constData(), cells[1].constData())
-                << QString(cells[0]) << value << cells[2];
-        }
+        for (const QStringList& row : TestData::table("escaping.txt"))
+            QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
+                << row[0] << row[1] << row[2].toLatin1();
     }
 
     void userText() {
         QFETCH(QString, field);
         QFETCH(QString, value);
         QFETCH(QByteArray, line);
-        MenuButton button{"n.gif", "o.gif", "x.html", ""};
+        MenuButton button{"n.gif", "o.gif", "x\".html", ""};
         (field == "link"     ? button.link
          : field == "normal" ? button.normalImage
          : field == "over"   ? button.overImage

@@ -1,12 +1,8 @@
 #include "TestSupport.h"
 
-#include "forms/FormTutor.h"
-
-#include <QLabel>
-
 using TestSupport::Wizard;
 
-// The tutor's texts, where its window stands, and how it is switched on and off.
+// The tutor's texts, where its window stands, and what its closing does.
 class TestTutor : public QObject {
     Q_OBJECT
 
@@ -17,18 +13,16 @@ class TestTutor : public QObject {
         return shown;
     }
 
-    static QString text(const Wizard& wizard) { return wizard.form.formTutor()->lblTutor->text(); }
-
 private slots:
     void textsFollowTheSteps() {
-        QFile file(TestSupport::fixture("tutor-texts.txt"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QStringList texts = QString::fromUtf8(file.readAll()).split('\n');
+        const QStringList texts =
+            QString(TestData::read(TestData::path("tutor-texts.txt"))).split('\n');
         Wizard wizard;
-        wizard.step(6);
-        QStringList seen{text(wizard)};
-        for (int i = 0; i < 4; ++i)
-            seen.append((wizard.step(i < 3 ? 3 : 2), text(wizard)));
+        QStringList seen;
+        for (const QChar key : QString("T>>><")) {
+            wizard.walk(key);
+            seen.append(wizard.form.formTutor()->lblTutor->text());
+        }
         QCOMPARE(seen, (QStringList{texts[0], texts[1], texts[1], texts[2], texts[1]}));
         QLabel* label = wizard.form.formTutor()->lblTutor; // fits, whatever font stands in
         QVERIFY(label->heightForWidth(label->width()) <= label->height());
@@ -44,7 +38,7 @@ private slots:
         QFETCH(QPoint, mainAt);
         Wizard wizard;
         wizard.form.move(mainAt);
-        wizard.step(6);
+        wizard.walk("T");
         const auto beside = [&] {
             const QRect main = wizard.form.frameGeometry();
             return QRect(main.right() + 2, main.top(), 130, main.height()); // 20 and 1950 twips
@@ -62,32 +56,22 @@ private slots:
         QCOMPARE(tutor->frameGeometry(), beside());
     }
 
-    void switchingOff() {
+    void closing() {
         Wizard wizard;
-        wizard.step(6);
+        wizard.walk("T");
         QVERIFY(QTest::qWaitForWindowActive(wizard.form.formTutor()));
-        for (const int button : {6, 5, 1}) { // Tutor, About and New switch it off
-            if (button != 6)
-                wizard.step(6);
-            wizard.step(button);
-            QVERIFY(!wizard.state().bTutor && !wizard.form.formTutor() && visibleWindows() == 1);
-            if (button == 5)
-                Wizard::click(wizard.form.ui.cmdOk);
-        }
         // Closed through its frame, the program is not told: the next step shows it again,
         // and Tutor then switches it off without showing anything.
-        wizard.step(6);
         QVERIFY(wizard.form.formTutor()->close() && wizard.state().bTutor);
-        wizard.next();
-        QVERIFY(wizard.form.formTutor()->isVisible());
+        QCOMPARE(wizard.walk(">"), QStringList("1 EN->-AT 1 T"));
         wizard.form.formTutor()->close();
-        wizard.step(6);
+        wizard.walk("T");
         QVERIFY(!wizard.state().bTutor && visibleWindows() == 1);
         // Closing the main window takes the tutor with it.
-        wizard.step(6);
+        wizard.walk("T");
         QVERIFY(wizard.form.close() && visibleWindows() == 0);
     }
 };
 
-TESSEL_TEST_MAIN(TestTutor)
+QTEST_MAIN(TestTutor)
 #include "test_tutor.moc"

@@ -1,10 +1,7 @@
 #include "TestSupport.h"
 
-#include "forms/FormTutor.h"
 #include "generator/MenuPage.h"
 #include "wizard/Blanks.h"
-
-#include <QLabel>
 
 using TestSupport::Wizard;
 
@@ -22,57 +19,34 @@ class TestWizard : public QObject {
     }
 
 private slots:
-    void startUp() {
-        Wizard wizard;
-        QCOMPARE(wizard.where(), QString("0 EN-N-AT00"));
-        QCOMPARE(QApplication::focusWidget(), wizard.form.ui.cmdStep(3));
-        QCOMPARE(wizard.form.ui.HScroll1->value(), 2);
-    }
-
-    void trimsBlanksOnly_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        for (const auto& [typed, kept] : {std::pair{"a", "a"},
-                                          {"  a", "a"},
-                                          {"a   ", "a"},
-                                          {" a  b ", "a  b"},
-                                          {"\ta \t", "\ta \t"},
-                                          {"   ", ""}})
-            QTest::addRow("'%s'", typed) << typed << kept;
-    }
-
     void trimsBlanksOnly() {
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QCOMPARE(trimBlanks(typed), kept);
+        QStringList kept;
+        for (const char* typed : {"a", "  a", "a   ", " a  b ", "\ta \t", "   "})
+            kept.append(trimBlanks(typed));
+        QCOMPARE(kept, (QStringList{"a", "a", "a", "a  b", "\ta \t", ""}));
     }
 
-    void enableRule_data() {
-        QTest::addColumn<int>("buttons");
-        QTest::addColumn<QStringList>("road");
-        QTest::newRow("one button")
-            << 1 << QStringList{"1 EN-N-AT 1", "2 ENB-FAT 2", "1 EN-N-AT 1"};
-        QTest::newRow("three buttons")
-            << 3 << QStringList{"1 EN-N-AT 1", "1 ENBN-AT 2", "1 ENBN-AT 3", "2 ENB-FAT 4",
-                                "1 ENBN-AT 3", "1 ENBN-AT 2", "1 EN-N-AT 1"};
+    // The enable rule, About and OK, New and the tutor's switch, key by key from start-up.
+    void roads_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("expected");
+        for (const QStringList& row : TestData::table("roads.txt"))
+            QTest::newRow(qPrintable(row[0])) << row[0] << row.mid(1);
     }
 
-    void enableRule() {
-        QFETCH(int, buttons);
-        QFETCH(QStringList, road);
+    void roads() {
+        QFETCH(QString, keys);
+        QFETCH(QStringList, expected);
         Wizard wizard;
-        wizard.startMenu(buttons);
-        QStringList walked{wizard.where()};
-        for (int i = 0; i < 2 * buttons; ++i)
-            walked.append((i < buttons ? wizard.next() : wizard.back(), wizard.where()));
-        QCOMPARE(walked, road);
+        QCOMPARE(wizard.walk(keys), expected);
     }
 
     void completeRoad() {
         Wizard wizard;
-        auto& ui = wizard.form.ui;
+        const Form1Layout& ui = wizard.ui;
+        QCOMPARE(QApplication::focusWidget(), ui.cmdStep(3));
         wizard.startMenu(3);
-        wizard.choose(0, work_.picture("red.bmp", "site/home.bmp"));
+        wizard.choose(0, work_.picture("red.bmp", "pics/home.bmp"));
         wizard.choose(1, work_.picture("spin.gif", "site/home2.gif"));
         Wizard::type(ui.txtButtonLinks, "  index.html  ");
         wizard.next();
@@ -85,153 +59,90 @@ private slots:
         Wizard::type(ui.txtFrameName, "changed, then left with Back");
         wizard.back();
         QCOMPARE(ui.txtButtonLinks->text() + ui.txtFrameName->text(), QString("index.html"));
-        wizard.next();
-        wizard.next();
+        wizard.walk(">>");
         QCOMPARE(ui.txtButtonLinks->text(), QString()); // the Back dropped it
         wizard.choose(0, work_.picture("green.gif", "site/c.gif"));
         Wizard::type(ui.txtButtonLinks, "contact.html ");
         Wizard::type(ui.txtFrameName, " my frame");
         wizard.next();
         Wizard::type(ui.txtFileName, "  road  ");
-        wizard.step(4);
         // A bare name lands beside the picture chosen last.
-        QCOMPARE(TestSupport::readFile(work_.filePath("site/road.html")),
+        QCOMPARE(wizard.walk("F"), QStringList("3 EN---AT 4"));
+        QCOMPARE(TestData::read(work_.filePath("site/road.html")),
                  page({{"home.bmp", "home2.gif", "index.html", ""},
                        {"", "", "news.html", "main"},
                        {"c.gif", "", "contact.html", "my frame"}}));
-        QCOMPARE(wizard.where(), QString("3 EN---AT 4"));
-        QCOMPARE(ui.lblFileName->text(), QString("road"));
-        QCOMPARE(ui.lblFileName->toolTip(), work_.filePath("site/road.html"));
-        QCOMPARE(wizard.messages->warnings + wizard.messages->notes, QStringList());
+        QCOMPARE(ui.lblFileName->text() + ' ' + ui.lblFileName->toolTip(),
+                 "road " + work_.filePath("site/road.html"));
+        QCOMPARE(wizard.messages->warnings, QStringList());
+        const QString note = wizard.messages->notes.join(""); // names the picture elsewhere
+        QVERIFY2(note.contains(work_.filePath("site") + "\n") &&
+                     note.endsWith("\nhome.bmp, now in " + work_.filePath("pics")),
+                 qPrintable(note));
+        QVERIFY(wizard.messages->opened.isEmpty()); // the page opens from its link only
+        ui.lblFileName->setFocus();
+        QTest::keyClick(ui.lblFileName, Qt::Key_Return);
+        Wizard::click(ui.lblFileName);
+        QCOMPARE(wizard.messages->opened,
+                 QList<QUrl>(2, QUrl::fromLocalFile(work_.filePath("site/road.html"))));
 
         // New: step 0 again with the last choices shown; the next menu starts empty.
-        wizard.step(1);
-        QCOMPARE(wizard.where() + ui.lblNumberOfButtons->text(), QString("0 EN-N-AT 43"));
+        QCOMPARE(wizard.walk("N").first() + ui.lblNumberOfButtons->text(), QString("0 EN->-AT 43"));
         wizard.startMenu(1, false);
         QCOMPARE(ui.txtButtonLinks->text() + ui.txtFrameName->text(), QString());
         Wizard::type(ui.txtButtonLinks, "solo.html");
         wizard.next();
         Wizard::click(ui.optExtension(1));
-        wizard.step(4);
-        QCOMPARE(TestSupport::readFile(work_.filePath("site/road.htm")),
+        wizard.walk("F");
+        QCOMPARE(TestData::read(work_.filePath("site/road.htm")),
                  page({{"", "", "solo.html", ""}}, 2));
     }
 
     void finish_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("htm");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("warning");
-        QTest::newRow("unchanged") << "Tessel" << false << "Tessel.html"
-                                   << "";
-        QTest::newRow("htm") << "Tessel" << true << "Tessel.htm"
-                             << "";
-        QTest::newRow("into a folder") << "sub/menu" << true << "sub/menu.htm"
-                                       << "";
-        QTest::newRow("empty") << "" << false << ""
-                               << "enter a name";
-        QTest::newRow("blanks") << "   " << false << ""
-                                << "enter a name";
-        QTest::newRow("missing folder") << "nowhere/m" << false << ""
-                                        << "nowhere/m.html\n\nNo such";
-        QTest::newRow("folder in the way") << "taken" << false << ""
-                                           << "taken.html\n\na folder";
+        QTest::addColumn<int>("extension");
+        QTest::addColumn<QString>("written"); // or, where refused, what the warning says
+        const char* rows[][3] = {{"Tessel", "0", "Tessel.html"},
+                                 {"Tessel", "1", "Tessel.htm"},
+                                 {"sub/menu", "1", "sub/menu.htm"},
+                                 {"", "0", "refused: enter a name"},
+                                 {"   ", "0", "refused: enter a name"},
+                                 {"nowhere/m", "0", "refused: nowhere/m.html\n\nNo such"},
+                                 {"taken", "0", "refused: taken.html\n\na folder"}};
+        for (const auto& [typed, extension, written] : rows)
+            QTest::addRow("'%s' %s", typed, extension) << typed << atoi(extension) << written;
     }
 
     void finish() {
         QFETCH(QString, typed);
-        QFETCH(bool, htm);
-        QFETCH(QString, file);
-        QFETCH(QString, warning);
+        QFETCH(int, extension);
+        QFETCH(QString, written);
         const TestSupport::WorkingFolder here;
         QVERIFY(QDir().mkdir("sub") && QDir().mkdir("taken.html"));
         Wizard wizard;
-        wizard.startMenu(1);
-        wizard.next();
-        Wizard::type(wizard.form.ui.txtFileName, typed);
-        Wizard::click(wizard.form.ui.optExtension(htm ? 1 : 0));
-        wizard.step(4);
-        const QStringList warnings = wizard.messages->warnings;
-        QCOMPARE(warnings.size(), file.isEmpty() ? 1 : 0);
-        QVERIFY2(file.isEmpty() ? warnings.first().contains(warning) : true,
-                 qPrintable(warnings.join("")));
+        wizard.walk("1>>");
+        Wizard::type(wizard.ui.txtFileName, typed);
+        Wizard::click(wizard.ui.optExtension(extension));
+        const bool refused = written.startsWith("refused: ");
+        QCOMPARE(wizard.walk("F"), QStringList(refused ? "2 EN<-FAT 2" : "3 EN---AT 2"));
+        QCOMPARE(wizard.messages->warnings.size(), refused ? 1 : 0);
         QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).size(),
-                 file.isEmpty() || file.contains('/') ? 2 : 3);
-        QCOMPARE(wizard.where(), QString(file.isEmpty() ? "2 ENB-FAT 2" : "3 EN---AT 2"));
-        if (!file.isEmpty()) {
-            QCOMPARE(TestSupport::readFile(file), page({{"", "", "", ""}}));
-            QCOMPARE(wizard.form.ui.lblFileName->text() + wizard.form.ui.lblFileName->toolTip(),
-                     typed + here.filePath(file));
-        }
-    }
-
-    void afterFinish() {
-        const TestSupport::WorkingFolder here;
-        Wizard wizard;
-        wizard.startMenu(2);
-        wizard.next();
-        wizard.next();
-        wizard.step(4);
-        QVERIFY(QFile::remove("Tessel.html"));
-        wizard.step(6); // the Tutor recomputes: the step is still the file-name step
-        QCOMPARE(wizard.where(), QString("3 ENB-FAT 3"));
-        wizard.step(4);
-        QCOMPARE(TestSupport::readFile("Tessel.html"), page({{"", "", "", ""}, {"", "", "", ""}}));
-        QCOMPARE(wizard.form.formTutor(), nullptr);
-        wizard.step(5);
-        Wizard::click(wizard.form.ui.cmdOk);
-        wizard.back();
-        QCOMPARE(wizard.where(), QString("1 ENBN-AT 2"));
-    }
-
-    void aboutAndOk_data() {
-        QTest::addColumn<int>("nexts");
-        QTest::addColumn<QString>("restored");
-        QTest::newRow("step 0") << 0 << "0 EN-N-AT00";
-        QTest::newRow("first button") << 1 << "1 EN-N-AT 1";
-        QTest::newRow("second button") << 2 << "1 ENBN-AT 2";
-        QTest::newRow("file name") << 3 << "2 ENB-FAT 3";
-        QTest::newRow("finish page") << 4 << "3 ENB-FAT 3";
-    }
-
-    void aboutAndOk() {
-        QFETCH(int, nexts);
-        QFETCH(QString, restored);
-        const TestSupport::WorkingFolder here;
-        Wizard wizard;
-        for (int i = 0; i < nexts; ++i)
-            wizard.step(i < 3 ? 3 : 4);
-        wizard.step(6);
-        wizard.step(5);
-        QCOMPARE(wizard.where().left(9), QString("4 -------"));
-        QCOMPARE(wizard.form.formTutor(), nullptr);
-        Wizard::click(wizard.form.ui.cmdOk);
-        QCOMPARE(wizard.where(), restored);
-        QVERIFY(!wizard.state().bTutor); // OK does not bring the tutor back
+                 refused || written.contains('/') ? 2 : 3); // nothing else was written
+        if (refused)
+            QVERIFY(wizard.messages->warnings.first().contains(written.mid(9)));
+        else
+            QCOMPARE(TestData::read(written), page({{"", "", "", ""}}));
+        if (!refused)
+            QCOMPARE(wizard.ui.lblFileName->toolTip(), here.filePath(written));
     }
 
     void exitClosesEveryWindow() {
         Wizard wizard;
-        wizard.step(6);
-        wizard.step(0);
+        wizard.walk("TE");
         for (QWidget* window : QApplication::topLevelWidgets())
             QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     }
-
-    void tabWalk() {
-        Wizard wizard;
-        QStringList walked;
-        for (int i = 0; i < 20; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            walked.append(QApplication::focusWidget()->objectName());
-        }
-        QCOMPARE(walked.join(' '),
-                 QString("picStep(0) cmdStep(1) cmdStep(0) picStep(1) HScroll1 optMenuType(1) "
-                         "cmdSelect(0) cmdSelect(1) picStep(2) txtFileName optExtension(0) "
-                         "txtButtonLinks picStep(3) lblFileName txtFrameName cmdStep(5) cmdStep(6) "
-                         "picStep(4) cmdOk cmdStep(3)"));
-    }
 };
 
-TESSEL_TEST_MAIN(TestWizard)
+QTEST_MAIN(TestWizard)
 #include "test_wizard.moc"
