@@ -72,9 +72,6 @@ struct Wizard {
         QTest::mouseMove(control, control->rect().center());
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
     }
-    void step(int index) { click(ui.cmdStep(index)); }
-    void next() { step(3); }
-    void back() { step(2); }
     static void type(QLineEdit* box, const QString& text) {
         box->selectAll();
         QTest::keyClick(box, Qt::Key_Delete);
@@ -84,16 +81,6 @@ struct Wizard {
     void choose(int kind, const QString& path) {
         dialog->answers.append(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
         click(ui.cmdSelect(kind));
-    }
-    void setCount(int buttons) {
-        QTest::keyClick(ui.HScroll1, Qt::Key_Home);
-        for (int i = 1; i < buttons; ++i)
-            QTest::keyClick(ui.HScroll1, Qt::Key_Right);
-    }
-    void startMenu(int buttons, bool vertical = true) {
-        click(ui.optMenuType(vertical ? 0 : 1));
-        setCount(buttons);
-        next();
     }
     // Where the user stands: the page under the middle of the page area, the step buttons (the
     // key of each enabled one, as `walk` reads it), the button number, and T while the tutor
@@ -117,10 +104,13 @@ struct Wizard {
     QStringList walk(const QString& keys) {
         QStringList seen;
         for (const QChar key : keys) {
-            if (key.isDigit())
-                setCount(key.digitValue());
-            else
+            if (key.isDigit()) {
+                QTest::keyClick(ui.HScroll1, Qt::Key_Home);
+                for (int i = 1; i < key.digitValue(); ++i)
+                    QTest::keyClick(ui.HScroll1, Qt::Key_Right);
+            } else {
                 click(key == 'O' ? ui.cmdOk : ui.cmdStep(int(stepKeys.indexOf(key))));
+            }
             seen.append(where());
         }
         return seen;

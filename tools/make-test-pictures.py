@@ -55,6 +55,23 @@ def gif(width, height, colours):
     return out + b"\x3B"
 
 
+def segment(marker, body):
+    return b"\xFF" + bytes([marker]) + struct.pack(">H", len(body) + 2) + body
+
+
+def jpeg(width, height):
+    """A plain grey baseline JPEG: each 8x8 block is DC 0 then end-of-block, one bit each."""
+    one_code = b"\x01" + b"\0" * 15  # a single code, one bit long
+    out = b"\xFF\xD8" + segment(0xDB, b"\0" + b"\x01" * 64)
+    out += segment(0xC0, b"\x08" + struct.pack(">HH", height, width) + b"\x01\x01\x11\0")
+    out += segment(0xC4, b"\x00" + one_code + b"\0") + segment(0xC4, b"\x10" + one_code + b"\0")
+    out += segment(0xDA, b"\x01\x01\0\0\x3F\0")
+    bits = "00" * (((width + 7) // 8) * ((height + 7) // 8))
+    bits += "1" * (-len(bits) % 8)
+    data = bytes(int(bits[i:i + 8], 2) for i in range(0, len(bits), 8))
+    return out + data.replace(b"\xFF", b"\xFF\0") + b"\xFF\xD9"
+
+
 def write(name, data):
     with open(OUT + name, "wb") as f:
         f.write(data)
@@ -68,3 +85,7 @@ write("spin.gif", gif(20, 10, [(255, 0, 0), (0, 0, 255), (0, 160, 0)]))
 write("huge.bmp", bmp_header(60000, 60000, 64) + b"\x7f" * 64)
 write("huge-top-down.bmp", bmp_header(60000, -60000, 64) + b"\x7f" * 64)
 write("notes.gif", b"just some words\n")
+write("empty.bmp", b"")
+# A photo cut off in its headers, and one that lacks only its end-of-image marker.
+write("cut.jpg", jpeg(64, 32)[:60])
+write("cut-end.jpg", jpeg(64, 32)[:-2])

@@ -4,18 +4,15 @@
 import { describe, test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, mkdirSync, readFileSync, writeFileSync, existsSync, rmSync } from 'node:fs';
+import { mkdtempSync, mkdirSync, readFileSync, writeFileSync, existsSync, rmSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { join, dirname } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
 const site = mkdtempSync(join(tmpdir(), 'tessel-browser-'));
-const engines = {
-    chromium: { browser: 'chrome', executablePath: '/usr/bin/chromium', ignoreDefaultArgs: ['--disable-popup-blocking'],
-        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking', '--disable-component-update', '--disable-sync'] },
-    firefox: { browser: 'firefox', executablePath: '/usr/bin/firefox-esr', extraPrefsFirefox: { 'dom.disable_open_during_load': true } },
-};
+const fixture = (name) => readFileSync(join(process.env.TESSEL_TEST_DATA, name));
+const engines = JSON.parse(readFileSync(new URL('engines.json', import.meta.url)));
 const server = createServer((request, response) => {
     const path = join(site, decodeURIComponent(new URL(request.url, 'http://x').pathname));
     if (!path.startsWith(site) || !existsSync(path)) return response.writeHead(404).end();
@@ -28,16 +25,14 @@ const slashed = (name) => `/${name.replace(/\\/g, '/')}`; // a browser reads a b
 
 // Puts a page on the site, or else a copy of the green fixture picture.
 function put(name, text) {
-    const path = join(site, slashed(name));
-    mkdirSync(dirname(path), { recursive: true });
-    text === undefined ? copyFileSync(join(process.env.TESSEL_TEST_DATA, 'green.gif'), path) : writeFileSync(path, text);
+    mkdirSync(dirname(join(site, slashed(name))), { recursive: true });
+    writeFileSync(join(site, slashed(name)), text ?? fixture('green.gif'));
 }
 
 // Writes a page with the generator itself; buttons: [{normal, over, link, frame}].
 function menuPage(name, buttons, type = 1) {
     buttons.forEach((b) => { put(b.normal); put(b.over); put(b.link, '<p>linked</p>'); });
-    writeFileSync(join(site, `${name}.json`), JSON.stringify({ type, buttons }));
-    execFileSync(process.env.TESSEL_PAGEGEN, [join(site, `${name}.json`), join(site, name)]);
+    execFileSync(process.env.TESSEL_PAGEGEN, [join(site, name)], { input: JSON.stringify({ type, buttons }) });
     assert.ok(readFileSync(join(site, name)).every((byte) => byte < 0x80), 'the page is pure ASCII');
 }
 
@@ -57,17 +52,8 @@ const shown = (frame, i) => frame.evaluate((n) => {
     return `${decodeURIComponent(new URL(img.src).pathname)}${img.complete && img.naturalWidth > 0 ? '' : ' (not loaded)'}`;
 }, i);
 
-// Each frame kind: the frame typed, the link, the page holding the menu (flat: the menu beside
-// the named frames; deep: the menu two frames down) and the window that must show the link: a
-// path of frame names from the top window, or a new window.
-const named = ['main', 'main-frame', 'my frame', '日本', 'a&b"c\\d', 'top', 'self'];
-const kinds = [
-    ['', 'a&b.html', 'flat', ''], ['main', 'café.html', 'flat', 'main'],
-    ['main-frame', 'say"hi".html', 'flat', 'main-frame'], ['my frame', 'dir\\page.html', 'flat', 'my frame'],
-    ['日本', '日本.html', 'flat', '日本'], ['a&b"c\\d', 'q.html', 'flat', 'a&b"c\\d'],
-    ['top', 'r1.html', 'flat', 'top'], ['self', 'r2.html', 'flat', 'self'], ['_self', 'r3.html', 'flat', 'menu'],
-    ['_top', 'r4.html', 'deep', ''], ['_parent', 'r5.html', 'deep', 'menu'], ['_blank', 'r6.html', 'flat', 'new window'],
-];
+const kinds = fixture('frame-kinds.txt').toString().split('\n').filter((row) => row && !row.startsWith('#')).map((row) => row.split('\t'));
+const named = kinds.filter(([, , layout, target]) => layout === 'flat' && !['', 'menu', 'new window'].includes(target)).map((kind) => kind[3]);
 
 for (const [engine, options] of Object.entries(engines)) {
     describe(engine, () => {

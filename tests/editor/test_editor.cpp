@@ -75,7 +75,7 @@ private slots:
         QFETCH(QString, moves);
         QFETCH(QString, expected);
         Wizard wizard;
-        wizard.startMenu(2);
+        wizard.walk("2>");
         wizard.choose(0, path("red.bmp"));
         wizard.choose(1, path("blue.bmp"));
         const Picture oldNormal = shown(wizard, 0);
@@ -95,14 +95,14 @@ private slots:
 
     void choicesAreStoredForTheirButtonAndKind() {
         Wizard wizard;
-        wizard.startMenu(3);
-        wizard.next(); // button 2
+        wizard.walk("3>");
+        wizard.walk(">"); // button 2
         const QString a = work_.filePath("a"), b = work_.filePath("b");
         wizard.choose(0, work_.picture("red.bmp", "a/first.bmp"));
         wizard.choose(0, work_.picture("blue.bmp", "a/second.bmp"));
         wizard.choose(1, work_.picture("green.gif", "a/same.gif"));
         wizard.choose(1, QString()); // a cancel changes nothing, the folder neither
-        wizard.next(); // a drop is taken as the dialog's choice, and its folder remembered
+        wizard.walk(">"); // a drop is taken as the dialog's choice, and its folder remembered
         QVERIFY(dropOn(wizard.ui.imgButtons(1), {work_.picture("red.bmp", "b/same.gif")}));
         wizard.choose(0, QString());
         QStringList stored;
@@ -120,10 +120,10 @@ private slots:
 
         // Back to button 2: both pictures again, the preview on the normal one.
         moveOnto(wizard, "imgButtons(3)");
-        wizard.back();
+        wizard.walk("<");
         QVERIFY(!shown(wizard, 0).isNull() && !shown(wizard, 1).isNull());
         QVERIFY(shown(wizard, 3) == shown(wizard, 0));
-        wizard.back();
+        wizard.walk("<");
         QVERIFY(shown(wizard, 0).isNull() && shown(wizard, 1).isNull() &&
                 shown(wizard, 3).isNull());
         QCOMPARE(wizard.messages->warnings, QStringList());
@@ -132,30 +132,20 @@ private slots:
     void badPictures_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("reason");
-        QImage(200, 120, QImage::Format_RGB32).save(work_.filePath("whole.jpg"));
-        const QByteArray jpeg = TestData::read(work_.filePath("whole.jpg"));
-        const auto write = [&](const QString& name, const QByteArray& bytes) {
-            QFile file(work_.filePath(name));
-            file.open(QIODevice::WriteOnly);
-            file.write(bytes);
-            return file.fileName();
-        };
-        QTest::newRow("zero bytes") << write("empty.bmp", {}) << "the file is empty";
-        QTest::newRow("JPEG cut in half")
-            << write("cut.jpg", jpeg.left(jpeg.size() / 2)) << "incomplete";
-        QTest::newRow("JPEG without its end") << write("cut2.jpg", jpeg.chopped(2)) << "incomplete";
-        QTest::newRow("text named .gif") << path("notes.gif") << "not a BMP, JPEG or GIF";
-        QTest::newRow("huge") << path("huge.bmp") << "60000 x 60000";
-        QTest::newRow("huge, top-down") << path("huge-top-down.bmp") << "60000 x 60000";
-        QTest::newRow("missing") << work_.filePath("gone.bmp") << "does not exist";
-        QTest::newRow("folder") << work_.filePath("") << "not a file";
+        const char* rows[][2] = {
+            {"empty.bmp", "the file is empty"}, {"cut.jpg", "incomplete"},
+            {"cut-end.jpg", "incomplete"},      {"notes.gif", "not a BMP, JPEG or GIF"},
+            {"huge.bmp", "60000 x 60000"},      {"huge-top-down.bmp", "60000 x 60000"},
+            {"gone.bmp", "does not exist"},     {"", "not a file"}};
+        for (const auto& [name, reason] : rows)
+            QTest::newRow(name) << path(name) << reason;
     }
 
     void badPictures() {
         QFETCH(QString, file);
         QFETCH(QString, reason);
         Wizard wizard;
-        wizard.startMenu(1);
+        wizard.walk("1>");
         wizard.choose(0, path("red.bmp"));
         const Picture good = shown(wizard, 0);
         wizard.choose(0, file);
@@ -171,7 +161,7 @@ private slots:
     void photosAnimationsAndMissingPictures() {
         QImage(3000, 2000, QImage::Format_RGB32).save(work_.filePath("photo.jpg"));
         Wizard wizard;
-        wizard.startMenu(2);
+        wizard.walk("2>");
         wizard.choose(1, work_.filePath("photo.jpg"));
         const QSize box = wizard.ui.imgButtons(1)->contentsRect().size();
         QVERIFY(shown(wizard, 1).size().boundedTo(box) == shown(wizard, 1).size()); // decoded small
@@ -182,9 +172,9 @@ private slots:
         QCOMPARE(shown(wizard, 3).movie(), movie); // playing in step with the editor
         QVERIFY(QSignalSpy(movie, &QMovie::frameChanged).wait(2000));
 
-        wizard.next();
+        wizard.walk(">");
         QVERIFY(QFile::remove(work_.filePath("spin.gif")));
-        wizard.back();
+        wizard.walk("<");
         ImageBox* normal = wizard.ui.imgButtons(0);
         QVERIFY(normal->picture().isNull() &&
                 normal->toolTip().contains(work_.filePath("spin.gif")));
@@ -198,7 +188,7 @@ private slots:
         Wizard wizard;
         const QString red = path("red.bmp");
         QVERIFY(!dropOn(wizard.ui.imgButtons(0), {red})); // step 0 is in front
-        wizard.startMenu(1);
+        wizard.walk("1>");
         for (const QStringList& files :
              {QStringList{red, red}, {TESSEL_TEST_DATA}, {"http://127.0.0.1/red.bmp"}})
             QVERIFY2(!dropOn(wizard.ui.imgButtons(1), files), qPrintable(files.join(' ')));

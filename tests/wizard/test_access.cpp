@@ -54,8 +54,8 @@ private slots:
 
     void everythingHasAName() {
         Wizard wizard;
-        wizard.startMenu(3);
-        wizard.next();
+        wizard.walk("3>");
+        wizard.walk(">");
         wizard.choose(0, TestData::path("red.bmp"));
         const Form1Layout& ui = wizard.ui;
         for (QWidget* control : wizard.form.findChildren<QWidget*>())

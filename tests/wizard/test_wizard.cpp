@@ -45,26 +45,26 @@ private slots:
         Wizard wizard;
         const Form1Layout& ui = wizard.ui;
         QCOMPARE(QApplication::focusWidget(), ui.cmdStep(3));
-        wizard.startMenu(3);
+        wizard.walk("3>");
         wizard.choose(0, work_.picture("red.bmp", "pics/home.bmp"));
         wizard.choose(1, work_.picture("spin.gif", "site/home2.gif"));
         Wizard::type(ui.txtButtonLinks, "  index.html  ");
-        wizard.next();
+        wizard.walk(">");
         Wizard::type(ui.txtButtonLinks, " news.html");
         Wizard::type(ui.txtFrameName, "  main ");
-        wizard.next();
+        wizard.walk(">");
         Wizard::type(ui.txtButtonLinks, "typed, then left with Back");
-        wizard.back();
+        wizard.walk("<");
         QCOMPARE(ui.txtButtonLinks->text() + ui.txtFrameName->text(), QString("news.htmlmain"));
         Wizard::type(ui.txtFrameName, "changed, then left with Back");
-        wizard.back();
+        wizard.walk("<");
         QCOMPARE(ui.txtButtonLinks->text() + ui.txtFrameName->text(), QString("index.html"));
         wizard.walk(">>");
         QCOMPARE(ui.txtButtonLinks->text(), QString()); // the Back dropped it
         wizard.choose(0, work_.picture("green.gif", "site/c.gif"));
         Wizard::type(ui.txtButtonLinks, "contact.html ");
         Wizard::type(ui.txtFrameName, " my frame");
-        wizard.next();
+        wizard.walk(">");
         Wizard::type(ui.txtFileName, "  road  ");
         // A bare name lands beside the picture chosen last.
         QCOMPARE(wizard.walk("F"), QStringList("3 EN---AT 4"));
@@ -88,10 +88,11 @@ private slots:
 
         // New: step 0 again with the last choices shown; the next menu starts empty.
         QCOMPARE(wizard.walk("N").first() + ui.lblNumberOfButtons->text(), QString("0 EN->-AT 43"));
-        wizard.startMenu(1, false);
+        Wizard::click(ui.optMenuType(1));
+        wizard.walk("1>");
         QCOMPARE(ui.txtButtonLinks->text() + ui.txtFrameName->text(), QString());
         Wizard::type(ui.txtButtonLinks, "solo.html");
-        wizard.next();
+        wizard.walk(">");
         Wizard::click(ui.optExtension(1));
         wizard.walk("F");
         QCOMPARE(TestData::read(work_.filePath("site/road.htm")),
