@@ -77,14 +77,18 @@ struct Wizard {
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, text);
     }
+    void fill(const QString& link, const QString& frame) const {
+        type(ui.txtButtonLinks, link);
+        type(ui.txtFrameName, frame);
+    }
     // Chooses a file (or cancels, for an empty path) with the select button of `kind`.
     void choose(int kind, const QString& path) {
         dialog->answers.append(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
         click(ui.cmdSelect(kind));
     }
     // Where the user stands: the page under the middle of the page area, the step buttons (the
-    // key of each enabled one, as `walk` reads it), the button number, and T while the tutor
-    // is shown.
+    // key of each enabled one, as `walk` reads it) and the button number, or "closed"; then T
+    // while the tutor is shown.
     QString where() const {
         int page = -1;
         for (QWidget* hit = form.childAt(ui.picStep(0)->geometry().center()); hit && page < 0;
@@ -94,13 +98,13 @@ struct Wizard {
         QString steps;
         for (int i = 0; i <= 6; ++i)
             steps += ui.cmdStep(i)->isEnabled() ? stepKeys[i] : QChar('-');
+        const QString main = QString("%1 %2%3").arg(page).arg(steps, ui.lblButtonNumber->text());
         const bool tutor = form.formTutor() && form.formTutor()->isVisible();
-        return QString("%1 %2%3%4")
-            .arg(page)
-            .arg(steps, ui.lblButtonNumber->text(), tutor ? " T" : "");
+        return (form.isVisible() ? main : "closed") + (tutor ? " T" : "");
     }
-    // Presses a key's button for each key (see stepKeys; O is the About page's OK, a digit sets
-    // the button count) and says where the user stands after each.
+    // Presses the button of each key (see stepKeys; O is the About page's OK), sets the button
+    // count for a digit, closes the tutor's window (x) or the main one (X) through its frame,
+    // and says where the user stands after each.
     QStringList walk(const QString& keys) {
         QStringList seen;
         for (const QChar key : keys) {
@@ -108,6 +112,8 @@ struct Wizard {
                 QTest::keyClick(ui.HScroll1, Qt::Key_Home);
                 for (int i = 1; i < key.digitValue(); ++i)
                     QTest::keyClick(ui.HScroll1, Qt::Key_Right);
+            } else if (key == 'x' || key == 'X') {
+                key == 'x' ? form.formTutor()->close() : form.close();
             } else {
                 click(key == 'O' ? ui.cmdOk : ui.cmdStep(int(stepKeys.indexOf(key))));
             }

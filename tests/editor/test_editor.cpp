@@ -12,12 +12,12 @@ class TestEditor : public QObject {
 
     const TestSupport::WorkingFolder work_;
 
-    static const Picture& shown(const Wizard& wizard, int index) {
-        return wizard.ui.imgButtons(index)->picture();
+    static const Picture& shown(const Wizard& wizard, int box) {
+        return wizard.ui.imgButtons(box)->picture();
     }
 
     // Moves the pointer as a row of preview.txt says.
-    static void moveOnto(Wizard& wizard, const QString& target) {
+    static void moveOnto(const Wizard& wizard, const QString& target) {
         QWidget* panel = wizard.ui.picStep(1);
         auto* control = panel->findChild<QWidget*>(QString(target).remove("drag "));
         if (target == "panel") {
@@ -32,17 +32,17 @@ class TestEditor : public QObject {
         }
     }
 
-    // Drags files (or web addresses) onto a control and drops them; true where it took them.
-    static bool dropOn(QWidget* target, const QStringList& files) {
-        QMimeData mime;
+    // Drags files (or web addresses) onto a picture box and drops them; true where it took them.
+    static bool dropOn(const Wizard& wizard, int box, const QStringList& files) {
         QList<QUrl> urls;
         for (const QString& file : files)
-            urls.append(file.startsWith("http") ? QUrl(file) : QUrl::fromLocalFile(file));
+            urls.append(QUrl::fromUserInput(file));
+        QMimeData mime;
         mime.setUrls(urls);
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
         QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QApplication::sendEvent(target, &enter);
-        QApplication::sendEvent(target, &drop);
+        QApplication::sendEvent(wizard.ui.imgButtons(box), &enter);
+        QApplication::sendEvent(wizard.ui.imgButtons(box), &drop);
         return enter.isAccepted();
     }
 
@@ -60,8 +60,7 @@ private slots:
         bar->setTracking(false); // a drag shows where the thumb is, before the value follows
         bar->setSliderDown(true);
         bar->setSliderPosition(500);
-        QCOMPARE(wizard.ui.lblNumberOfButtons->text() + QString::number(bar->value()),
-                 QString("5006"));
+        QCOMPARE(wizard.ui.lblNumberOfButtons->text() + QString::number(bar->value()), "5006");
     }
 
     void previewTransitions_data() {
@@ -95,34 +94,31 @@ private slots:
 
     void choicesAreStoredForTheirButtonAndKind() {
         Wizard wizard;
-        wizard.walk("3>");
-        wizard.walk(">"); // button 2
+        wizard.walk("3>>"); // button 2
         const QString a = work_.filePath("a"), b = work_.filePath("b");
         wizard.choose(0, work_.picture("red.bmp", "a/first.bmp"));
         wizard.choose(0, work_.picture("blue.bmp", "a/second.bmp"));
         wizard.choose(1, work_.picture("green.gif", "a/same.gif"));
         wizard.choose(1, QString()); // a cancel changes nothing, the folder neither
         wizard.walk(">"); // a drop is taken as the dialog's choice, and its folder remembered
-        QVERIFY(dropOn(wizard.ui.imgButtons(1), {work_.picture("red.bmp", "b/same.gif")}));
+        QVERIFY(dropOn(wizard, 1, {work_.picture("red.bmp", "b/same.gif")}));
         wizard.choose(0, QString());
         QStringList stored;
         for (qint16 button = 1; button <= 3; ++button)
             for (qint16 kind = 0; kind <= 2; ++kind)
                 stored.append(wizard.state().sImageFile(button, kind));
-        QCOMPARE(stored.join(','), QString(",,,second.bmp,same.gif,,,same.gif,"));
+        QCOMPARE(stored.join(','), ",,,second.bmp,same.gif,,,same.gif,");
         QCOMPARE(wizard.dialog->startFolders, (QStringList{"", a, a, a, b}));
         // Any letter case matches: a Linux file system tells PHOTO.JPG from photo.jpg.
-        QCOMPARE(
-            wizard.dialog->filters.first(),
-            QString("Pictures (*.bmp;*.jpg;*.gif) (*.[bB][mM][pP] *.[jJ][pP][gG] *.[gG][iI][fF])"));
+        QCOMPARE(wizard.dialog->filters.first(), "Pictures (*.bmp;*.jpg;*.gif) "
+                                                 "(*.[bB][mM][pP] *.[jJ][pP][gG] *.[gG][iI][fF])");
         QCOMPARE(FileDialogChooser::makeDialog(nullptr, "", "")->fileMode(),
                  QFileDialog::ExistingFile);
-
-        // Back to button 2: both pictures again, the preview on the normal one.
+        // Back to button 2: both pictures again, the preview on the normal one; none on 1.
         moveOnto(wizard, "imgButtons(3)");
         wizard.walk("<");
-        QVERIFY(!shown(wizard, 0).isNull() && !shown(wizard, 1).isNull());
-        QVERIFY(shown(wizard, 3) == shown(wizard, 0));
+        QVERIFY(!shown(wizard, 0).isNull() && !shown(wizard, 1).isNull() &&
+                shown(wizard, 3) == shown(wizard, 0));
         wizard.walk("<");
         QVERIFY(shown(wizard, 0).isNull() && shown(wizard, 1).isNull() &&
                 shown(wizard, 3).isNull());
@@ -149,13 +145,13 @@ private slots:
         wizard.choose(0, path("red.bmp"));
         const Picture good = shown(wizard, 0);
         wizard.choose(0, file);
-        QVERIFY(dropOn(wizard.ui.imgButtons(0), {file}) || QFileInfo(file).isDir());
+        QVERIFY(dropOn(wizard, 0, {file}) || QFileInfo(file).isDir());
         const QStringList& warnings = wizard.messages->warnings;
         QVERIFY2(warnings.first().contains(file) && warnings.first().contains(reason),
                  qPrintable(warnings.first()));
         QCOMPARE(warnings.last(), warnings.first()); // a drop says what the dialog says
         QVERIFY(shown(wizard, 0) == good);
-        QCOMPARE(wizard.state().sImageFile(1, 0), QString("red.bmp"));
+        QCOMPARE(wizard.state().sImageFile(1, 0), "red.bmp");
     }
 
     void photosAnimationsAndMissingPictures() {
@@ -171,39 +167,31 @@ private slots:
         moveOnto(wizard, "panel");
         QCOMPARE(shown(wizard, 3).movie(), movie); // playing in step with the editor
         QVERIFY(QSignalSpy(movie, &QMovie::frameChanged).wait(2000));
-
         wizard.walk(">");
         QVERIFY(QFile::remove(work_.filePath("spin.gif")));
         wizard.walk("<");
-        ImageBox* normal = wizard.ui.imgButtons(0);
-        QVERIFY(normal->picture().isNull() &&
-                normal->toolTip().contains(work_.filePath("spin.gif")));
-        QCOMPARE(wizard.state().sImageFile(1, 0), QString("spin.gif"));
+        const QString tip = wizard.ui.imgButtons(0)->toolTip();
+        QVERIFY(shown(wizard, 0).isNull() && tip.contains(work_.filePath("spin.gif")));
+        QCOMPARE(wizard.state().sImageFile(1, 0), "spin.gif");
         wizard.choose(0, work_.picture("spin.gif", "spin.gif"));
-        QVERIFY(normal->toolTip().isEmpty());
+        QCOMPARE(wizard.ui.imgButtons(0)->toolTip(), QString());
     }
 
-    // A drop takes one local file on the normal or mouse-over picture of a button page.
-    void refusedDrops() {
+    // A drop takes one local file on the normal or mouse-over picture of a button page; select
+    // and drops do nothing while step 0 covers the editor.
+    void refusedDropsAndCoveredPictures() {
         Wizard wizard;
         const QString red = path("red.bmp");
-        QVERIFY(!dropOn(wizard.ui.imgButtons(0), {red})); // step 0 is in front
-        wizard.walk("1>");
-        for (const QStringList& files :
-             {QStringList{red, red}, {TESSEL_TEST_DATA}, {"http://127.0.0.1/red.bmp"}})
-            QVERIFY2(!dropOn(wizard.ui.imgButtons(1), files), qPrintable(files.join(' ')));
-        QVERIFY(!dropOn(wizard.ui.imgButtons(3), {red}));
-        QVERIFY(shown(wizard, 0).isNull() && shown(wizard, 1).isNull() &&
-                shown(wizard, 3).isNull());
-        QCOMPARE(wizard.state().sImageFile(1, 0) + wizard.state().sImageFile(1, 1), QString());
-    }
-
-    void selectOnACoveredPageDoesNothing() {
-        Wizard wizard;
-        wizard.ui.cmdSelect(0)->setFocus(); // reachable with Tab while step 0 is in front
-        wizard.dialog->answers.append(path("red.bmp"));
+        wizard.dialog->answers.append(red);
+        wizard.ui.cmdSelect(0)->setFocus(); // Tab reaches it under step 0
         QTest::keyClick(wizard.ui.cmdSelect(0), Qt::Key_Space);
-        QVERIFY(wizard.dialog->filters.isEmpty() && shown(wizard, 0).isNull());
+        QVERIFY(wizard.dialog->filters.isEmpty() && !dropOn(wizard, 0, {red}));
+        wizard.walk("1>");
+        for (const QStringList& files : {QStringList{red, red}, {TESSEL_TEST_DATA}, {"http://a/b"}})
+            QVERIFY2(!dropOn(wizard, 1, files), qPrintable(files.join(' ')));
+        QVERIFY(!dropOn(wizard, 3, {red}));
+        QVERIFY(shown(wizard, 0).isNull() && shown(wizard, 1).isNull());
+        QCOMPARE(wizard.state().sImageFile(1, 0) + wizard.state().sImageFile(1, 1), QString());
     }
 };
 

@@ -2,16 +2,9 @@
 
 using TestSupport::Wizard;
 
-// The tutor's texts, where its window stands, and what its closing does.
+// The tutor's texts and where its window stands; roads.txt has its switching and closing.
 class TestTutor : public QObject {
     Q_OBJECT
-
-    static int visibleWindows() {
-        int shown = 0;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            shown += widget->isVisible() ? 1 : 0;
-        return shown;
-    }
 
 private slots:
     void textsFollowTheSteps() {
@@ -54,22 +47,6 @@ private slots:
         QCOMPARE(tutor->frameGeometry(), before);
         wizard.walk(">");
         QCOMPARE(tutor->frameGeometry(), beside());
-    }
-
-    void closing() {
-        Wizard wizard;
-        wizard.walk("T");
-        QVERIFY(QTest::qWaitForWindowActive(wizard.form.formTutor()));
-        // Closed through its frame, the program is not told: the next step shows it again,
-        // and Tutor then switches it off without showing anything.
-        QVERIFY(wizard.form.formTutor()->close() && wizard.state().bTutor);
-        QCOMPARE(wizard.walk(">"), QStringList("1 EN->-AT 1 T"));
-        wizard.form.formTutor()->close();
-        wizard.walk("T");
-        QVERIFY(!wizard.state().bTutor && visibleWindows() == 1);
-        // Closing the main window takes the tutor with it.
-        wizard.walk("T");
-        QVERIFY(wizard.form.close() && visibleWindows() == 0);
     }
 };
 
