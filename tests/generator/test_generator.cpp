@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 #include "generator/PicturePlaces.h"
 
@@ -18,13 +19,65 @@ struct FillingDevice : QIODevice {
     }
 };
 
-// Saving a page whole or not at all, and the pictures the page will not find beside it.
-class TestPageFile : public QObject {
+// The page text byte for byte and how user text is made safe inside it; saving the page whole
+// or not at all; and the pictures the page will not find beside it.
+class TestGenerator : public QObject {
     Q_OBJECT
 
     const QByteArray page_ = QByteArray("<html>\r\n").repeated(20000);
 
 private slots:
+    void workedExample() {
+        Menu menu;
+        menu.buttons = {{"home.gif", "home2.gif", "index.html", ""},
+                        {"news.gif", "news2.gif", "news.html", "main"}};
+        const QByteArray vertical = TestData::read(TestData::path("example-vertical.html"));
+        QCOMPARE(MenuPage::text(menu), vertical);
+        menu.iMenuType = 2;
+        QCOMPARE(MenuPage::text(menu),
+                 QByteArray(vertical).replace("border=0></a><br>\r\n", "border=0></a>\r\n"));
+    }
+
+    void numbersPastNine() {
+        Menu menu;
+        for (int i = 1; i <= 12; ++i)
+            menu.buttons.append({QString("n%1.gif").arg(i), "o.gif", QString("p%1").arg(i), ""});
+        const QByteArray page = MenuPage::text(menu);
+        for (const char* line :
+             {"   OffMenuImage      = new Array(12)", "   OffMenuImage[12].src = \"n12.gif\"",
+              "      if (i == 10)\r\n         parent.location = \"p10\";",
+              "      onMouseOver=\"OverButton(But11,11);",
+              "   <img src=\"n12.gif\" Name=\"But12\" border=0></a><br>"})
+            QVERIFY2(page.contains(QByteArray("\r\n") + line + "\r\n"), line);
+    }
+
+    // One row per rule and frame kind: a value in one field and a whole line it must give.
+    void userText_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("line");
+        for (const QStringList& row : TestData::table("escaping.txt"))
+            QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
+                << row[0] << row[1] << row[2].toLatin1();
+    }
+
+    void userText() {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, line);
+        MenuButton button{"n.gif", "o.gif", "x\".html", ""};
+        (field == "link"     ? button.link
+         : field == "normal" ? button.normalImage
+         : field == "over"   ? button.overImage
+                             : button.frame) = value;
+        Menu menu;
+        menu.buttons = {button};
+        const QByteArray page = MenuPage::text(menu);
+        QVERIFY2(page.contains("\r\n" + line + "\r\n"), page.constData());
+        QVERIFY2(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }),
+                 "the page is pure ASCII");
+    }
+
     void save_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("fillsUp");
@@ -98,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestPageFile)
-#include "test_page_file.moc"
+QTEST_APPLESS_MAIN(TestGenerator)
+#include "test_generator.moc"
