@@ -32,7 +32,7 @@ function put(name, text) {
 // Writes a page with the generator itself; buttons: [{normal, over, link, frame}].
 function menuPage(name, buttons, type = 1) {
     buttons.forEach((b) => { put(b.normal); put(b.over); put(b.link, '<p>linked</p>'); });
-    execFileSync(process.env.TESSEL_PAGEGEN, [join(site, name)], { input: JSON.stringify({ type, buttons }) });
+    execFileSync(process.env.TESSEL_PAGEGEN, [join(site, name), `${type}`, ...buttons.flatMap((b) => [b.normal, b.over, b.link, b.frame])]);
     assert.ok(readFileSync(join(site, name)).every((byte) => byte < 0x80), 'the page is pure ASCII');
 }
 
@@ -41,9 +41,11 @@ const frames = (names, inner = 'fmenu.html') => '<html><head><meta charset="utf-
     `<iframe name="menu" src="${inner}" height="350"></iframe>` +
     names.map((f) => `<iframe name="${f.replace(/&/g, '&amp;').replace(/"/g, '&quot;')}" src="blank.html"></iframe>`).join('') + '</body></html>';
 
-async function settle(check) {
-    for (let tries = 0; tries < 100 && !(await check().catch(() => false)); ++tries)
+// What `get` gives once it gives `want`, or after two seconds: the page changes after the event.
+async function settled(get, want) {
+    for (let tries = 0; tries < 100 && (await get().catch(() => null)) !== want; ++tries)
         await new Promise((resolve) => setTimeout(resolve, 20));
+    return get();
 }
 
 // What image But<i> of a frame shows, and whether it has really loaded.
@@ -81,8 +83,7 @@ for (const [engine, options] of Object.entries(engines)) {
                 for (const i of [1, 2, 3, 0]) { // 0: the mouse has left the menu
                     await (i ? page.hover(`img[name=But${i}]`) : page.mouse.move(700, 500));
                     const want = buttons.map((b, k) => slashed(k === i - 1 ? b.over : b.normal)).join();
-                    await settle(async () => (await all()) === want);
-                    assert.equal(await all(), want, `${engine}: over button ${i}`);
+                    assert.equal(await settled(all, want), want, `${engine}: over button ${i}`);
                 }
                 assert.deepEqual(page.errors, []);
                 await page.close();
@@ -99,15 +100,14 @@ for (const [engine, options] of Object.entries(engines)) {
                 const page = await open(`${layout}.html`);
                 let menu = await (await page.$('iframe[name=menu]')).contentFrame();
                 if (layout === 'deep') menu = await (await menu.$('iframe')).contentFrame();
-                await settle(async () => (await shown(menu, i + 1)).endsWith('.gif'));
+                await settled(() => shown(menu, i + 1), `/f${i}.gif`);
                 await menu.click(`img[name=But${i + 1}]`);
                 // Where the target stands: a new window is a page beside the first blank one and this.
                 const landed = async () => (target === 'new window'
                     ? (await browser.pages()).slice(2).map((p) => decodeURIComponent(new URL(p.url()).pathname)).join()
                     : page.evaluate((name) => decodeURIComponent((name ? [...document.querySelectorAll('iframe')]
                         .find((f) => f.name === name).contentWindow : window).location.pathname), target));
-                await settle(async () => (await landed()) === slashed(link));
-                assert.equal(await landed(), slashed(link),
+                assert.equal(await settled(landed, slashed(link)), slashed(link),
                     `${engine}, frame "${frame}" must open ${link} in ${target || 'the window'}`);
                 if (target === 'new window') assert.equal(page.url(), url('flat.html'), `${engine}: _blank leaves the window alone`);
                 assert.deepEqual(page.errors, []);

@@ -1,24 +1,17 @@
-// Writes a menu page with Tessel's own generator for the browser test, from a description on
-// standard input: {"type": 1, "buttons": [{"normal": "", "over": "", "link": "", "frame": ""}]}.
-// Usage: tessel_pagegen PAGE.html < DESCRIPTION.json
+// Writes a menu page with Tessel's own generator, for the browser test.
+// Usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 
-#include <QtCore>
-
 int main(int argc, char* argv[]) {
-    QFile input;
-    if (argc != 2 || !input.open(stdin, QIODevice::ReadOnly))
-        qFatal("usage: tessel_pagegen PAGE.html < DESCRIPTION.json");
-    const QJsonObject description = QJsonDocument::fromJson(input.readAll()).object();
+    if (argc < 3 || (argc - 3) % 4 != 0)
+        qFatal("usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...");
     Menu menu;
-    menu.iMenuType = qint16(description.value("type").toInt(1));
-    for (const QJsonValue entry : description.value("buttons").toArray()) {
-        const QJsonObject b = entry.toObject();
-        menu.buttons.append({b["normal"].toString(), b["over"].toString(), b["link"].toString(),
-                             b["frame"].toString()});
-    }
-    const QString failure = PageFile::save(QString::fromLocal8Bit(argv[1]), MenuPage::text(menu));
+    menu.iMenuType = qint16(QByteArray(argv[2]).toInt());
+    for (int i = 3; i < argc; i += 4)
+        menu.buttons.append({QString::fromUtf8(argv[i]), QString::fromUtf8(argv[i + 1]),
+                             QString::fromUtf8(argv[i + 2]), QString::fromUtf8(argv[i + 3])});
+    const QString failure = PageFile::save(QString::fromUtf8(argv[1]), MenuPage::text(menu));
     if (!failure.isEmpty())
         qFatal("%s", qPrintable(failure));
 }
