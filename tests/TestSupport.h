@@ -15,21 +15,16 @@
 namespace TestSupport {
 
 // A fresh temporary folder as the working directory for the test's life.
-class WorkingFolder {
-public:
-    WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
-    ~WorkingFolder() { QDir::setCurrent(previous_); }
-    QString filePath(const QString& name) const { return folder_.filePath(name); }
+struct WorkingFolder : QTemporaryDir {
+    const QString previous = QDir::currentPath();
+    WorkingFolder() { QDir::setCurrent(path()); }
+    ~WorkingFolder() { QDir::setCurrent(previous); }
     // Copies a fixture picture to `name`, making its folder, and returns the full path.
     QString picture(const QString& fixture, const QString& name) const {
         QDir().mkpath(QFileInfo(filePath(name)).absolutePath());
         QFile::copy(TestData::path(fixture), filePath(name));
         return filePath(name);
     }
-
-private:
-    QTemporaryDir folder_;
-    QString previous_;
 };
 
 // Keeps what the wizard tells the user and the pages it would open.
@@ -68,6 +63,7 @@ struct Wizard {
         QTest::mouseMove(&form, QPoint(1, 1)); // Qt drops a move to where the pointer is
     }
     const WizardState& state() const { return form.state(); }
+    const Picture& shown(int box) const { return ui.imgButtons(box)->picture(); }
     static void click(QWidget* control) {
         QTest::mouseMove(control, control->rect().center());
         QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());

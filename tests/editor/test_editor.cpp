@@ -12,10 +12,6 @@ class TestEditor : public QObject {
 
     const TestSupport::WorkingFolder work_;
 
-    static const Picture& shown(const Wizard& wizard, int box) {
-        return wizard.ui.imgButtons(box)->picture();
-    }
-
     // Moves the pointer as a row of preview.txt says.
     static void moveOnto(const Wizard& wizard, const QString& target) {
         QWidget* panel = wizard.ui.picStep(1);
@@ -77,7 +73,7 @@ private slots:
         wizard.walk("2>");
         wizard.choose(0, path("red.bmp"));
         wizard.choose(1, path("blue.bmp"));
-        const Picture oldNormal = shown(wizard, 0);
+        const Picture oldNormal = wizard.shown(0);
         for (const QString& move : moves.split(',', Qt::SkipEmptyParts)) {
             if (move == "choose")
                 wizard.choose(0, path("green.gif"));
@@ -87,9 +83,9 @@ private slots:
                 moveOnto(wizard, move);
         }
         const QMap<QString, Picture> named = {
-            {"normal", shown(wizard, 0)}, {"over", shown(wizard, 1)}, {"old normal", oldNormal}};
-        QVERIFY(!shown(wizard, 0).isNull() && !shown(wizard, 1).isNull());
-        QVERIFY(shown(wizard, 3) == named.value(expected));
+            {"normal", wizard.shown(0)}, {"over", wizard.shown(1)}, {"old normal", oldNormal}};
+        QVERIFY(!wizard.shown(0).isNull() && !wizard.shown(1).isNull());
+        QVERIFY(wizard.shown(3) == named.value(expected));
     }
 
     void choicesAreStoredForTheirButtonAndKind() {
@@ -117,11 +113,10 @@ private slots:
         // Back to button 2: both pictures again, the preview on the normal one; none on 1.
         moveOnto(wizard, "imgButtons(3)");
         wizard.walk("<");
-        QVERIFY(!shown(wizard, 0).isNull() && !shown(wizard, 1).isNull() &&
-                shown(wizard, 3) == shown(wizard, 0));
+        QVERIFY(!wizard.shown(0).isNull() && !wizard.shown(1).isNull() &&
+                wizard.shown(3) == wizard.shown(0));
         wizard.walk("<");
-        QVERIFY(shown(wizard, 0).isNull() && shown(wizard, 1).isNull() &&
-                shown(wizard, 3).isNull());
+        QVERIFY(wizard.shown(0).isNull() && wizard.shown(1).isNull() && wizard.shown(3).isNull());
         QCOMPARE(wizard.messages->warnings, QStringList());
     }
 
@@ -143,14 +138,14 @@ private slots:
         Wizard wizard;
         wizard.walk("1>");
         wizard.choose(0, path("red.bmp"));
-        const Picture good = shown(wizard, 0);
+        const Picture good = wizard.shown(0);
         wizard.choose(0, file);
         QVERIFY(dropOn(wizard, 0, {file}) || QFileInfo(file).isDir());
         const QStringList& warnings = wizard.messages->warnings;
         QVERIFY2(warnings.first().contains(file) && warnings.first().contains(reason),
                  qPrintable(warnings.first()));
         QCOMPARE(warnings.last(), warnings.first()); // a drop says what the dialog says
-        QVERIFY(shown(wizard, 0) == good);
+        QVERIFY(wizard.shown(0) == good);
         QCOMPARE(wizard.state().sImageFile(1, 0), "red.bmp");
     }
 
@@ -160,18 +155,18 @@ private slots:
         wizard.walk("2>");
         wizard.choose(1, work_.filePath("photo.jpg"));
         const QSize box = wizard.ui.imgButtons(1)->contentsRect().size();
-        QVERIFY(shown(wizard, 1).size().boundedTo(box) == shown(wizard, 1).size()); // decoded small
+        QVERIFY(wizard.shown(1).size().boundedTo(box) == wizard.shown(1).size()); // decoded small
         wizard.choose(0, work_.picture("spin.gif", "spin.gif"));
-        QMovie* movie = shown(wizard, 0).movie();
+        QMovie* movie = wizard.shown(0).movie();
         QVERIFY(movie && movie->frameCount() == 3);
         moveOnto(wizard, "panel");
-        QCOMPARE(shown(wizard, 3).movie(), movie); // playing in step with the editor
+        QCOMPARE(wizard.shown(3).movie(), movie); // playing in step with the editor
         QVERIFY(QSignalSpy(movie, &QMovie::frameChanged).wait(2000));
         wizard.walk(">");
         QVERIFY(QFile::remove(work_.filePath("spin.gif")));
         wizard.walk("<");
         const QString tip = wizard.ui.imgButtons(0)->toolTip();
-        QVERIFY(shown(wizard, 0).isNull() && tip.contains(work_.filePath("spin.gif")));
+        QVERIFY(wizard.shown(0).isNull() && tip.contains(work_.filePath("spin.gif")));
         QCOMPARE(wizard.state().sImageFile(1, 0), "spin.gif");
         wizard.choose(0, work_.picture("spin.gif", "spin.gif"));
         QCOMPARE(wizard.ui.imgButtons(0)->toolTip(), QString());
@@ -190,7 +185,7 @@ private slots:
         for (const QStringList& files : {QStringList{red, red}, {TESSEL_TEST_DATA}, {"http://a/b"}})
             QVERIFY2(!dropOn(wizard, 1, files), qPrintable(files.join(' ')));
         QVERIFY(!dropOn(wizard, 3, {red}));
-        QVERIFY(shown(wizard, 0).isNull() && shown(wizard, 1).isNull());
+        QVERIFY(wizard.shown(0).isNull() && wizard.shown(1).isNull());
         QCOMPARE(wizard.state().sImageFile(1, 0) + wizard.state().sImageFile(1, 1), QString());
     }
 };
