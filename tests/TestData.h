@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtCore>
+#include <QtTest>
 
 // The files beside the tests: fixture pictures, reference pages and tables of cases.
 namespace TestData {
@@ -31,6 +31,14 @@ inline QList<QStringList> table(const QString& name) {
             rows.append(cells);
     }
     return rows;
+}
+
+// Makes each row of a table a case of the running data-driven test, which takes the row's cells
+// with QFETCH(QStringList, row).
+inline void rows(const QString& name) {
+    QTest::addColumn<QStringList>("row");
+    for (const QStringList& row : table(name))
+        QTest::addRow("%s", qPrintable(row.join(" | ").left(70))) << row;
 }
 
 } // namespace TestData

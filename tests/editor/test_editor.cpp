@@ -59,22 +59,16 @@ private slots:
         QCOMPARE(wizard.ui.lblNumberOfButtons->text() + QString::number(bar->value()), "5006");
     }
 
-    void previewTransitions_data() {
-        QTest::addColumn<QString>("moves");
-        QTest::addColumn<QString>("expected");
-        for (const QStringList& row : TestData::table("preview.txt"))
-            QTest::addRow("moves: %s", qPrintable(row[0])) << row[0] << row[1];
-    }
+    void previewTransitions_data() { TestData::rows("preview.txt"); }
 
     void previewTransitions() {
-        QFETCH(QString, moves);
-        QFETCH(QString, expected);
+        QFETCH(QStringList, row); // the moves, and what the preview shows
         Wizard wizard;
         wizard.walk("2>");
         wizard.choose(0, path("red.bmp"));
         wizard.choose(1, path("blue.bmp"));
         const Picture oldNormal = wizard.shown(0);
-        for (const QString& move : moves.split(',', Qt::SkipEmptyParts)) {
+        for (const QString& move : row[0].split(',', Qt::SkipEmptyParts)) {
             if (move == "choose")
                 wizard.choose(0, path("green.gif"));
             else if (move == "press")
@@ -85,7 +79,7 @@ private slots:
         const QMap<QString, Picture> named = {
             {"normal", wizard.shown(0)}, {"over", wizard.shown(1)}, {"old normal", oldNormal}};
         QVERIFY(!wizard.shown(0).isNull() && !wizard.shown(1).isNull());
-        QVERIFY(wizard.shown(3) == named.value(expected));
+        QVERIFY(wizard.shown(3) == named.value(row[1]));
     }
 
     void choicesAreStoredForTheirButtonAndKind() {

@@ -44,28 +44,20 @@ private slots:
     }
 
     // One row per rule and frame kind: a value in one field and a whole line it must give.
-    void userText_data() {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QByteArray>("line");
-        for (const QStringList& row : TestData::table("escaping.txt"))
-            QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
-                << row[0] << row[1] << row[2].toLatin1();
-    }
+    void userText_data() { TestData::rows("escaping.txt"); }
 
     void userText() {
-        QFETCH(QString, field);
-        QFETCH(QString, value);
-        QFETCH(QByteArray, line);
+        QFETCH(QStringList, row);
+        const QString& field = row[0];
         MenuButton button{"n.gif", "o.gif", "x\".html", ""};
         (field == "link"     ? button.link
          : field == "normal" ? button.normalImage
          : field == "over"   ? button.overImage
-                             : button.frame) = value;
+                             : button.frame) = row[1];
         Menu menu;
         menu.buttons = {button};
         const QByteArray page = MenuPage::text(menu);
-        QVERIFY2(page.contains("\r\n" + line + "\r\n"), page.constData());
+        QVERIFY2(page.contains("\r\n" + row[2].toLatin1() + "\r\n"), page.constData());
         QVERIFY2(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }),
                  "the page is pure ASCII");
     }
@@ -88,10 +80,9 @@ private slots:
         QFETCH(bool, fillsUp);
         QFETCH(bool, saved);
         QTemporaryDir dir;
-        QFile old(dir.filePath("old.html"));
-        QVERIFY(QDir(dir.path()).mkdir("folder.html") && old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(500000, 'x'));
-        old.close();
+        const QByteArray old(500000, 'x');
+        QVERIFY(QDir(dir.path()).mkdir("folder.html") &&
+                PageFile::save(dir.filePath("old.html"), old).isEmpty());
         const QStringList before =
             QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
         const auto fillingUp = [](QIODevice& file, const QByteArray& bytes) {
@@ -106,7 +97,7 @@ private slots:
             QCOMPARE(TestData::read(path), page_);
         } else {
             QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
-            QCOMPARE(TestData::read(old.fileName()), QByteArray(500000, 'x'));
+            QCOMPARE(TestData::read(dir.filePath("old.html")), old);
         }
     }
 
@@ -120,16 +111,11 @@ private slots:
         QVERIFY(full.open(QIODevice::WriteOnly) && !PageFile::writeAll(full, "<html>").isEmpty());
     }
 
-    void picturesBesideThePage_data() {
-        QTest::addColumn<QStringList>("chosen");
-        QTest::addColumn<QStringList>("named");
-        for (const QStringList& row : TestData::table("picture-places.txt"))
-            QTest::newRow(qPrintable(row[0])) << row[0].split(' ') << row.mid(1);
-    }
+    void picturesBesideThePage_data() { TestData::rows("picture-places.txt"); }
 
     void picturesBesideThePage() {
-        QFETCH(QStringList, chosen);
-        QFETCH(QStringList, named);
+        QFETCH(QStringList, row);
+        QStringList chosen = row.takeFirst().split(' ');
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("page") && QDir(dir.path()).mkdir("pics"));
         QVERIFY(QFile::link(dir.filePath("page"), dir.filePath("link")));
@@ -139,7 +125,7 @@ private slots:
             path = dir.filePath(path);
         const QString note = PicturePlaces::missingNote(chosen, dir.filePath("page"));
         static const QRegularExpression namesAPicture(", now in |^and \\d+ more$");
-        QCOMPARE(note.split('\n').filter(namesAPicture), named.replaceInStrings("@", dir.path()));
+        QCOMPARE(note.split('\n').filter(namesAPicture), row.replaceInStrings("@", dir.path()));
     }
 };
 

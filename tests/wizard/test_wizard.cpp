@@ -27,18 +27,12 @@ private slots:
     }
 
     // The enable rule, About and OK, New and the tutor's switch, key by key from start-up.
-    void roads_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QStringList>("expected");
-        for (const QStringList& row : TestData::table("roads.txt"))
-            QTest::newRow(qPrintable(row[0])) << row[0] << row.mid(1);
-    }
+    void roads_data() { TestData::rows("roads.txt"); }
 
     void roads() {
-        QFETCH(QString, keys);
-        QFETCH(QStringList, expected);
+        QFETCH(QStringList, row);
         Wizard wizard;
-        QCOMPARE(wizard.walk(keys), expected);
+        QCOMPARE(wizard.walk(row.takeFirst()), row);
     }
 
     void completeRoad() {
@@ -84,27 +78,19 @@ private slots:
         QCOMPARE(fields(), "|");
     }
 
-    void finish_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("extension");
-        QTest::addColumn<QString>("written");
-        for (const QStringList& row : TestData::table("file-names.txt"))
-            QTest::addRow("'%s' %s", qPrintable(row[0]), qPrintable(row[1]))
-                << row[0] << row[1].toInt() << row[2];
-    }
+    void finish_data() { TestData::rows("file-names.txt"); }
 
     void finish() {
-        QFETCH(QString, typed);
-        QFETCH(int, extension);
-        QFETCH(QString, written);
+        QFETCH(QStringList, row);
+        const QString& written = row[2];
         const TestSupport::WorkingFolder here;
         QVERIFY(QDir().mkdir("sub") && QDir().mkdir("taken.html"));
         Wizard wizard;
         LinkLabel* link = wizard.ui.lblFileName;
         Wizard::click(wizard.ui.optMenuType(1));
         wizard.walk("1>>");
-        Wizard::type(wizard.ui.txtFileName, typed);
-        Wizard::click(wizard.ui.optExtension(extension));
+        Wizard::type(wizard.ui.txtFileName, row[0]);
+        Wizard::click(wizard.ui.optExtension(row[1].toInt()));
         const bool refused = written.startsWith("refused: ");
         QCOMPARE(wizard.walk("F"), QStringList(refused ? "2 EN<-FAT 2" : "3 EN---AT 2"));
         QCOMPARE(QDir().entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).size(),
