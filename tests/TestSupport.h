@@ -73,6 +73,7 @@ struct Wizard {
         QTest::keyClick(box, Qt::Key_Delete);
         QTest::keyClicks(box, text);
     }
+    QString fields() const { return ui.txtButtonLinks->text() + '|' + ui.txtFrameName->text(); }
     void fill(const QString& link, const QString& frame) const {
         type(ui.txtButtonLinks, link);
         type(ui.txtFrameName, frame);
@@ -82,9 +83,8 @@ struct Wizard {
         dialog->answers.append(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
         click(ui.cmdSelect(kind));
     }
-    // Where the user stands: the page under the middle of the page area, the step buttons (the
-    // key of each enabled one, as `walk` reads it) and the button number, or "closed"; then T
-    // while the tutor is shown.
+    // Where the user stands: the page in front, the step buttons (each enabled one by its key)
+    // and the button number, or "closed"; then T while the tutor is shown.
     QString where() const {
         int page = -1;
         for (QWidget* hit = form.childAt(ui.picStep(0)->geometry().center()); hit && page < 0;
@@ -98,9 +98,8 @@ struct Wizard {
         const bool tutor = form.formTutor() && form.formTutor()->isVisible();
         return (form.isVisible() ? main : "closed") + (tutor ? " T" : "");
     }
-    // Presses the button of each key (see stepKeys; O is the About page's OK), sets the button
-    // count for a digit, closes the tutor's window (x) or the main one (X) through its frame,
-    // and says where the user stands after each.
+    // Presses a button for each key (stepKeys, or O for OK), sets the count for a digit, closes
+    // the tutor (x) or the main window (X) through the frame, and says where the user stands.
     QStringList walk(const QString& keys) {
         QStringList seen;
         for (const QChar key : keys) {
@@ -117,8 +116,8 @@ struct Wizard {
         }
         return seen;
     }
-    // The step buttons by index: Exit, New, Back, Next, Finish, About, Tutor.
-    static inline const QString stepKeys = QStringLiteral("EN<>FAT");
+    static inline const QString stepKeys // Exit, New, Back, Next, Finish, About, Tutor
+        = QStringLiteral("EN<>FAT");
 };
 
 } // namespace TestSupport

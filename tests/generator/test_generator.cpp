@@ -29,9 +29,9 @@ class TestGenerator : public QObject {
 private slots:
     // The reference pages, byte for byte: two buttons either way, and twelve.
     void workedExamples() {
-        Menu menu;
-        menu.buttons = {{"home.gif", "home2.gif", "index.html", ""},
-                        {"news.gif", "news2.gif", "news.html", "main"}};
+        Menu menu{1,
+                  {{"home.gif", "home2.gif", "index.html", ""},
+                   {"news.gif", "news2.gif", "news.html", "main"}}};
         const QByteArray vertical = TestData::read(TestData::path("example-vertical.html"));
         QCOMPARE(MenuPage::text(menu), vertical);
         menu.iMenuType = 2;
@@ -54,9 +54,7 @@ private slots:
          : field == "normal" ? button.normalImage
          : field == "over"   ? button.overImage
                              : button.frame) = row[1];
-        Menu menu;
-        menu.buttons = {button};
-        const QByteArray page = MenuPage::text(menu);
+        const QByteArray page = MenuPage::text({1, {button}});
         QVERIFY2(page.contains("\r\n" + row[2].toLatin1() + "\r\n"), page.constData());
         QVERIFY2(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }),
                  "the page is pure ASCII");
