@@ -14,8 +14,7 @@ inline QByteArray read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A table's rows of tab-separated cells, leaving out blank lines and "#" comments. In a cell,
-// "\u{HEX}" stands for a character a text file cannot show plainly (a tab, a lone surrogate).
+// Tab-separated cells without blank and "#" lines; "\u{HEX}" stands for an unprintable character.
 inline QList<QStringList> table(const QString& name) {
     static const QRegularExpression character(R"(\\u\{([0-9A-F]+)\})");
     QList<QStringList> rows;
@@ -33,8 +32,7 @@ inline QList<QStringList> table(const QString& name) {
     return rows;
 }
 
-// Makes each row of a table a case of the running data-driven test, which takes the row's cells
-// with QFETCH(QStringList, row).
+// Each row of a table as a case of the running test, read with QFETCH(QStringList, row).
 inline void rows(const QString& name) {
     QTest::addColumn<QStringList>("row");
     for (const QStringList& row : table(name))

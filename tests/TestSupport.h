@@ -19,7 +19,7 @@ struct WorkingFolder : QTemporaryDir {
     const QString previous = QDir::currentPath();
     WorkingFolder() { QDir::setCurrent(path()); }
     ~WorkingFolder() { QDir::setCurrent(previous); }
-    // Copies a fixture picture to `name`, making its folder, and returns the full path.
+    // A copy of a fixture picture, in a new folder where `name` says.
     QString picture(const QString& fixture, const QString& name) const {
         QDir().mkpath(QFileInfo(filePath(name)).absolutePath());
         QFile::copy(TestData::path(fixture), filePath(name));
@@ -83,8 +83,7 @@ struct Wizard {
         dialog->answers.append(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
         click(ui.cmdSelect(kind));
     }
-    // Where the user stands: the page in front, the step buttons (each enabled one by its key)
-    // and the button number, or "closed"; then T while the tutor is shown.
+    // The page in front, the step buttons (enabled ones by key), the button number; T: tutor.
     QString where() const {
         int page = -1;
         for (QWidget* hit = form.childAt(ui.picStep(0)->geometry().center()); hit && page < 0;
@@ -98,8 +97,7 @@ struct Wizard {
         const bool tutor = form.formTutor() && form.formTutor()->isVisible();
         return (form.isVisible() ? main : "closed") + (tutor ? " T" : "");
     }
-    // Presses a button for each key (stepKeys, or O for OK), sets the count for a digit, closes
-    // the tutor (x) or the main window (X) through the frame, and says where the user stands.
+    // Per key: a step button, OK, the count (a digit), closing the tutor (x) or window (X).
     QStringList walk(const QString& keys) {
         QStringList seen;
         for (const QChar key : keys) {

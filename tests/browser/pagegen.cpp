@@ -1,5 +1,4 @@
-// Writes a menu page with Tessel's own generator, for the browser test.
-// Usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...
+// The browser test's pages: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 

@@ -5,27 +5,24 @@
 using TestData::path;
 using TestSupport::Wizard;
 
-// The button editor: the button count, choosing and dropping pictures, what is stored, the
-// rollover preview, and pictures that cannot be used.
+// The button count, choosing and dropping pictures, the rollover preview and bad pictures.
 class TestEditor : public QObject {
     Q_OBJECT
 
     const TestSupport::WorkingFolder work_;
 
     // Moves the pointer as a row of preview.txt says.
-    static void moveOnto(const Wizard& wizard, const QString& target) {
+    static void moveOnto(const Wizard& wizard, QString target) {
+        const bool drag = target.startsWith("drag ");
         QWidget* panel = wizard.ui.picStep(1);
-        auto* control = panel->findChild<QWidget*>(QString(target).remove("drag "));
-        if (target == "panel") {
-            QTest::mouseMove(panel, QPoint(20, 60));
-        } else if (target.startsWith("drag ")) {
-            const QPointF at = control->rect().center();
-            QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(control, &move);
-        } else {
-            QTest::mouseMove(control, control->rect().center() + QPoint(1, 0));
-        }
+        QWidget* control =
+            target == "panel" ? panel : panel->findChild<QWidget*>(target.remove("drag "));
+        const QPoint at = target == "panel" ? QPoint(20, 60) : control->rect().center();
+        if (drag)
+            QTest::mousePress(control, Qt::LeftButton, {}, at);
+        QTest::mouseMove(control, at + QPoint(1, 0));
+        if (drag)
+            QTest::mouseRelease(control, Qt::LeftButton, {}, at);
     }
 
     // Drags files (or web addresses) onto a picture box and drops them; true where it took them.
@@ -156,8 +153,7 @@ private slots:
         QCOMPARE(wizard.ui.imgButtons(0)->toolTip(), QString());
     }
 
-    // A drop takes one local file on the normal or mouse-over picture of a button page; select
-    // and drops do nothing while step 0 covers the editor.
+    // A drop takes one local file on a button page's picture; step 0 covers select and drops.
     void refusedDropsAndCoveredPictures() {
         Wizard wizard;
         const QString red = path("red.bmp");

@@ -5,8 +5,7 @@
 
 #include <QtTest>
 
-// A device with room for `room` bytes, as a disk that fills up: past that it takes nothing
-// or, `failing`, reports an error.
+// A disk that fills up after `room` bytes: then it takes nothing or, `failing`, fails.
 struct FillingDevice : QIODevice {
     qint64 room;
     bool failing;
@@ -19,8 +18,7 @@ struct FillingDevice : QIODevice {
     }
 };
 
-// The page text byte for byte and how user text is made safe inside it; saving the page whole
-// or not at all; and the pictures the page will not find beside it.
+// The page text and its escapes, saving it whole or not at all, and the pictures it misses.
 class TestGenerator : public QObject {
     Q_OBJECT
 

@@ -41,11 +41,8 @@ private slots:
         QCOMPARE(tutor->lblTutor->geometry(), QRect(8, 8, 130 - 16, beside().height() - 16));
         QCOMPARE(tutor->grab().toImage().pixelColor(2, 2), QColor(255, 255, 192));
         QCOMPARE(tutor->parentWidget(), nullptr); // no owner
-        // Moving the main window leaves the tutor until the next step places it anew.
-        const QRect before = tutor->frameGeometry();
         wizard.form.move(mainAt + QPoint(40, 30));
-        QCOMPARE(tutor->frameGeometry(), before);
-        wizard.walk(">");
+        wizard.walk(">"); // each step places it anew
         QCOMPARE(tutor->frameGeometry(), beside());
     }
 };
