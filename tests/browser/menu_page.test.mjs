@@ -61,13 +61,11 @@ for (const [engine, options] of Object.entries(engines)) {
         before(async () => { browser = await puppeteer.launch({ headless: true, ...options }); });
         after(() => browser?.close());
 
-        async function open(name) {
-            const page = await browser.newPage();
-            page.errors = [];
+        const open = async (name) => { // a page that keeps its script errors
+            const page = Object.assign(await browser.newPage(), { errors: [] });
             page.on('pageerror', (error) => page.errors.push(error.message));
-            await page.goto(url(name));
-            return page;
-        }
+            return page.goto(url(name)).then(() => page);
+        };
 
         for (const type of [1, 2]) {
             test(`${type === 1 ? 'vertical' : 'horizontal'}: pictures show and swap for one button alone`, async () => {

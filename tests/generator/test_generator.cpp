@@ -58,23 +58,11 @@ private slots:
                  "the page is pure ASCII");
     }
 
-    void save_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("fillsUp");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("new file") << "new.html" << false << true;
-        QTest::newRow("longer file replaced") << "old.html" << false << true;
-        QTest::newRow("missing folder") << "no/such/menu.html" << false << false;
-        QTest::newRow("folder in the way") << "folder.html" << false << false;
-        QTest::newRow("name too long") << QString(300, 'n') + ".html" << false << false;
-        QTest::newRow("disk full, old file") << "old.html" << true << false;
-        QTest::newRow("disk full, no file") << "new.html" << true << false;
-    }
+    void save_data() { TestData::rows("saving.txt"); }
 
     void save() {
-        QFETCH(QString, name);
-        QFETCH(bool, fillsUp);
-        QFETCH(bool, saved);
+        QFETCH(QStringList, row);
+        const bool fillsUp = row[1] == "disk full", saved = row[2] == "saved";
         QTemporaryDir dir;
         const QByteArray old(500000, 'x');
         QVERIFY(QDir(dir.path()).mkdir("folder.html") &&
@@ -85,7 +73,7 @@ private slots:
             file.write(bytes.left(10));
             return QString("No space left on device");
         };
-        const QString path = dir.filePath(name);
+        const QString path = dir.filePath(row[0]);
         QCOMPARE((fillsUp ? PageFile::save(path, page_, fillingUp) : PageFile::save(path, page_))
                      .isEmpty(),
                  saved);

@@ -5,7 +5,8 @@
 
 using TestSupport::Wizard;
 
-// Walking the wizard with its buttons: what each click stores, shows, enables and writes.
+// Walking the wizard: what each step stores, shows, enables and writes; what the user sees,
+// what a screen reader says, and where the Tab key goes.
 class TestWizard : public QObject {
     Q_OBJECT
 
@@ -13,6 +14,10 @@ class TestWizard : public QObject {
 
     static QByteArray page(const QList<MenuButton>& buttons, qint16 type = 1) {
         return MenuPage::text({type, buttons});
+    }
+
+    static QString nameOf(QWidget* control) {
+        return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     }
 
 private slots:
@@ -97,6 +102,48 @@ private slots:
         const QUrl url = QUrl::fromLocalFile(here.filePath(written));
         QCOMPARE(wizard.messages->opened, QList<QUrl>(refused ? 0 : 2, url));
         QCOMPARE(TestData::read(written), refused ? QByteArray() : page({{}}, 2));
+    }
+
+    void tabWalk() {
+        Wizard wizard;
+        QStringList walked;
+        for (int i = 0; i < 20; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walked.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(walked.join(' '), TestData::table("tab-order.txt")[0][0]);
+    }
+
+    void pagesAndColours() { // the colours a user sees, on opaque pages
+        Wizard wizard;
+        const Form1Layout& ui = wizard.ui;
+        QCOMPARE(wizard.form.size(), QSize(416, 287)); // 6240 x 4308 twips
+        const QColor grey(192, 192, 192),
+            menu = QApplication::palette("QMenu").color(QPalette::Window);
+        const QColor panels[] = {grey, grey, menu, menu, grey};
+        for (int page = 0; page < 5; ++page) {
+            ui.picStep(page)->raise();
+            QCOMPARE(wizard.form.grab().toImage().pixelColor(10, 66), panels[page]);
+        }
+        const QList<QLabel*> labels = {ui.Label1(0), ui.Label1(5), ui.Label1(4), ui.lblFileName};
+        QStringList colours;
+        for (QLabel* label : labels)
+            colours.append(label->palette().color(label->foregroundRole()).name());
+        QCOMPARE(colours.join(' '), "#0000ff #0000ff #000000 #c00000"); // blue notes, dark red link
+    }
+
+    void everythingHasAName() {
+        Wizard wizard;
+        wizard.walk("3>>");
+        wizard.choose(0, TestData::path("red.bmp"));
+        const Form1Layout& ui = wizard.ui;
+        for (QWidget* control : wizard.form.findChildren<QWidget*>())
+            if (control->focusPolicy() & Qt::TabFocus || qobject_cast<ImageBox*>(control))
+                QVERIFY2(!nameOf(control).isEmpty(), qPrintable(control->objectName()));
+        QCOMPARE(nameOf(ui.imgButtons(0)), "Normal picture of button 2: red.bmp");
+        QCOMPARE(nameOf(ui.imgButtons(1)), "Mouse-over picture of button 2: no picture chosen");
+        QCOMPARE(nameOf(ui.imgButtons(3)), "Preview of button 2");
+        QCOMPARE(nameOf(ui.txtFrameName), ui.Label1(4)->text()); // the question above it
     }
 };
 
