@@ -66,7 +66,7 @@ private slots:
                                                 {"", "", "news.html", "main"},
                                                 {"c.gif", "", "contact.html", "my frame"}}));
         QCOMPARE(ui.lblFileName->text() + ' ' + ui.lblFileName->toolTip(), "road " + written);
-        const QString note = wizard.messages->warnings.join("") + wizard.messages->notes.join("");
+        const QString note = wizard.messages->notes.join("") + wizard.messages->warnings.join("");
         QVERIFY2(note.contains(work_.filePath("site") + "\n") &&
                      note.endsWith("\nhome.bmp, now in " + work_.filePath("pics")),
                  qPrintable(note));
