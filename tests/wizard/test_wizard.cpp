@@ -41,7 +41,7 @@ private slots:
         Wizard wizard;
         const Form1Layout& ui = wizard.ui;
         wizard.walk("3>");
-        wizard.choose(0, work_.picture("red.bmp", "pics/home.bmp"));
+        wizard.choose(0, work_.picture("red.bmp", "site/home.bmp"));
         wizard.choose(1, work_.picture("spin.gif", "site/home2.gif"));
         wizard.fill("  index.html  ", "");
         wizard.walk(">");
@@ -55,6 +55,7 @@ private slots:
         QCOMPARE(wizard.fields(), "index.html|");
         wizard.walk(">>");
         QCOMPARE(wizard.fields(), "|"); // the Back dropped them
+        wizard.choose(1, work_.picture("blue.bmp", "pics/c2.bmp"));
         wizard.choose(0, work_.picture("green.gif", "site/c.gif"));
         wizard.fill("contact.html ", " my frame");
         wizard.walk(">");
@@ -64,11 +65,11 @@ private slots:
         const QString written = work_.filePath("site/road.html");
         QCOMPARE(TestData::read(written), page({{"home.bmp", "home2.gif", "index.html", ""},
                                                 {"", "", "news.html", "main"},
-                                                {"c.gif", "", "contact.html", "my frame"}}));
+                                                {"c.gif", "c2.bmp", "contact.html", "my frame"}}));
         QCOMPARE(ui.lblFileName->text() + ' ' + ui.lblFileName->toolTip(), "road " + written);
         const QString note = wizard.messages->notes.join("") + wizard.messages->warnings.join("");
         QVERIFY2(note.contains(work_.filePath("site") + "\n") &&
-                     note.endsWith("\nhome.bmp, now in " + work_.filePath("pics")),
+                     note.endsWith("\nc2.bmp, now in " + work_.filePath("pics")),
                  qPrintable(note));
 
         // New: step 0 again with the last choices shown; the next menu starts empty.
