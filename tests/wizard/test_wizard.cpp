@@ -59,6 +59,7 @@ private slots:
         wizard.choose(0, work_.picture("green.gif", "site/c.gif"));
         wizard.fill("contact.html ", " my frame");
         wizard.walk(">");
+        QCOMPARE(ui.txtFileName->text(), "Tessel"); // the name offered
         Wizard::type(ui.txtFileName, "  road  ");
         QCOMPARE(wizard.walk("F"), QStringList("3 EN---AT 4"));
         // A bare name lands beside the picture chosen last; the note names the one elsewhere.
