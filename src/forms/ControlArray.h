@@ -20,7 +20,6 @@ public:
             qFatal("%s(%d) is not a control of the window", name_, index);
         return it->second;
     }
-    bool contains(int index) const { return controls_.count(index) != 0; }
     QList<int> indexes() const {
         QList<int> result;
         for (const auto& entry : controls_)
