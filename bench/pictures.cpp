@@ -2,7 +2,7 @@
 // fresh process so that making the photo does not count), and walking 1000 button pages that
 // each have two pictures.
 #include "BenchSupport.h"
-#include "forms/FileChooser.h"
+#include "Fakes.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
@@ -18,14 +18,6 @@
 
 namespace {
 
-class FixedChooser : public FileChooser {
-public:
-    QString next;
-    std::optional<QString> chooseFile(QWidget*, const QString&, const QString&) override {
-        return next;
-    }
-};
-
 double peakMegabytes() {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly))
@@ -38,7 +30,7 @@ double peakMegabytes() {
 
 struct Wizard {
     Form1 form;
-    FixedChooser* chooser = new FixedChooser;
+    TestSupport::ScriptedChooser* chooser = new TestSupport::ScriptedChooser;
 
     explicit Wizard(int buttons) {
         form.setFileChooser(std::unique_ptr<FileChooser>(chooser));
@@ -47,7 +39,7 @@ struct Wizard {
         form.ui.cmdStep(3)->click();
     }
     void choose(int kind, const QString& path) {
-        chooser->next = path;
+        chooser->answers.append(path);
         form.ui.cmdSelect(kind)->click();
     }
 };

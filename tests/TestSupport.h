@@ -1,13 +1,12 @@
 #pragma once
 
+#include "Fakes.h"
 #include "TestData.h"
-#include "forms/FileChooser.h"
 #include "forms/FormTutor.h"
 #include "forms/ImageBox.h"
 #include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
 #include "wizard/Form1.h"
-#include "wizard/Messenger.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -24,27 +23,6 @@ struct WorkingFolder : QTemporaryDir {
         QDir().mkpath(QFileInfo(filePath(name)).absolutePath());
         QFile::copy(TestData::path(fixture), filePath(name));
         return filePath(name);
-    }
-};
-
-// Keeps what the wizard tells the user and the pages it would open.
-struct RecordingMessenger : Messenger {
-    QStringList warnings, notes;
-    QList<QUrl> opened;
-    void warn(QWidget*, const QString&, const QString& text) override { warnings.append(text); }
-    void inform(QWidget*, const QString&, const QString& text) override { notes.append(text); }
-    void openPage(const QUrl& page) override { opened.append(page); }
-};
-
-// Answers the file dialog from a script: each answer is a path, or nothing for a cancel.
-struct ScriptedChooser : FileChooser {
-    QList<std::optional<QString>> answers;
-    QStringList startFolders, filters;
-    std::optional<QString> chooseFile(QWidget*, const QString& filter,
-                                      const QString& startFolder) override {
-        filters.append(filter);
-        startFolders.append(startFolder);
-        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
 };
 
@@ -83,25 +61,31 @@ struct Wizard {
         dialog->answers.append(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
         click(ui.cmdSelect(kind));
     }
-    // The page in front, the step buttons (enabled ones by key), the button number; T: tutor.
+    // The page in front ("?" unless it alone is visible), the step buttons (enabled ones by key),
+    // the button number; T: tutor.
     QString where() const {
-        int page = -1;
-        for (QWidget* hit = form.childAt(ui.picStep(0)->geometry().center()); hit && page < 0;
-             hit = hit->parentWidget())
-            for (const int index : ui.picStep.indexes())
-                page = ui.picStep(index) == hit ? index : page;
+        const int page = int(form.shownPage());
+        bool alone = true;
+        for (const int index : ui.picStep.indexes())
+            alone = alone && ui.picStep(index)->isVisible() == (index == page);
         QString steps;
         for (int i = 0; i <= 6; ++i)
             steps += ui.cmdStep(i)->isEnabled() ? stepKeys[i] : QChar('-');
-        const QString main = QString("%1 %2%3").arg(page).arg(steps, ui.lblButtonNumber->text());
+        const QString main = QString("%1 %2%3").arg(alone ? QString::number(page) : "?",
+                                                    steps, ui.lblButtonNumber->text());
         const bool tutor = form.formTutor() && form.formTutor()->isVisible();
         return (form.isVisible() ? main : "closed") + (tutor ? " T" : "");
     }
-    // Per key: a step button, OK, the count (a digit), closing the tutor (x) or window (X).
+    // Per key: a step button or OK clicked (upper case) or its mnemonic pressed (lower case),
+    // the count (a digit), closing the tutor (x) or window (X).
     QStringList walk(const QString& keys) {
         QStringList seen;
         for (const QChar key : keys) {
-            if (key.isDigit()) {
+            if (mnemonics.contains(key)) {
+                QApplication::setActiveWindow(&form); // as a click on the window would
+                QTest::keyClick(&form, Qt::Key(key.toUpper().unicode()), Qt::AltModifier);
+                QTest::qWait(150); // a mnemonic presses its button, and lets go 100 ms later
+            } else if (key.isDigit()) {
                 QTest::keyClick(ui.HScroll1, Qt::Key_Home);
                 for (int i = 1; i < key.digitValue(); ++i)
                     QTest::keyClick(ui.HScroll1, Qt::Key_Right);
@@ -116,6 +100,7 @@ struct Wizard {
     }
     static inline const QString stepKeys // Exit, New, Back, Next, Finish, About, Tutor
         = QStringLiteral("EN<>FAT");
+    static inline const QString mnemonics = QStringLiteral("enbfato");
 };
 
 } // namespace TestSupport

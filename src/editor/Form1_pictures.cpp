@@ -7,70 +7,54 @@
 #include <QDir>
 #include <QFileInfo>
 
-// The select buttons can take the focus while another page covers them; a choice only makes
-// sense for a button's own page.
+// A choice only makes sense on a button's own page; a select button or a picture box under
+// another page can still be sent a key or a drop by other programs.
 bool Form1::onButtonPage() const {
-    return state_.iStep >= 1 && state_.iStep < state_.iLastStep;
+    return shownPage_ == Page::Button;
 }
 
 void Form1::cmdSelect_Click(qint16 Index) {
     if (!onButtonPage())
         return;
+    ui.CommonDialog1.InitDir = lastTriedFolder_;
     if (!ui.CommonDialog1.ShowOpen(this))
         return; // a cancel changes nothing
-    useChosenPicture(Index);
+    useChosenPicture(Index, ui.CommonDialog1.FileName);
 }
 
 // A file dropped on an editor image is chosen just as through that image's select button.
 void Form1::imgButtons_Drop(qint16 Index, const QString& path) {
-    if (!onButtonPage())
-        return;
-    ui.CommonDialog1.choose(path);
-    useChosenPicture(Index);
+    if (onButtonPage())
+        useChosenPicture(Index, path);
 }
 
-void Form1::useChosenPicture(qint16 Index) {
-    const CommonDialog& dialog = ui.CommonDialog1;
+void Form1::useChosenPicture(qint16 Index, const QString& path) {
+    lastTriedFolder_ = QFileInfo(path).absolutePath(); // the next dialog opens where the user was
     ImageBox* box = ui.imgButtons(Index);
-    const PictureLoader::Result loaded = PictureLoader::load(dialog.FileName, shownSize(box));
+    const PictureLoader::Result loaded = PictureLoader::load(path, shownSize(box));
     if (!loaded.error.isEmpty()) {
         messenger_->warn(this, "Tessel",
                          QStringLiteral("The picture\n%1\ncannot be used: %2.")
-                             .arg(QDir::toNativeSeparators(dialog.FileName), loaded.error));
+                             .arg(QDir::toNativeSeparators(path), loaded.error));
         return;
     }
     box->setPicture(loaded.picture);
     box->setToolTip(QString());
-    state_.sImageFile(state_.iStep, Index) = dialog.FileTitle;
-    picturePaths_(state_.iStep, Index) = dialog.FileName;
-    lastPictureFolder_ = QFileInfo(dialog.FileName).absolutePath();
+    state_.sImageFile(state_.iStep, Index) = QFileInfo(path).fileName();
+    picturePaths_(state_.iStep, Index) = path;
+    lastPictureFolder_ = QFileInfo(path).absolutePath();
     describePictures();
 }
 
-void Form1::imgButtons_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y) {
-    Q_UNUSED(Button)
-    Q_UNUSED(Shift)
-    Q_UNUSED(X)
-    Q_UNUSED(Y)
+void Form1::imgButtons_MouseMove(qint16 Index, qint16, qint16, float, float) {
     if (Index == 3)
         ui.imgButtons(3)->setPicture(ui.imgButtons(1)->picture());
 }
 
-void Form1::imgButtons_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y) {
-    // The finished button has no pressed state, so neither has its preview.
-    Q_UNUSED(Index)
-    Q_UNUSED(Button)
-    Q_UNUSED(Shift)
-    Q_UNUSED(X)
-    Q_UNUSED(Y)
-}
+// The finished button has no pressed state, so neither has its preview.
+void Form1::imgButtons_MouseDown(qint16, qint16, qint16, float, float) {}
 
-void Form1::picStep_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y) {
-    Q_UNUSED(Index)
-    Q_UNUSED(Button)
-    Q_UNUSED(Shift)
-    Q_UNUSED(X)
-    Q_UNUSED(Y)
+void Form1::picStep_MouseMove(qint16, qint16, qint16, float, float) {
     ui.imgButtons(3)->setPicture(ui.imgButtons(0)->picture());
 }
 

@@ -15,18 +15,13 @@ void CommonDialog::setChooser(std::unique_ptr<FileChooser> chooser) {
 }
 
 bool CommonDialog::ShowOpen(QWidget* parent) {
-    const QString folder = FileName.isEmpty() ? QString() : QFileInfo(FileName).absolutePath();
     const std::optional<QString> chosen =
-        chooser_->chooseFile(parent, qtNameFilter(Filter), folder);
+        chooser_->chooseFile(parent, qtNameFilter(Filter), InitDir);
     if (!chosen || chosen->isEmpty())
         return false;
-    choose(*chosen);
+    FileName = *chosen;
+    FileTitle = QFileInfo(*chosen).fileName();
     return true;
-}
-
-void CommonDialog::choose(const QString& path) {
-    FileName = path;
-    FileTitle = QFileInfo(path).fileName();
 }
 
 QString CommonDialog::qtNameFilter(const QString& filter) {

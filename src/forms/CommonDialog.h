@@ -8,7 +8,7 @@ class FileChooser;
 class QWidget;
 
 // The window's file-open dialog. It takes no room on the window; it holds the filter set in
-// the design and remembers the file chosen last, so the next use opens in that file's folder.
+// the design, opens in InitDir and gives the file chosen.
 class CommonDialog {
 public:
     explicit CommonDialog(QString filter);
@@ -19,14 +19,12 @@ public:
 
     void setChooser(std::unique_ptr<FileChooser> chooser);
 
-    // Takes `path` as the file chosen, as a choice in the dialog does.
-    void choose(const QString& path);
-
     // "Description|*.a;*.b" in the form Qt's dialog takes, matching the patterns in any
     // letter case, since a Linux file system tells PHOTO.JPG from photo.jpg.
     static QString qtNameFilter(const QString& filter);
 
     const QString Filter;
+    QString InitDir;   // the folder the dialog opens in; empty: the platform's choice
     QString FileName;  // full path of the file chosen last
     QString FileTitle; // its name without the folder
 

@@ -26,7 +26,7 @@ void Form1::Show_Finish() {
     }
     ui.lblFileName->setText(state_.sFileName);
     ui.lblFileName->setToolTip(pagePath());
-    ui.picStep(3)->raise();
+    showPage(Page::Finished);
     state_.iStepButtons(2) = false;
     state_.iStepButtons(3) = false;
     state_.iStepButtons(4) = false;
@@ -70,6 +70,6 @@ QString Form1::pagePath() const {
 }
 
 void Form1::returnToFileNamePage() {
-    ui.picStep(2)->raise();
+    showPage(Page::FileName);
     Check_iStep();
 }

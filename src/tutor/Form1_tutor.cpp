@@ -14,7 +14,7 @@ constexpr double labelInsetTwips = 240;
 } // namespace
 
 void Form1::UpdateTutor() {
-    const QString text = TutorTexts::forStep(state_.iStep, state_.iLastStep);
+    const QString text = TutorTexts::forPage(Pages::ofStep(state_.iStep, state_.iLastStep));
     if (!formTutor_)
         formTutor_ = std::make_unique<FormTutor>();
     FormTutor& tutor = *formTutor_;

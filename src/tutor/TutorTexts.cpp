@@ -51,10 +51,13 @@ QString TutorTexts::fileNamePage() {
     });
 }
 
-QString TutorTexts::forStep(qint16 step, qint16 lastStep) {
-    if (step == 0)
+QString TutorTexts::forPage(Page page) {
+    switch (page) {
+    case Page::MenuType:
         return menuTypePage();
-    if (step == lastStep)
+    case Page::FileName:
         return fileNamePage();
-    return buttonPage();
+    default:
+        return buttonPage();
+    }
 }

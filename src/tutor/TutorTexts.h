@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wizard/Pages.h"
+
 #include <QString>
 
 // The three explanations the tutor gives, one per kind of wizard page.
@@ -8,6 +10,6 @@ QString menuTypePage();
 QString buttonPage();
 QString fileNamePage();
 
-// The text for a step: step 0, a button step, or the file-name step.
-QString forStep(qint16 step, qint16 lastStep);
+// The text for the menu-type, a button or the file-name page.
+QString forPage(Page page);
 } // namespace TutorTexts

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/Form1Layout.h"
+#include "wizard/Pages.h"
 #include "wizard/WizardState.h"
 
 #include <QWidget>
@@ -24,6 +25,8 @@ public:
     Form1Layout ui;
 
     const WizardState& state() const { return state_; }
+    // The page the user sees; the others are hidden, so neither Tab nor a key reaches them.
+    Page shownPage() const { return shownPage_; }
     FormTutor* formTutor() const { return formTutor_.get(); }
     // Where Finish writes the page: the typed name, resolved as the finish page explains.
     QString pagePath() const;
@@ -58,6 +61,7 @@ private:
     void imgButtons_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void picStep_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void imgButtons_Drop(qint16 Index, const QString& path);
+    void useChosenPicture(qint16 Index, const QString& path);
 
     // Finish: writes the page. Do_Finish returns why the page could not be saved, or nothing.
     void Show_Finish();
@@ -68,6 +72,7 @@ private:
     void EndTutor();
 
     void connectControls();
+    void showPage(Page page);
     void exitProgram();
     void goNext();
     void goBack();
@@ -76,7 +81,6 @@ private:
     void fixMenu();
     void allocatePicturePaths();
     bool onButtonPage() const;
-    void useChosenPicture(qint16 Index);
     void showStoredPictures();
     void describePictures();
     void tellWherePicturesBelong();
@@ -85,8 +89,11 @@ private:
     void returnToFileNamePage();
 
     WizardState state_;
+    Page shownPage_ = Page::MenuType;
+    Page pageUnderAbout_ = Page::MenuType; // where OK returns to
     std::unique_ptr<FormTutor> formTutor_;
     std::unique_ptr<Messenger> messenger_;
     QString lastPictureFolder_;                            // folder of the picture chosen last
+    QString lastTriedFolder_; // folder of the last file offered, usable or not
     BoundedArray2D<QString> picturePaths_{"picturePaths"}; // full paths beside the bare names
 };

@@ -11,27 +11,27 @@
 #include <QScrollBar>
 
 void Form1::cmdStep_Click(qint16 Index) {
-    switch (Index) {
-    case 0:
+    switch (StepButton(Index)) {
+    case StepButton::Exit:
         exitProgram();
         return; // the program has ended: nothing to recompute
-    case 1:
+    case StepButton::New:
         Form_Load();
         break;
-    case 2:
+    case StepButton::Back:
         goBack();
         break;
-    case 3:
+    case StepButton::Next:
         goNext();
         break;
-    case 4:
+    case StepButton::Finish:
         EndTutor();
         Show_Finish();
         return; // the finish page keeps Back, Next and Finish locked
-    case 5:
+    case StepButton::About:
         showAbout();
         return; // only OK leaves the About page
-    case 6:
+    case StepButton::Tutor:
         switchTutor();
         break;
     default:
@@ -42,7 +42,7 @@ void Form1::cmdStep_Click(qint16 Index) {
 
 void Form1::goNext() {
     if (state_.iStep < state_.iLastStep) {
-        if (state_.iStep >= 1) {
+        if (Pages::ofStep(state_.iStep, state_.iLastStep) == Page::Button) {
             state_.sLink(state_.iStep) = trimBlanks(ui.txtButtonLinks->text());
             state_.sFrame(state_.iStep) = trimBlanks(ui.txtFrameName->text());
         }
@@ -65,9 +65,9 @@ void Form1::goBack() {
 
 void Form1::showAbout() {
     EndTutor();
-    for (qint16 i = 0; i <= 6; ++i)
-        ui.cmdStep(i)->setEnabled(false);
-    ui.picStep(4)->raise();
+    pageUnderAbout_ = shownPage_;
+    showPage(Page::About);
+    Manipulate_Buttons(); // every step button is locked while About is up
 }
 
 void Form1::switchTutor() {
@@ -81,22 +81,15 @@ void Form1::switchTutor() {
 }
 
 void Form1::cmdOk_Click() {
-    // Lowering the About page uncovers whichever page was in front before it.
-    ui.picStep(4)->lower();
-    ui.cmdStep(0)->setEnabled(true);
-    ui.cmdStep(1)->setEnabled(true);
-    ui.cmdStep(5)->setEnabled(true);
-    ui.cmdStep(6)->setEnabled(true);
+    // Back to whichever page was in front before About; the rule then frees the buttons.
+    showPage(pageUnderAbout_);
     Check_iStep();
 }
 
 void Form1::Do_Step() {
     if (state_.iStep == 1 && state_.bNewMenu)
         fixMenu();
-    if (state_.iStep == state_.iLastStep)
-        ui.picStep(2)->raise();
-    else
-        ui.picStep(1)->raise();
+    showPage(Pages::ofStep(state_.iStep, state_.iLastStep));
     Complete_Step();
 }
 
@@ -113,16 +106,16 @@ void Form1::fixMenu() {
 }
 
 void Form1::Complete_Step() {
-    if (state_.iStep >= 1) {
-        if (state_.iStep < state_.iLastStep) {
-            showStoredPictures();
-            describePictures();
-        }
+    const Page page = Pages::ofStep(state_.iStep, state_.iLastStep);
+    if (page == Page::Button) {
+        showStoredPictures();
+        describePictures();
+    }
+    if (page != Page::MenuType)
         ui.imgButtons(3)->setPicture(ui.imgButtons(0)->picture());
-        if (state_.iStep < state_.iLastStep) {
-            ui.txtButtonLinks->setText(state_.sLink(state_.iStep));
-            ui.txtFrameName->setText(state_.sFrame(state_.iStep));
-        }
+    if (page == Page::Button) {
+        ui.txtButtonLinks->setText(state_.sLink(state_.iStep));
+        ui.txtFrameName->setText(state_.sFrame(state_.iStep));
     }
     // A blank stands where a minus sign would.
     ui.lblButtonNumber->setText((state_.iStep < 0 ? QString() : QStringLiteral(" ")) +
