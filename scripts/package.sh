@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package (build-package/tessel_<version>_<arch>.deb), checks it with the
 # distributions' validators, and starts the unpacked program on a real X server.
+# --no-setup: the caller has installed what packaging needs already.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+[ "${1:-}" = --no-setup ] || bash scripts/setup.sh package
 
 # Debian's own hardening flags, as any package of the distribution is built with.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all

@@ -2,7 +2,7 @@
 # Builds the wizard and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh run
 cmake -S . -B build -G Ninja
 cmake --build build --target tessel
 exec ./build/src/tessel

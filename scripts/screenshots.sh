@@ -4,8 +4,7 @@
 # the mouse on the preview. Writes data/screenshots/menu-type.png and button-page.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-command -v convert >/dev/null || DEBIAN_FRONTEND=noninteractive apt-get install -y -qq imagemagick
+bash scripts/setup.sh screenshots
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target tessel
 work=$(mktemp -d)

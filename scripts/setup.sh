@@ -1,16 +1,36 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on a fresh Debian 12 machine, skipping what is there.
+# Installs the Debian packages that the named jobs need on a fresh Debian 12 machine, skipping
+# what is there, with sudo when not run as root.
+# Usage: scripts/setup.sh JOB...
+#   run          build and start the wizard
+#   test         build and run every test, the page in real browsers included
+#   package      build the Debian package, check it and start it on a real X server
+#   screenshots  take the README's screenshots on a real X server
 set -euo pipefail
 
-# Building; the browser test's browsers; packaging, its validators and the X server for the
-# smoke start of the package.
-packages=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core chromium firefox-esr
-    dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool)
-command -v node >/dev/null 2>&1 || packages+=(nodejs)
-command -v npm >/dev/null 2>&1 || packages+=(npm)
+build=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core)
+x_server=(xvfb xauth xdotool)
+packages=()
+for job in "$@"; do
+    case "$job" in
+    run) packages+=("${build[@]}") ;;
+    test)
+        packages+=("${build[@]}" chromium firefox-esr)
+        command -v node >/dev/null 2>&1 || packages+=(nodejs)
+        command -v npm >/dev/null 2>&1 || packages+=(npm)
+        ;;
+    package) packages+=("${build[@]}" dpkg-dev file lintian desktop-file-utils appstream
+        "${x_server[@]}") ;;
+    screenshots) packages+=("${build[@]}" "${x_server[@]}" imagemagick) ;;
+    *)
+        echo "setup.sh: unknown job '$job' (run, test, package or screenshots)" >&2
+        exit 2
+        ;;
+    esac
+done
 
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 

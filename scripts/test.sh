@@ -3,7 +3,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh test package
 # The browser test drives Debian's own browsers; the library never downloads one.
 (cd tests/browser && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
 
@@ -22,4 +22,4 @@ for variant in plain sanitize; do
 done
 
 # The program as a user installs it: the package, its validators, and a start on a real X server.
-bash scripts/package.sh
+bash scripts/package.sh --no-setup
