@@ -2,7 +2,7 @@
 // fresh process so that making the photo does not count), and walking 1000 button pages that
 // each have two pictures.
 #include "BenchSupport.h"
-#include "Fakes.h"
+#include "TestSupport.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>

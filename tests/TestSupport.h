@@ -1,12 +1,13 @@
 #pragma once
 
-#include "Fakes.h"
 #include "TestData.h"
+#include "forms/FileChooser.h"
 #include "forms/FormTutor.h"
 #include "forms/ImageBox.h"
 #include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
 #include "wizard/Form1.h"
+#include "wizard/Messenger.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -23,6 +24,27 @@ struct WorkingFolder : QTemporaryDir {
         QDir().mkpath(QFileInfo(filePath(name)).absolutePath());
         QFile::copy(TestData::path(fixture), filePath(name));
         return filePath(name);
+    }
+};
+
+// Keeps what the wizard tells the user and the pages it would open.
+struct RecordingMessenger : Messenger {
+    QStringList warnings, notes;
+    QList<QUrl> opened;
+    void warn(QWidget*, const QString&, const QString& text) override { warnings.append(text); }
+    void inform(QWidget*, const QString&, const QString& text) override { notes.append(text); }
+    void openPage(const QUrl& page) override { opened.append(page); }
+};
+
+// Answers the file dialog from a script: each answer is a path, or nothing for a cancel.
+struct ScriptedChooser : FileChooser {
+    QList<std::optional<QString>> answers;
+    QStringList startFolders, filters;
+    std::optional<QString> chooseFile(QWidget*, const QString& filter,
+                                      const QString& startFolder) override {
+        filters.append(filter);
+        startFolders.append(startFolder);
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
 };
 
@@ -71,8 +93,8 @@ struct Wizard {
         QString steps;
         for (int i = 0; i <= 6; ++i)
             steps += ui.cmdStep(i)->isEnabled() ? stepKeys[i] : QChar('-');
-        const QString main = QString("%1 %2%3").arg(alone ? QString::number(page) : "?",
-                                                    steps, ui.lblButtonNumber->text());
+        const QString main = QString("%1 %2%3").arg(alone ? QString::number(page) : "?", steps,
+                                                    ui.lblButtonNumber->text());
         const bool tutor = form.formTutor() && form.formTutor()->isVisible();
         return (form.isVisible() ? main : "closed") + (tutor ? " T" : "");
     }
@@ -81,8 +103,7 @@ struct Wizard {
     QStringList walk(const QString& keys) {
         QStringList seen;
         for (const QChar key : keys) {
-            if (mnemonics.contains(key)) {
-                QApplication::setActiveWindow(&form); // as a click on the window would
+            if (QString("enbfato").contains(key)) {
                 QTest::keyClick(&form, Qt::Key(key.toUpper().unicode()), Qt::AltModifier);
                 QTest::qWait(150); // a mnemonic presses its button, and lets go 100 ms later
             } else if (key.isDigit()) {
@@ -100,7 +121,6 @@ struct Wizard {
     }
     static inline const QString stepKeys // Exit, New, Back, Next, Finish, About, Tutor
         = QStringLiteral("EN<>FAT");
-    static inline const QString mnemonics = QStringLiteral("enbfato");
 };
 
 } // namespace TestSupport

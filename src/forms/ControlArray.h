@@ -25,10 +25,7 @@ public:
     }
     // A named index (a page, a step button) addresses the control of that index.
     template <typename Index>
-        requires std::is_enum_v<Index>
-    T* operator()(Index index) const {
-        return (*this)(int(index));
-    }
+    requires std::is_enum_v<Index> T* operator()(Index index) const { return (*this)(int(index)); }
     QList<int> indexes() const {
         QList<int> result;
         for (const auto& entry : controls_)

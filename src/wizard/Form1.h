@@ -93,7 +93,7 @@ private:
     Page pageUnderAbout_ = Page::MenuType; // where OK returns to
     std::unique_ptr<FormTutor> formTutor_;
     std::unique_ptr<Messenger> messenger_;
-    QString lastPictureFolder_;                            // folder of the picture chosen last
-    QString lastTriedFolder_; // folder of the last file offered, usable or not
+    QString lastPictureFolder_; // folder of the picture chosen last
+    QString lastTriedFolder_;   // folder of the last file offered, usable or not
     BoundedArray2D<QString> picturePaths_{"picturePaths"}; // full paths beside the bare names
 };
