@@ -16,6 +16,7 @@ struct MenuButton {
 struct Menu {
     qint16 iMenuType = 1; // 1 vertical, anything else horizontal
     QList<MenuButton> buttons;
+    QString title = {}; // the author's own, between the page's title tags; empty: none given
 
     // The menu the wizard has built: its type and every button from 1 to the count.
     static Menu of(const WizardState& state);

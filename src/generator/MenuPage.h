@@ -3,38 +3,33 @@
 #include "generator/Menu.h"
 
 #include <QByteArray>
+#include <QString>
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
+// The result of reading a page: the menu it holds, or why it could not be read.
+struct PageReading {
+    Menu menu;
+    // The page differs from what writing `menu` gives, beyond its title and its line ends:
+    // writing it again would lose those changes.
+    bool handEdited = false;
+    QString error; // empty when the page was read
+};
 
 // The text of a menu page: an HTML page whose script swaps each button's picture under the
 // mouse and opens its link. Lines end in CR LF, the last one too; the text is pure ASCII.
-class MenuPage {
-public:
-    static QByteArray text(const Menu& menu);
+namespace MenuPage {
 
-private:
-    explicit MenuPage(const Menu& menu);
+QByteArray text(const Menu& menu);
 
-    void writeHead();
-    void writeImageArrays();
-    void writeLinkFunction();
-    void writeSwapFunctions();
-    void writeButtons();
-    void writeTail();
+// The menu that `text` was written from. Lines may end in LF alone; the title is the author's.
+PageReading read(QByteArrayView bytes);
 
-    // The two comment banners: one for the HTML, one for the script.
-    void Html_Rem(std::string_view ToPrint);
-    void Java_Rem(std::string_view ToPrint);
+// Reads the page file at `path`, refusing anything no page can be before reading it whole.
+PageReading open(const QString& path);
 
-    // One line: the indent, then the parts joined with nothing between them, then CR LF.
-    void line(int indent, std::initializer_list<std::string_view> parts);
-    // The same in pieces, for lines that carry the user's text.
-    void beginLine(int indent, std::initializer_list<std::string_view> parts);
-    void endLine(std::string_view last);
-    void emptyLines(int count);
+// The most buttons a menu has, and the most bytes its page can take: every field as long as
+// the wizard's text boxes take, every picture name as long as a file name can be, and a
+// generous title.
+constexpr qsizetype maxButtons = 1000;
+constexpr qint64 maxBytes = 64 * 1024 + maxButtons * (1000 + 4 * 255 * 2 + 6 * 255 + 15 * 32767);
 
-    const Menu& menu_;
-    std::string out_; // appends to std::string are cheaper than to QByteArray
-};
+} // namespace MenuPage

@@ -8,7 +8,7 @@ bool isControl(char16_t c) {
     return c < 0x20 || c == 0x7F;
 }
 
-void appendHex2(std::string& out, uint value) {
+void appendHex2(QByteArray& out, uint value) {
     static constexpr char digits[] = "0123456789ABCDEF";
     out.push_back(digits[(value >> 4) & 0xF]);
     out.push_back(digits[value & 0xF]);
@@ -22,7 +22,7 @@ char32_t nextCodePoint(const QString& text, qsizetype& i) {
     return first.isSurrogate() ? char32_t(0xFFFD) : char32_t(first.unicode());
 }
 
-void appendPercentUtf8(std::string& out, char32_t c) {
+void appendPercentUtf8(QByteArray& out, char32_t c) {
     uint bytes[4] = {};
     int count = 0;
     if (c < 0x800) {
@@ -42,7 +42,7 @@ void appendPercentUtf8(std::string& out, char32_t c) {
     }
 }
 
-void appendUtf16Escape(std::string& out, char16_t unit) {
+void appendUtf16Escape(QByteArray& out, char16_t unit) {
     out += "\\u";
     appendHex2(out, unit >> 8);
     appendHex2(out, unit & 0xFF);
@@ -52,7 +52,7 @@ void appendUtf16Escape(std::string& out, char16_t unit) {
 // it; a frame name is no address, so it keeps its characters as script escapes.
 enum class NonAscii { PercentUtf8, ScriptEscape };
 
-void appendScriptLiteral(std::string& out, const QString& text, NonAscii nonAscii) {
+void appendScriptLiteral(QByteArray& out, const QString& text, NonAscii nonAscii) {
     for (qsizetype i = 0; i < text.size();) {
         const char16_t c = text.at(i).unicode();
         if (c > 0x7F) {
@@ -91,7 +91,7 @@ bool isTakenName(const QString& frame) {
 
 } // namespace
 
-void PageEscaping::appendPercentEncoded(std::string& out, const QString& text) {
+void PageEscaping::appendPercentEncoded(QByteArray& out, const QString& text) {
     for (qsizetype i = 0; i < text.size();) {
         if (text.at(i).unicode() <= 0x7F)
             out.push_back(char(text.at(i++).unicode()));
@@ -100,12 +100,12 @@ void PageEscaping::appendPercentEncoded(std::string& out, const QString& text) {
     }
 }
 
-void PageEscaping::appendScriptString(std::string& out, const QString& addressOrName) {
+void PageEscaping::appendScriptString(QByteArray& out, const QString& addressOrName) {
     appendScriptLiteral(out, addressOrName, NonAscii::PercentUtf8);
 }
 
-void PageEscaping::appendHtmlAttribute(std::string& out, const QString& address) {
-    std::string ascii;
+void PageEscaping::appendHtmlAttribute(QByteArray& out, const QString& address) {
+    QByteArray ascii;
     appendPercentEncoded(ascii, address);
     for (const char ch : ascii) {
         if (ch == '&')
@@ -113,7 +113,7 @@ void PageEscaping::appendHtmlAttribute(std::string& out, const QString& address)
         else if (ch == '"')
             out += "&quot;";
         else if (isControl(char16_t(ch)))
-            out += "&#" + std::to_string(int(ch)) + ';';
+            out += "&#" + QByteArray::number(int(ch)) + ';';
         else
             out.push_back(ch);
     }
@@ -131,7 +131,7 @@ bool PageEscaping::isPlainFrameName(const QString& frame) {
     return !isTakenName(frame);
 }
 
-void PageEscaping::appendLinkStatement(std::string& out, const QString& frame,
+void PageEscaping::appendLinkStatement(QByteArray& out, const QString& frame,
                                        const QString& link) {
     if (frame.isEmpty()) {
         out += "parent.location = \"";
@@ -151,4 +151,148 @@ void PageEscaping::appendLinkStatement(std::string& out, const QString& frame,
     }
     appendScriptString(out, link);
     out += "\";";
+}
+
+// ---- reading back
+
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// The value of `count` hex digits at `at`, or -1; `upper` turns false for lower-case digits,
+// which the page never holds.
+int hexAt(QByteArrayView bytes, qsizetype at, int count, bool& upper) {
+    if (at + count > bytes.size())
+        return -1;
+    int value = 0;
+    for (int i = 0; i < count; ++i) {
+        const int digit = hexDigit(bytes[at + i]);
+        if (digit < 0)
+            return -1;
+        upper = upper && !(bytes[at + i] >= 'a' && bytes[at + i] <= 'f');
+        value = value * 16 + digit;
+    }
+    return value;
+}
+
+// A run of %XX at `at` that is the UTF-8 of one non-ASCII character, as appendPercentUtf8
+// writes it; its length in bytes, or 0. A typed "%C3%A9" and a typed "é" give the same bytes,
+// and either spelling writes them back; the character is read, since a picture named so on
+// disk is found by that name.
+qsizetype percentCharacter(QByteArrayView bytes, qsizetype at, char32_t& c) {
+    bool upper = true;
+    const int lead = hexAt(bytes, at + 1, 2, upper);
+    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    if (length == 0 || !upper || lead > 0xF4)
+        return 0;
+    c = char32_t(lead & (0x7F >> length));
+    for (int i = 1; i < length; ++i) {
+        const qsizetype next = at + 3 * i;
+        const int cont = next < bytes.size() && bytes[next] == '%' ? hexAt(bytes, next + 1, 2, upper)
+                                                                  : -1;
+        if (cont < 0 || !upper || (cont & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | char32_t(cont & 0x3F);
+    }
+    // Only what the writer gives: the shortest form, and no surrogate on its own.
+    static constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < least[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
+    return 3 * length;
+}
+
+// The script literal up to its closing quote. Non-ASCII arrives percent-encoded (addresses
+// and names) or as \uXXXX escapes (frame names).
+bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAscii nonAscii,
+                       bool& exact) {
+    text.clear();
+    for (qsizetype i = at; i < bytes.size();) {
+        const char c = bytes[i];
+        if (c == '"') {
+            at = i;
+            return true;
+        }
+        if (c == '%' && nonAscii == NonAscii::PercentUtf8) {
+            char32_t character = 0;
+            if (const qsizetype length = percentCharacter(bytes, i, character)) {
+                text += character > 0xFFFF ? QString::fromUcs4(&character, 1)
+                                           : QString(QChar(char16_t(character)));
+                i += length;
+                continue;
+            }
+        }
+        if (c != '\\') {
+            exact = exact && c != '<' && !isControl(char16_t(uchar(c)));
+            text += QLatin1Char(c);
+            ++i;
+            continue;
+        }
+        if (i + 1 >= bytes.size())
+            return false;
+        const char kind = bytes[i + 1];
+        bool upper = true;
+        if (kind == '\\' || kind == '"') {
+            text += QLatin1Char(kind);
+            i += 2;
+        } else if (kind == 'x' && hexAt(bytes, i + 2, 2, upper) >= 0) {
+            const char16_t unit = char16_t(hexAt(bytes, i + 2, 2, upper));
+            exact = exact && upper && (unit == u'<' || isControl(unit));
+            text += QChar(unit);
+            i += 4;
+        } else if (kind == 'u' && hexAt(bytes, i + 2, 4, upper) >= 0) {
+            const char16_t unit = char16_t(hexAt(bytes, i + 2, 4, upper));
+            exact = exact && upper && unit > 0x7F && nonAscii == NonAscii::ScriptEscape;
+            text += QChar(unit);
+            i += 6;
+        } else {
+            return false; // an escape the page never holds
+        }
+    }
+    return false; // no closing quote
+}
+
+bool take(QByteArrayView bytes, qsizetype& at, QByteArrayView expected) {
+    if (!bytes.sliced(at).startsWith(expected))
+        return false;
+    at += expected.size();
+    return true;
+}
+
+} // namespace
+
+bool PageEscaping::readScriptString(QByteArrayView bytes, qsizetype& at, QString& text,
+                                    bool& exact) {
+    return readScriptLiteral(bytes, at, text, NonAscii::PercentUtf8, exact);
+}
+
+bool PageEscaping::readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame,
+                                     QString& link, bool& exact) {
+    frame.clear();
+    if (take(bytes, at, "window.open(\"")) {
+        if (!readScriptString(bytes, at, link, exact) || !take(bytes, at, "\", \"") ||
+            !readScriptLiteral(bytes, at, frame, NonAscii::ScriptEscape, exact) ||
+            !take(bytes, at, "\");"))
+            return false;
+        exact = exact && !frame.isEmpty() && !isPlainFrameName(frame);
+        return true;
+    }
+    if (!take(bytes, at, "parent."))
+        return false;
+    if (!take(bytes, at, "location = \"")) {
+        const qsizetype dot = bytes.sliced(at).indexOf(QByteArrayView(".location = \""));
+        if (dot <= 0)
+            return false;
+        frame = QString::fromLatin1(bytes.sliced(at, dot));
+        exact = exact && isPlainFrameName(frame);
+        at += dot + 13;
+    }
+    return readScriptString(bytes, at, link, exact) && take(bytes, at, "\";");
 }

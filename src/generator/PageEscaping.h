@@ -1,29 +1,41 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
-#include <string>
-
 // How user text is put into the page so that it means there what the user typed, whatever
-// characters it holds and whatever encoding the browser assumes. Every result is pure ASCII.
+// characters it holds and whatever encoding the browser assumes, and how it is read back.
+// Every written result is pure ASCII.
 namespace PageEscaping {
 
 // Each appends its result to `out`, so a page is built without a buffer per value.
 
 // Non-ASCII characters as the percent-encoded bytes of their UTF-8 form; ASCII is kept.
-void appendPercentEncoded(std::string& out, const QString& text);
+void appendPercentEncoded(QByteArray& out, const QString& text);
 
 // An image name or a link inside a script's double-quoted string.
-void appendScriptString(std::string& out, const QString& addressOrName);
+void appendScriptString(QByteArray& out, const QString& addressOrName);
 
 // The normal image's name inside the img tag's double-quoted src attribute.
-void appendHtmlAttribute(std::string& out, const QString& address);
+void appendHtmlAttribute(QByteArray& out, const QString& address);
 
 // The statement (without indent) that opens `link` for a button whose frame is `frame`.
-void appendLinkStatement(std::string& out, const QString& frame, const QString& link);
+void appendLinkStatement(QByteArray& out, const QString& frame, const QString& link);
 
 // True where `frame` can be reached as parent.<frame>: a plain script name that no browser
 // keyword or built-in window property takes.
 bool isPlainFrameName(const QString& frame);
+
+// Reading back. Each takes the bytes from `at` on, moves `at` past what it read and says
+// whether it could; `exact` turns false where the bytes are not what writing the result
+// would give (a hand edit that still reads).
+
+// A script string written by appendScriptString, up to its closing quote (not taken).
+bool readScriptString(QByteArrayView bytes, qsizetype& at, QString& text, bool& exact);
+
+// A statement written by appendLinkStatement.
+bool readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame, QString& link,
+                       bool& exact);
 
 } // namespace PageEscaping

@@ -1,5 +1,6 @@
 #include "generator/PageFile.h"
 
+#include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -29,4 +30,25 @@ QString PageFile::save(const QString& path, const QByteArray& bytes, const Write
     if (!file.commit())
         return file.errorString();
     return {};
+}
+
+PageFile::Loaded PageFile::load(const QString& path, qint64 maxBytes) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {{}, QStringLiteral("the file does not exist")};
+    if (info.isDir())
+        return {{}, QStringLiteral("it is a folder")};
+    if (!info.isFile()) // a pipe or a device would block the wizard or never end
+        return {{}, QStringLiteral("it is not a regular file")};
+    if (info.size() > maxBytes)
+        return {{}, QStringLiteral("at %1 bytes it is larger than any menu page").arg(info.size())};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    QByteArray bytes = file.read(maxBytes + 1);
+    if (bytes.size() > maxBytes) // it grew while being read
+        return {{}, QStringLiteral("it is larger than any menu page")};
+    if (file.error() != QFileDevice::NoError)
+        return {{}, file.errorString()};
+    return {std::move(bytes), {}};
 }

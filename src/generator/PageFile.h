@@ -16,6 +16,16 @@ QString writeAll(QIODevice& device, const QByteArray& bytes);
 
 using Writer = std::function<QString(QIODevice&, const QByteArray&)>;
 
+// A file read whole, or why it was not.
+struct Loaded {
+    QByteArray bytes;
+    QString error; // empty when read
+};
+
+// Reads the regular file at `path` if it holds at most `maxBytes`; anything else (a folder, a
+// pipe, a larger file) is refused before it is read.
+Loaded load(const QString& path, qint64 maxBytes);
+
 // Saves `bytes` as `path`, replacing an existing file. Returns the reason it could not, or an
 // empty string. On failure no partial file is left and an existing file is untouched.
 QString save(const QString& path, const QByteArray& bytes, const Writer& writer = writeAll);

@@ -1,0 +1,361 @@
+#include "generator/MenuPage.h"
+
+#include "generator/PageEscaping.h"
+#include "generator/PageFile.h"
+#include "generator/PageLayout.h"
+
+#include <initializer_list>
+
+namespace {
+
+constexpr char notTessel[] = "it is not a menu page written by Tessel";
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmedStart(QByteArrayView text) {
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    return text;
+}
+
+QByteArrayView trimmed(QByteArrayView text) {
+    text = trimmedStart(text);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+
+// How much of `text` the indent and the parts take from its start, or -1 where they differ.
+qsizetype prefixLength(QByteArrayView text, int indent,
+                       std::initializer_list<std::string_view> parts) {
+    qsizetype at = indent;
+    if (text.size() < indent || text.first(indent).count(' ') != indent)
+        return -1;
+    for (const std::string_view part : parts) {
+        if (!text.sliced(at).startsWith(QByteArrayView(part.data(), qsizetype(part.size()))))
+            return -1;
+        at += qsizetype(part.size());
+    }
+    return at;
+}
+
+QByteArray joined(int indent, std::initializer_list<std::string_view> parts) {
+    QByteArray text(indent, ' ');
+    for (const std::string_view part : parts)
+        text.append(part.data(), qsizetype(part.size()));
+    return text;
+}
+
+// Where the page holds something no page of ours does: a byte beyond ASCII, a control
+// character other than a tab, or a carriage return that ends no line. The line, or 0.
+int foreignByteLine(QByteArrayView bytes) {
+    const auto foreign = [](uchar c) {
+        return (c >= 0x7F) | ((c < 0x20) & (c != '\t') & (c != '\n') & (c != '\r'));
+    };
+    const auto lineOf = [&](qsizetype at) { return int(bytes.first(at).count('\n')) + 1; };
+    // In blocks without a branch a byte, which the compiler can do many bytes at a time.
+    constexpr qsizetype block = 4096;
+    for (qsizetype from = 0; from < bytes.size(); from += block) {
+        const QByteArrayView part = bytes.sliced(from, qMin(block, bytes.size() - from));
+        bool any = false;
+        for (const char c : part)
+            any |= foreign(uchar(c));
+        for (qsizetype i = 0; any && i < part.size(); ++i)
+            if (foreign(uchar(part[i])))
+                return lineOf(from + i);
+    }
+    for (qsizetype at = bytes.indexOf('\r'); at >= 0; at = bytes.indexOf('\r', at + 1))
+        if (at + 1 == bytes.size() || bytes[at + 1] != '\n')
+            return lineOf(at);
+    return 0;
+}
+
+// Takes the page up line by line in the order the writer put it down. Where a line is not
+// what the writer gives, the page was changed by hand: the reader looks further on for the
+// line it expects, notes that the page is not exact, and reads on.
+class PageReader {
+public:
+    explicit PageReader(QByteArrayView bytes) : bytes_(bytes) { load(0); }
+
+    bool exact = true;
+    QString error;
+    qsizetype buttonCount = -1; // from the page's own count, once read
+
+    bool ok() const { return error.isEmpty(); }
+
+    void line(int indent, std::initializer_list<std::string_view> parts) {
+        if (!ok())
+            return;
+        if (atEnd() || endsWithin(indent, parts))
+            return fail(cutShortOrChanged());
+        if (prefixLength(content(), indent, parts) == content().size()) {
+            load(next_);
+            return;
+        }
+        // Fixed text only marks the way: where the author took it out, read on from here.
+        exact = false;
+        const QByteArray expected = joined(indent, parts);
+        const QByteArrayView wanted = trimmed(expected);
+        const qsizetype here = start_;
+        const int hereLine = lineNumber_;
+        if (seek([&](QByteArrayView text) { return trimmed(text) == wanted; }, false)) {
+            load(next_);
+        } else if (ok()) {
+            load(here);
+            lineNumber_ = hereLine;
+        }
+    }
+
+    void beginLine(int indent, std::initializer_list<std::string_view> parts) {
+        if (!ok())
+            return;
+        if (midLine_) { // the line goes on after a value
+            const qsizetype length = prefixLength(rest(), indent, parts);
+            if (length >= 0) {
+                at_ += length;
+                return;
+            }
+            exact = false;
+            const QByteArray expected = joined(indent, parts);
+            const qsizetype found = rest().indexOf(expected);
+            if (found < 0)
+                return fail(cutShortOrChanged());
+            at_ += found + expected.size();
+            return;
+        }
+        if (atEnd() || endsWithin(indent, parts))
+            return fail(cutShortOrChanged());
+        const qsizetype length = prefixLength(content(), indent, parts);
+        if (length >= 0) {
+            at_ = start_ + length;
+        } else {
+            exact = false;
+            const QByteArray expected = joined(indent, parts);
+            const QByteArrayView wanted = trimmed(expected);
+            if (!seek([&](QByteArrayView text) { return trimmedStart(text).startsWith(wanted); }))
+                return;
+            at_ = end_ - trimmedStart(content()).size() + wanted.size();
+        }
+        midLine_ = true;
+    }
+
+    void endLine(std::string_view last) {
+        if (!ok())
+            return;
+        exact = exact && rest() == QByteArrayView(last.data(), qsizetype(last.size()));
+        load(next_);
+    }
+
+    void emptyLines(int count) {
+        for (int i = 0; i < count && ok(); ++i) {
+            if (atEnd())
+                return fail(cutShortOrChanged());
+            if (content().isEmpty())
+                load(next_);
+            else
+                exact = false; // a line the author added is passed over by the next search
+        }
+    }
+
+    void title(QString& text) {
+        if (!ok())
+            return;
+        const QByteArrayView line = atEnd() ? QByteArrayView() : content();
+        const qsizetype close = line.indexOf("</title>");
+        if (!line.startsWith("<title>") || close < 0) {
+            exact = false; // no title where the page keeps it
+            return;
+        }
+        const QByteArrayView typed = line.sliced(7, close - 7);
+        text = typed == "  " ? QString() : QString::fromLatin1(typed);
+        exact = exact && close + 8 == line.size();
+        load(next_);
+    }
+
+    void count(QList<MenuButton>& buttons) {
+        if (!ok())
+            return;
+        qsizetype digits = 0;
+        qint64 value = 0;
+        while (digits < rest().size() && digits < 8 && rest()[digits] >= '0' &&
+               rest()[digits] <= '9')
+            value = value * 10 + (rest()[digits++] - '0');
+        if (digits == 0 || value == 0)
+            return fail(unended_ && digits == rest().size() ? QStringLiteral("the page is cut short")
+                                                            : QString(notTessel));
+        if (value > MenuPage::maxButtons)
+            return fail(QStringLiteral("it has %1 buttons; a menu has at most %2")
+                            .arg(value)
+                            .arg(MenuPage::maxButtons));
+        exact = exact && rest()[0] != '0';
+        at_ += digits;
+        buttonCount = value;
+        buttons.resize(value);
+    }
+
+    void scriptString(QString& text) {
+        if (ok() && !read([&](qsizetype& at) {
+                return PageEscaping::readScriptString(lineView(), at, text, exact);
+            }))
+            fail(cutShortOrChanged());
+    }
+
+    void linkStatement(QString& frame, QString& link) {
+        if (ok() && !read([&](qsizetype& at) {
+                return PageEscaping::readLinkStatement(lineView(), at, frame, link, exact);
+            }))
+            fail(cutShortOrChanged());
+    }
+
+    // The normal picture again, in the img tag: only checked against the script's.
+    void normalImageAttribute(const QString& name) {
+        if (!ok())
+            return;
+        const qsizetype quote = rest().indexOf('"');
+        if (quote < 0)
+            return fail(cutShortOrChanged());
+        QByteArray written;
+        PageEscaping::appendHtmlAttribute(written, name);
+        exact = exact && rest().first(quote) == QByteArrayView(written);
+        at_ += quote;
+    }
+
+    void buttonEnd(qint16& menuType) {
+        if (!ok())
+            return;
+        const qint16 type = rest().contains("<br>") ? 1 : 2;
+        exact = exact && rest() == (type == 1 ? "></a><br>" : "></a>") &&
+                (!typeSeen_ || type == menuType);
+        if (!typeSeen_)
+            menuType = type;
+        typeSeen_ = true;
+        load(next_);
+    }
+
+    // Anything after the last line but blank lines is the author's.
+    void finish() {
+        if (!ok())
+            return;
+        exact = exact && !unended_;
+        for (; !atEnd(); load(next_))
+            exact = exact && content().isEmpty();
+    }
+
+    int lineNumber() const { return lineNumber_; }
+
+private:
+    bool atEnd() const { return start_ >= bytes_.size(); }
+    QByteArrayView content() const { return bytes_.sliced(start_, end_ - start_); }
+    QByteArrayView rest() const { return bytes_.sliced(at_, end_ - at_); }
+    QByteArrayView lineView() const { return bytes_.first(end_); }
+
+    // Makes the line starting at `start` the current one.
+    void load(qsizetype start) {
+        if (start > start_)
+            ++lineNumber_; // always the next line
+        start_ = at_ = start;
+        midLine_ = false;
+        const qsizetype newline = bytes_.indexOf('\n', start);
+        unended_ = newline < 0 && start < bytes_.size();
+        next_ = newline < 0 ? bytes_.size() : newline + 1;
+        end_ = newline < 0 ? bytes_.size() : newline;
+        if (end_ > start && bytes_[end_ - 1] == '\r')
+            --end_;
+    }
+
+    // Moves on to the first line from here that `wanted` accepts. Where there is none, a
+    // line that holds a value fails the reading; any line fails it once too many are missing,
+    // which also bounds the time a page that is none of ours takes.
+    template <typename Wanted> bool seek(const Wanted& wanted, bool holdsValue = true) {
+        for (; !atEnd(); load(next_))
+            if (wanted(content()))
+                return true;
+        if (holdsValue || ++missing_ > 16)
+            fail(cutShortOrChanged());
+        return false;
+    }
+
+    // A value from the current position on, read by `reader` within the line.
+    template <typename Reader> bool read(const Reader& reader) {
+        qsizetype at = at_;
+        if (!reader(at))
+            return false;
+        at_ = at;
+        return true;
+    }
+
+    QString changedHere() const {
+        return QStringLiteral("it was changed by hand where Tessel keeps the menu (line %1)")
+            .arg(lineNumber_);
+    }
+
+    // Why the page ran out of what was expected. Before its count a page is told by its
+    // head: one that ends while all was as written is cut short, any other is no page of ours.
+    QString cutShortOrChanged() const {
+        if (buttonCount < 0)
+            return exact ? QStringLiteral("the page is cut short") : QString(notTessel);
+        return bytes_.contains("</body></html>") ? changedHere()
+                                                  : QStringLiteral("the page is cut short");
+    }
+
+    // The last line, with no end, is the start of what was expected: the rest is missing.
+    bool endsWithin(int indent, std::initializer_list<std::string_view> parts) const {
+        return unended_ && joined(indent, parts).startsWith(content());
+    }
+
+    void fail(const QString& why) {
+        if (error.isEmpty())
+            error = why;
+    }
+
+    QByteArrayView bytes_;
+    qsizetype start_ = 0, end_ = 0, next_ = 0, at_ = 0;
+    int lineNumber_ = 1;
+    int missing_ = 0;
+    bool midLine_ = false, unended_ = false, typeSeen_ = false;
+};
+
+// How many button blocks the page holds, whatever its count says.
+qsizetype buttonBlocks(QByteArrayView bytes) {
+    qsizetype blocks = 0;
+    for (qsizetype at = 0; (at = bytes.indexOf("<!-- Button ", at)) >= 0; ++at)
+        blocks += at == 0 || bytes[at - 1] == '\n';
+    return blocks;
+}
+
+} // namespace
+
+PageReading MenuPage::read(QByteArrayView bytes) {
+    PageReading reading;
+    if (const int line = foreignByteLine(bytes)) {
+        reading.error =
+            QStringLiteral("line %1 holds characters Tessel never writes; its pages are plain "
+                           "ASCII")
+                .arg(line);
+        return reading;
+    }
+    PageReader reader(bytes);
+    PageLayout::page(reader, reading.menu);
+    reader.finish();
+    if (reader.buttonCount > 0 && (!reader.ok() || !reader.exact) &&
+        bytes.contains("</body></html>")) {
+        if (const qsizetype blocks = buttonBlocks(bytes); blocks != reader.buttonCount)
+            reader.error = QStringLiteral("the page counts %1 buttons but holds %2")
+                               .arg(reader.buttonCount)
+                               .arg(blocks);
+    }
+    if (!reader.ok())
+        return {Menu{}, false, reader.error};
+    reading.handEdited = !reader.exact;
+    return reading;
+}
+
+PageReading MenuPage::open(const QString& path) {
+    const PageFile::Loaded loaded = PageFile::load(path, maxBytes);
+    if (!loaded.error.isEmpty())
+        return {Menu{}, false, loaded.error};
+    return read(loaded.bytes);
+}

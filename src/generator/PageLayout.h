@@ -1,0 +1,186 @@
+#pragma once
+
+// The menu page's lines in order, told once for both directions: the writer puts them down,
+// the reader takes them up, so that each is the other's exact inverse. A pass provides:
+//   line(indent, {parts})          a whole line of fixed text
+//   beginLine(indent, {parts}), endLine(last)   a line around a value
+//   emptyLines(count)
+//   title(text), count(buttons), scriptString(text), linkStatement(frame, link),
+//   normalImageAttribute(name), buttonEnd(menuType)   the values
+//   ok()                           false once the reader has given up
+// `M` is `const Menu` for the writer and `Menu` for the reader, which fills it.
+
+#include "generator/Menu.h"
+
+#include <charconv>
+#include <string>
+#include <string_view>
+
+namespace PageLayout {
+
+constexpr std::string_view slashes54 = "//////////////////////////////////////////////////////";
+constexpr std::string_view slashes51 = "///////////////////////////////////////////////////";
+
+// A number's decimal digits without a heap allocation.
+class Decimal {
+public:
+    explicit Decimal(qsizetype value) {
+        size_ = std::size_t(std::to_chars(digits_, digits_ + sizeof digits_, value).ptr - digits_);
+    }
+    operator std::string_view() const { return {digits_, size_}; }
+
+private:
+    char digits_[24] = {};
+    std::size_t size_ = 0;
+};
+
+// The two comment banners: one for the HTML, one for the script.
+template <typename Pass> void Html_Rem(Pass& p, std::string_view ToPrint) {
+    p.line(0, {"<!--", slashes51, "-->"});
+    p.line(0, {"<!-- ", ToPrint, " -->"});
+}
+
+template <typename Pass> void Java_Rem(Pass& p, std::string_view ToPrint) {
+    p.line(0, {slashes54});
+    p.line(0, {"// ", ToPrint});
+    p.line(0, {slashes54});
+}
+
+template <typename Pass, typename M> void head(Pass& p, M& menu) {
+    p.line(0, {"<html>"});
+    p.line(0, {"<head>"});
+    p.emptyLines(1);
+    Html_Rem(p, "Enter your own Title between the > and < characters");
+    p.title(menu.title);
+    p.emptyLines(2);
+    Html_Rem(p, "Now we begin the javascript");
+    p.emptyLines(1);
+    p.line(3, {"<script language= \"javascript\">"});
+    p.line(3, {"<!--Activate Cloaking Device"});
+    p.line(3, {"// so the following code does"});
+    p.line(3, {"// not get printed to the screen"});
+    p.emptyLines(2);
+    Java_Rem(p, "Here are the declarations for the image arrays");
+    p.emptyLines(1);
+    p.beginLine(3, {"OffMenuImage      = new Array("});
+    p.count(menu.buttons);
+    p.endLine(")");
+    const Decimal count(menu.buttons.size());
+    p.line(3, {"OverMenuImage     = new Array(", count, ")"});
+    p.emptyLines(2);
+    Java_Rem(p, "Now we will fill the arrays with images and links");
+    p.emptyLines(1);
+}
+
+template <typename Pass, typename M> void imageArrays(Pass& p, M& menu) {
+    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
+        auto& button = menu.buttons[i - 1];
+        const Decimal n(i);
+        p.line(0, {slashes54});
+        p.line(0, {"// Button ", n});
+        p.line(0, {slashes54});
+        p.emptyLines(1);
+        p.line(3, {"OffMenuImage[", n, "] = new Image()"});
+        p.beginLine(3, {"OffMenuImage[", n, "].src = \""});
+        p.scriptString(button.normalImage);
+        p.endLine("\"");
+        p.emptyLines(1);
+        p.line(3, {"OverMenuImage[", n, "] = new Image()"});
+        p.beginLine(3, {"OverMenuImage[", n, "].src = \""});
+        p.scriptString(button.overImage);
+        p.endLine("\"");
+        p.emptyLines(1);
+    }
+}
+
+template <typename Pass, typename M> void linkFunction(Pass& p, M& menu) {
+    Java_Rem(p, "Now we will create the functions needed");
+    p.emptyLines(2);
+    Java_Rem(p, "When button is selected, load related Link");
+    p.emptyLines(1);
+    p.line(3, {"function LinkSelected(i)"});
+    p.line(3, {"{"});
+    p.line(6, {"// load the selected link"});
+    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
+        auto& button = menu.buttons[i - 1];
+        p.line(6, {"if (i == ", Decimal(i), ")"});
+        p.beginLine(9, {});
+        p.linkStatement(button.frame, button.link);
+        p.endLine({});
+    }
+    p.line(3, {"}"});
+}
+
+template <typename Pass> void swapFunctions(Pass& p) {
+    p.emptyLines(2);
+    Java_Rem(p, "When mouse passes over button, change image");
+    p.emptyLines(1);
+    p.line(3, {"function OverButton(loc, ImageNum)"});
+    p.line(3, {"{"});
+    p.line(6, {"// load OverMenuImage"});
+    p.line(6, {"loc.src=OverMenuImage[ImageNum].src;"});
+    p.line(3, {"}"});
+    p.emptyLines(2);
+    Java_Rem(p, "When mouse moves off button, change image");
+    p.emptyLines(1);
+    p.line(3, {"function OffButton(loc, ImageNum)"});
+    p.line(3, {"{"});
+    p.line(6, {"// load OffMenuImage"});
+    p.line(6, {"loc.src=OffMenuImage[ImageNum].src;"});
+    p.line(3, {"}"});
+    p.emptyLines(2);
+    Java_Rem(p, "variables and functions are declared");
+    p.emptyLines(1);
+    p.line(3, {"// Deactivate Cloaking -->"});
+    p.line(3, {"</script>"});
+    p.emptyLines(2);
+    Html_Rem(p, "Now on to loading the hmtl code");
+    p.emptyLines(1);
+    p.line(3, {"<body bgcolor=\"#000000\" Text=\"#ffffff\""});
+    p.line(3, {"link=\"0000ff\" vlink=\"#0a0482\">"});
+    p.emptyLines(1);
+    p.line(3, {"<center>"});
+    p.emptyLines(2);
+    p.line(0, {"<!-- Enter any html code here that should be before the menu -->"});
+    p.emptyLines(3);
+    Html_Rem(p, "Now the buttons");
+    p.emptyLines(1);
+}
+
+template <typename Pass, typename M> void buttons(Pass& p, M& menu) {
+    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
+        const Decimal n(i);
+        p.line(0, {"<!-- Button ", n, " -->"});
+        p.line(3, {"<a href=\"javascript:LinkSelected(", n, ")\""});
+        p.line(6, {"onMouseOver=\"OverButton(But", n, ",", n, ");"});
+        p.line(6, {"return true\""});
+        p.line(6, {"onMouseOut=\"OffButton(But", n, ",", n, ");"});
+        p.line(6, {"return true\">"});
+        p.beginLine(3, {"<img src=\""});
+        p.normalImageAttribute(menu.buttons[i - 1].normalImage);
+        p.beginLine(0, {"\" Name=\"But", n, "\" border=0"});
+        p.buttonEnd(menu.iMenuType);
+        p.emptyLines(1);
+    }
+}
+
+template <typename Pass> void tail(Pass& p) {
+    p.emptyLines(1);
+    p.line(0, {"<!-- Enter any html code here that should follow the menu -->"});
+    p.emptyLines(3);
+    p.line(0, {"</center>"});
+    p.emptyLines(1);
+    p.line(0, {"</body></html>"});
+}
+
+// The whole page, in order.
+template <typename Pass, typename M> void page(Pass& p, M& menu) {
+    head(p, menu);
+    imageArrays(p, menu);
+    linkFunction(p, menu);
+    swapFunctions(p);
+    buttons(p, menu);
+    tail(p);
+}
+
+} // namespace PageLayout
