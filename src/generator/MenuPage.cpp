@@ -10,14 +10,13 @@ namespace {
 // Puts the page down, straight into the buffer that is returned: each byte is written once.
 class PageWriter {
 public:
-    explicit PageWriter(qsizetype buttons) {
-        // About 2.4 kB fixed and 600 bytes a button: one allocation for the whole page.
-        out.reserve(2600 + 700 * buttons);
-    }
+    // About 2.4 kB fixed and 600 bytes a button: one allocation for the whole page.
+    explicit PageWriter(qsizetype buttons) : out(2600 + 700 * buttons) {}
 
-    QByteArray out;
+    PageBuffer out;
 
     bool ok() const { return true; }
+    void append(const QByteArray& bytes) { out.append(bytes.constData(), bytes.size()); }
     void line(int indent, std::initializer_list<std::string_view> parts) {
         beginLine(indent, parts);
         endLine({});
@@ -37,16 +36,16 @@ public:
     }
 
     void title(const QString& text) {
-        out.append("<title>");
+        out.append("<title>", 7);
         if (text.isEmpty())
-            out.append("  "); // the blank title the page is born with
+            out.append("  ", 2); // the blank title the page is born with
         for (const QChar c : text) {
             // The author's own HTML, kept as typed; anything that would break the line or the
             // page's plain ASCII becomes a character reference.
             if (c == u'\t' || (c.unicode() >= 0x20 && c.unicode() < 0x7F))
                 out.append(char(c.unicode()));
             else
-                out.append("&#" + QByteArray::number(c.unicode()) + ';');
+                append("&#" + QByteArray::number(c.unicode()) + ';');
         }
         endLine("</title>");
     }
@@ -70,5 +69,5 @@ public:
 QByteArray MenuPage::text(const Menu& menu) {
     PageWriter writer(menu.buttons.size());
     PageLayout::page(writer, menu);
-    return std::move(writer.out);
+    return writer.out.take();
 }

@@ -4,6 +4,8 @@
 #include "generator/PageFile.h"
 #include "generator/PageLayout.h"
 
+#include <algorithm>
+#include <cstring>
 #include <initializer_list>
 
 namespace {
@@ -27,17 +29,41 @@ QByteArrayView trimmed(QByteArrayView text) {
     return text;
 }
 
+// Whether `count` bytes at `a` and `b` are the same. The parts of a line are short, so eight
+// bytes at a time inline beat a call to memcmp.
+template <typename Word> bool sameWord(const char* a, const char* b) {
+    Word x, y;
+    std::memcpy(&x, a, sizeof x);
+    std::memcpy(&y, b, sizeof y);
+    return x == y;
+}
+
+bool sameBytes(const char* a, const char* b, std::size_t count) {
+    if (count >= 8) { // whole words, the last one overlapping the one before
+        for (std::size_t i = 0; i + 8 <= count; i += 8)
+            if (!sameWord<quint64>(a + i, b + i))
+                return false;
+        return sameWord<quint64>(a + count - 8, b + count - 8);
+    }
+    if (count >= 4)
+        return sameWord<quint32>(a, b) && sameWord<quint32>(a + count - 4, b + count - 4);
+    if (count >= 2)
+        return sameWord<quint16>(a, b) && sameWord<quint16>(a + count - 2, b + count - 2);
+    return count == 0 || *a == *b;
+}
 
 // How much of `text` the indent and the parts take from its start, or -1 where they differ.
 qsizetype prefixLength(QByteArrayView text, int indent,
                        std::initializer_list<std::string_view> parts) {
-    qsizetype at = indent;
-    if (text.size() < indent || text.first(indent).count(' ') != indent)
+    static constexpr char blanks[] = "         ";
+    if (text.size() < indent || !sameBytes(text.data(), blanks, std::size_t(indent)))
         return -1;
+    qsizetype at = indent;
     for (const std::string_view part : parts) {
-        if (!text.sliced(at).startsWith(QByteArrayView(part.data(), qsizetype(part.size()))))
+        const auto size = qsizetype(part.size());
+        if (text.size() - at < size || !sameBytes(text.data() + at, part.data(), part.size()))
             return -1;
-        at += qsizetype(part.size());
+        at += size;
     }
     return at;
 }
@@ -78,7 +104,10 @@ int foreignByteLine(QByteArrayView bytes) {
 // line it expects, notes that the page is not exact, and reads on.
 class PageReader {
 public:
-    explicit PageReader(QByteArrayView bytes) : bytes_(bytes) { load(0); }
+    explicit PageReader(QByteArrayView bytes) : bytes_(bytes) {
+        load(0);
+        eol_ = next_ > 1 && bytes_[next_ - 2] == '\r' ? "\r\n" : "\n"; // as the page has them
+    }
 
     bool exact = true;
     QString error;
@@ -86,18 +115,51 @@ public:
 
     bool ok() const { return error.isEmpty(); }
 
+    // While the page is exactly as written, fixed lines are compared in place, as quickly as
+    // they are written; from the first that differs on, lines are taken one by one.
     void line(int indent, std::initializer_list<std::string_view> parts) {
         if (!ok())
             return;
-        if (atEnd() || endsWithin(indent, parts))
+        if (fast_) {
+            qsizetype at = start_;
+            if (matchAt(at, indent, parts) && matchEol(at))
+                return moveTo(at);
+            fast_ = false;
+        }
+        flush();
+        expectLine(joined(indent, parts));
+    }
+
+    void emptyLines(int count) {
+        for (int i = 0; i < count && ok(); ++i) {
+            qsizetype at = start_;
+            if (fast_ && matchEol(at)) {
+                moveTo(at);
+                continue;
+            }
+            fast_ = false;
+            flush();
+            expectEmpty();
+        }
+    }
+
+    // Finds the current line's end, which the quick comparison does not need.
+    void flush() {
+        if (!loaded_)
+            load(start_);
+    }
+
+    void expectLine(QByteArrayView expected) {
+        if (!ok())
+            return;
+        if (atEnd() || (unended_ && expected.startsWith(content())))
             return fail(cutShortOrChanged());
-        if (prefixLength(content(), indent, parts) == content().size()) {
+        if (content() == expected) {
             load(next_);
             return;
         }
         // Fixed text only marks the way: where the author took it out, read on from here.
         exact = false;
-        const QByteArray expected = joined(indent, parts);
         const QByteArrayView wanted = trimmed(expected);
         const qsizetype here = start_;
         const int hereLine = lineNumber_;
@@ -110,6 +172,7 @@ public:
     }
 
     void beginLine(int indent, std::initializer_list<std::string_view> parts) {
+        flush();
         if (!ok())
             return;
         if (midLine_) { // the line goes on after a value
@@ -143,24 +206,26 @@ public:
     }
 
     void endLine(std::string_view last) {
+        flush();
         if (!ok())
             return;
         exact = exact && rest() == QByteArrayView(last.data(), qsizetype(last.size()));
         load(next_);
     }
 
-    void emptyLines(int count) {
-        for (int i = 0; i < count && ok(); ++i) {
-            if (atEnd())
-                return fail(cutShortOrChanged());
-            if (content().isEmpty())
-                load(next_);
-            else
-                exact = false; // a line the author added is passed over by the next search
-        }
+    void expectEmpty() {
+        if (!ok())
+            return;
+        if (atEnd())
+            return fail(cutShortOrChanged());
+        if (content().isEmpty())
+            load(next_);
+        else
+            exact = false; // a line the author added is passed over by the next search
     }
 
     void title(QString& text) {
+        flush();
         if (!ok())
             return;
         const QByteArrayView line = atEnd() ? QByteArrayView() : content();
@@ -171,11 +236,12 @@ public:
         }
         const QByteArrayView typed = line.sliced(7, close - 7);
         text = typed == "  " ? QString() : QString::fromLatin1(typed);
-        exact = exact && close + 8 == line.size();
+        exact = exact && close + 8 == line.size() && foreignByteLine(typed) == 0;
         load(next_);
     }
 
     void count(QList<MenuButton>& buttons) {
+        flush();
         if (!ok())
             return;
         qsizetype digits = 0;
@@ -184,8 +250,9 @@ public:
                rest()[digits] <= '9')
             value = value * 10 + (rest()[digits++] - '0');
         if (digits == 0 || value == 0)
-            return fail(unended_ && digits == rest().size() ? QStringLiteral("the page is cut short")
-                                                            : QString(notTessel));
+            return fail(unended_ && digits == rest().size()
+                            ? QStringLiteral("the page is cut short")
+                            : QString(notTessel));
         if (value > MenuPage::maxButtons)
             return fail(QStringLiteral("it has %1 buttons; a menu has at most %2")
                             .arg(value)
@@ -197,6 +264,7 @@ public:
     }
 
     void scriptString(QString& text) {
+        flush();
         if (ok() && !read([&](qsizetype& at) {
                 return PageEscaping::readScriptString(lineView(), at, text, exact);
             }))
@@ -204,6 +272,7 @@ public:
     }
 
     void linkStatement(QString& frame, QString& link) {
+        flush();
         if (ok() && !read([&](qsizetype& at) {
                 return PageEscaping::readLinkStatement(lineView(), at, frame, link, exact);
             }))
@@ -212,23 +281,30 @@ public:
 
     // The normal picture again, in the img tag: only checked against the script's.
     void normalImageAttribute(const QString& name) {
+        flush();
         if (!ok())
             return;
         const qsizetype quote = rest().indexOf('"');
         if (quote < 0)
             return fail(cutShortOrChanged());
-        QByteArray written;
-        PageEscaping::appendHtmlAttribute(written, name);
-        exact = exact && rest().first(quote) == QByteArrayView(written);
+        const QByteArrayView attribute = rest().first(quote);
+        const bool plain = std::all_of(attribute.begin(), attribute.end(),
+                                       [](char c) { return c >= 0x20 && c < 0x7F && c != '&'; });
+        if (!plain || attribute.size() != name.size() || QLatin1StringView(attribute) != name) {
+            written_.clear(); // only a name with characters to escape is written otherwise
+            PageEscaping::appendHtmlAttribute(written_, name);
+            exact = exact && attribute == written_.view();
+        }
         at_ += quote;
     }
 
     void buttonEnd(qint16& menuType) {
+        flush();
         if (!ok())
             return;
-        const qint16 type = rest().contains("<br>") ? 1 : 2;
-        exact = exact && rest() == (type == 1 ? "></a><br>" : "></a>") &&
-                (!typeSeen_ || type == menuType);
+        const bool vertical = rest() == "></a><br>";
+        const qint16 type = vertical || rest().contains("<br>") ? 1 : 2;
+        exact = exact && (vertical || rest() == "></a>") && (!typeSeen_ || type == menuType);
         if (!typeSeen_)
             menuType = type;
         typeSeen_ = true;
@@ -237,6 +313,7 @@ public:
 
     // Anything after the last line but blank lines is the author's.
     void finish() {
+        flush();
         if (!ok())
             return;
         exact = exact && !unended_;
@@ -252,13 +329,36 @@ private:
     QByteArrayView rest() const { return bytes_.sliced(at_, end_ - at_); }
     QByteArrayView lineView() const { return bytes_.first(end_); }
 
+    bool matchAt(qsizetype& at, int indent, std::initializer_list<std::string_view> parts) const {
+        const qsizetype length = prefixLength(bytes_.sliced(at), indent, parts);
+        at += length;
+        return length >= 0;
+    }
+    bool matchEol(qsizetype& at) const {
+        const auto size = qsizetype(eol_.size());
+        if (bytes_.size() - at < size || bytes_[at] != eol_[0] ||
+            (size == 2 && bytes_[at + 1] != '\n'))
+            return false;
+        at += size;
+        return true;
+    }
+    // Moves on to the line starting at `at`, its end yet unknown.
+    void moveTo(qsizetype at) {
+        start_ = at;
+        ++lineNumber_;
+        loaded_ = false;
+    }
+
     // Makes the line starting at `start` the current one.
     void load(qsizetype start) {
+        loaded_ = true;
         if (start > start_)
             ++lineNumber_; // always the next line
         start_ = at_ = start;
         midLine_ = false;
-        const qsizetype newline = bytes_.indexOf('\n', start);
+        const auto* found = static_cast<const char*>(
+            std::memchr(bytes_.data() + start, '\n', std::size_t(bytes_.size() - start)));
+        const qsizetype newline = found ? found - bytes_.data() : -1;
         unended_ = newline < 0 && start < bytes_.size();
         next_ = newline < 0 ? bytes_.size() : newline + 1;
         end_ = newline < 0 ? bytes_.size() : newline;
@@ -298,7 +398,7 @@ private:
         if (buttonCount < 0)
             return exact ? QStringLiteral("the page is cut short") : QString(notTessel);
         return bytes_.contains("</body></html>") ? changedHere()
-                                                  : QStringLiteral("the page is cut short");
+                                                 : QStringLiteral("the page is cut short");
     }
 
     // The last line, with no end, is the start of what was expected: the rest is missing.
@@ -312,6 +412,9 @@ private:
     }
 
     QByteArrayView bytes_;
+    std::string_view eol_;
+    bool fast_ = true, loaded_ = false;
+    PageBuffer written_;
     qsizetype start_ = 0, end_ = 0, next_ = 0, at_ = 0;
     int lineNumber_ = 1;
     int missing_ = 0;
@@ -330,16 +433,17 @@ qsizetype buttonBlocks(QByteArrayView bytes) {
 
 PageReading MenuPage::read(QByteArrayView bytes) {
     PageReading reading;
-    if (const int line = foreignByteLine(bytes)) {
+    PageReader reader(bytes);
+    PageLayout::page(reader, reading.menu);
+    reader.finish();
+    // A page read exactly holds only what the writer writes; any other is looked through.
+    if (const int line = reader.exact && reader.ok() ? 0 : foreignByteLine(bytes)) {
         reading.error =
             QStringLiteral("line %1 holds characters Tessel never writes; its pages are plain "
                            "ASCII")
                 .arg(line);
         return reading;
     }
-    PageReader reader(bytes);
-    PageLayout::page(reader, reading.menu);
-    reader.finish();
     if (reader.buttonCount > 0 && (!reader.ok() || !reader.exact) &&
         bytes.contains("</body></html>")) {
         if (const qsizetype blocks = buttonBlocks(bytes); blocks != reader.buttonCount)

@@ -2,16 +2,35 @@
 
 #include <QSet>
 
+#include <cstring>
+
 namespace {
 
 bool isControl(char16_t c) {
     return c < 0x20 || c == 0x7F;
 }
 
-void appendHex2(QByteArray& out, uint value) {
+void appendHex2(PageBuffer& out, uint value) {
     static constexpr char digits[] = "0123456789ABCDEF";
-    out.push_back(digits[(value >> 4) & 0xF]);
-    out.push_back(digits[value & 0xF]);
+    char* to = out.reserve(2);
+    to[0] = digits[(value >> 4) & 0xF];
+    to[1] = digits[value & 0xF];
+    out.wrote(2);
+}
+
+// Copies the run of characters from `i` on that `plain` keeps as they are, and moves past it:
+// most of a page's text is such runs.
+template <typename Plain>
+void appendPlainRun(PageBuffer& out, const QString& text, qsizetype& i, const Plain& plain) {
+    const QChar* chars = text.constData();
+    qsizetype end = i;
+    while (end < text.size() && plain(chars[end].unicode()))
+        ++end;
+    char* to = out.reserve(end - i);
+    for (qsizetype k = i; k < end; ++k)
+        *to++ = char(chars[k].unicode());
+    out.wrote(end - i);
+    i = end;
 }
 
 // The code point starting at `i`, advancing past it; a lone surrogate reads as U+FFFD.
@@ -22,7 +41,7 @@ char32_t nextCodePoint(const QString& text, qsizetype& i) {
     return first.isSurrogate() ? char32_t(0xFFFD) : char32_t(first.unicode());
 }
 
-void appendPercentUtf8(QByteArray& out, char32_t c) {
+void appendPercentUtf8(PageBuffer& out, char32_t c) {
     uint bytes[4] = {};
     int count = 0;
     if (c < 0x800) {
@@ -37,23 +56,33 @@ void appendPercentUtf8(QByteArray& out, char32_t c) {
     }
     bytes[count++] = 0x80 | (c & 0x3F);
     for (int b = 0; b < count; ++b) {
-        out.push_back('%');
+        out.append('%');
         appendHex2(out, bytes[b]);
     }
 }
 
-void appendUtf16Escape(QByteArray& out, char16_t unit) {
-    out += "\\u";
+void appendUtf16Escape(PageBuffer& out, char16_t unit) {
+    out.append("\\u", 2);
     appendHex2(out, unit >> 8);
     appendHex2(out, unit & 0xFF);
+}
+
+void append(PageBuffer& out, std::string_view text) {
+    out.append(text.data(), qsizetype(text.size()));
 }
 
 // Addresses and image names write non-ASCII as percent-encoded UTF-8, as a browser would send
 // it; a frame name is no address, so it keeps its characters as script escapes.
 enum class NonAscii { PercentUtf8, ScriptEscape };
 
-void appendScriptLiteral(QByteArray& out, const QString& text, NonAscii nonAscii) {
+void appendScriptLiteral(PageBuffer& out, const QString& text, NonAscii nonAscii) {
+    const auto plain = [](char16_t c) {
+        return c >= 0x20 && c < 0x7F && c != u'\\' && c != u'"' && c != u'<';
+    };
     for (qsizetype i = 0; i < text.size();) {
+        appendPlainRun(out, text, i, plain);
+        if (i == text.size())
+            break;
         const char16_t c = text.at(i).unicode();
         if (c > 0x7F) {
             if (nonAscii == NonAscii::ScriptEscape)
@@ -64,16 +93,14 @@ void appendScriptLiteral(QByteArray& out, const QString& text, NonAscii nonAscii
         }
         ++i;
         if (c == u'\\') {
-            out += "\\\\";
+            append(out, "\\\\");
         } else if (c == u'"') {
-            out += "\\\"";
+            append(out, "\\\"");
         } else if (c == u'<') { // keeps "</script>" in a value from ending the script
-            out += "\\x3C";
-        } else if (isControl(c)) {
-            out += "\\x";
-            appendHex2(out, c);
+            append(out, "\\x3C");
         } else {
-            out.push_back(char(c));
+            append(out, "\\x");
+            appendHex2(out, c);
         }
     }
 }
@@ -91,31 +118,41 @@ bool isTakenName(const QString& frame) {
 
 } // namespace
 
-void PageEscaping::appendPercentEncoded(QByteArray& out, const QString& text) {
+void PageEscaping::appendPercentEncoded(PageBuffer& out, const QString& text) {
     for (qsizetype i = 0; i < text.size();) {
-        if (text.at(i).unicode() <= 0x7F)
-            out.push_back(char(text.at(i++).unicode()));
-        else
+        appendPlainRun(out, text, i, [](char16_t c) { return c <= 0x7F; });
+        if (i < text.size())
             appendPercentUtf8(out, nextCodePoint(text, i));
     }
 }
 
-void PageEscaping::appendScriptString(QByteArray& out, const QString& addressOrName) {
+void PageEscaping::appendScriptString(PageBuffer& out, const QString& addressOrName) {
     appendScriptLiteral(out, addressOrName, NonAscii::PercentUtf8);
 }
 
-void PageEscaping::appendHtmlAttribute(QByteArray& out, const QString& address) {
-    QByteArray ascii;
-    appendPercentEncoded(ascii, address);
-    for (const char ch : ascii) {
-        if (ch == '&')
-            out += "&amp;";
-        else if (ch == '"')
-            out += "&quot;";
-        else if (isControl(char16_t(ch)))
-            out += "&#" + QByteArray::number(int(ch)) + ';';
-        else
-            out.push_back(ch);
+void PageEscaping::appendHtmlAttribute(PageBuffer& out, const QString& address) {
+    const auto plain = [](char16_t c) { return c >= 0x20 && c < 0x7F && c != u'&' && c != u'"'; };
+    for (qsizetype i = 0; i < address.size();) {
+        appendPlainRun(out, address, i, plain);
+        if (i == address.size())
+            break;
+        const char16_t c = address.at(i).unicode();
+        if (c > 0x7F) {
+            appendPercentUtf8(out, nextCodePoint(address, i));
+            continue;
+        }
+        ++i;
+        if (c == u'&') {
+            append(out, "&amp;");
+        } else if (c == u'"') {
+            append(out, "&quot;");
+        } else {
+            const QByteArray number = QByteArray::number(int(c));
+            out.append('&');
+            out.append('#');
+            out.append(number.constData(), number.size());
+            out.append(';');
+        }
     }
 }
 
@@ -131,26 +168,25 @@ bool PageEscaping::isPlainFrameName(const QString& frame) {
     return !isTakenName(frame);
 }
 
-void PageEscaping::appendLinkStatement(QByteArray& out, const QString& frame,
-                                       const QString& link) {
+void PageEscaping::appendLinkStatement(PageBuffer& out, const QString& frame, const QString& link) {
     if (frame.isEmpty()) {
-        out += "parent.location = \"";
+        append(out, "parent.location = \"");
     } else if (isPlainFrameName(frame)) {
-        out += "parent.";
+        append(out, "parent.");
         appendPercentEncoded(out, frame); // plain ASCII, so copied as it is
-        out += ".location = \"";
+        append(out, ".location = \"");
     } else {
         // The browser's own rule for a link's target: keywords do what they say, any other
         // name finds the frame of that name or opens a new window.
-        out += "window.open(\"";
+        append(out, "window.open(\"");
         appendScriptString(out, link);
-        out += "\", \"";
+        append(out, "\", \"");
         appendScriptLiteral(out, frame, NonAscii::ScriptEscape);
-        out += "\");";
+        append(out, "\");");
         return;
     }
     appendScriptString(out, link);
-    out += "\";";
+    append(out, "\";");
 }
 
 // ---- reading back
@@ -196,8 +232,8 @@ qsizetype percentCharacter(QByteArrayView bytes, qsizetype at, char32_t& c) {
     c = char32_t(lead & (0x7F >> length));
     for (int i = 1; i < length; ++i) {
         const qsizetype next = at + 3 * i;
-        const int cont = next < bytes.size() && bytes[next] == '%' ? hexAt(bytes, next + 1, 2, upper)
-                                                                  : -1;
+        const int cont =
+            next < bytes.size() && bytes[next] == '%' ? hexAt(bytes, next + 1, 2, upper) : -1;
         if (cont < 0 || !upper || (cont & 0xC0) != 0x80)
             return 0;
         c = (c << 6) | char32_t(cont & 0x3F);
@@ -213,6 +249,22 @@ qsizetype percentCharacter(QByteArrayView bytes, qsizetype at, char32_t& c) {
 // and names) or as \uXXXX escapes (frame names).
 bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAscii nonAscii,
                        bool& exact) {
+    // Most values hold nothing escaped: up to the quote at once.
+    if (const auto* quote = static_cast<const char*>(
+            std::memchr(bytes.data() + at, '"', std::size_t(bytes.size() - at)))) {
+        const QByteArrayView value(bytes.data() + at, quote);
+        bool plain = true, escaped = false;
+        for (const char c : value) { // without a branch a character
+            plain &= (c != '<') & (c >= 0x20) & (c < 0x7F);
+            escaped |= (c == '\\') | (c == '%');
+        }
+        if (!escaped) {
+            exact = exact && plain;
+            text = QString::fromLatin1(value);
+            at += value.size();
+            return true;
+        }
+    }
     text.clear();
     for (qsizetype i = at; i < bytes.size();) {
         const char c = bytes[i];
@@ -230,9 +282,17 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAs
             }
         }
         if (c != '\\') {
-            exact = exact && c != '<' && !isControl(char16_t(uchar(c)));
-            text += QLatin1Char(c);
-            ++i;
+            // A run of characters that stand for themselves, taken at once.
+            qsizetype end = i;
+            bool plain = true;
+            for (char b = c; b != '"' && b != '\\' && b != '%'; b = bytes[end]) {
+                plain = plain && b != '<' && b >= 0x20 && b < 0x7F;
+                if (++end == bytes.size())
+                    break;
+            }
+            exact = exact && plain;
+            text.append(QLatin1StringView(bytes.sliced(i, end - i)));
+            i = end;
             continue;
         }
         if (i + 1 >= bytes.size())

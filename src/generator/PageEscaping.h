@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generator/PageBuffer.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -12,16 +14,16 @@ namespace PageEscaping {
 // Each appends its result to `out`, so a page is built without a buffer per value.
 
 // Non-ASCII characters as the percent-encoded bytes of their UTF-8 form; ASCII is kept.
-void appendPercentEncoded(QByteArray& out, const QString& text);
+void appendPercentEncoded(PageBuffer& out, const QString& text);
 
 // An image name or a link inside a script's double-quoted string.
-void appendScriptString(QByteArray& out, const QString& addressOrName);
+void appendScriptString(PageBuffer& out, const QString& addressOrName);
 
 // The normal image's name inside the img tag's double-quoted src attribute.
-void appendHtmlAttribute(QByteArray& out, const QString& address);
+void appendHtmlAttribute(PageBuffer& out, const QString& address);
 
 // The statement (without indent) that opens `link` for a button whose frame is `frame`.
-void appendLinkStatement(QByteArray& out, const QString& frame, const QString& link);
+void appendLinkStatement(PageBuffer& out, const QString& frame, const QString& link);
 
 // True where `frame` can be reached as parent.<frame>: a plain script name that no browser
 // keyword or built-in window property takes.
