@@ -282,15 +282,14 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAs
             }
         }
         if (c != '\\') {
-            // A run of characters that stand for themselves, taken at once.
-            qsizetype end = i;
-            bool plain = true;
-            for (char b = c; b != '"' && b != '\\' && b != '%'; b = bytes[end]) {
-                plain = plain && b != '<' && b >= 0x20 && b < 0x7F;
-                if (++end == bytes.size())
-                    break;
-            }
-            exact = exact && plain;
+            // A run of characters that stand for themselves (a '%' that starts no character
+            // among them), taken at once.
+            qsizetype end = i + 1;
+            while (end < bytes.size() && bytes[end] != '"' && bytes[end] != '\\' &&
+                   bytes[end] != '%')
+                ++end;
+            for (qsizetype k = i; k < end; ++k)
+                exact = exact && bytes[k] != '<' && bytes[k] >= 0x20 && bytes[k] < 0x7F;
             text.append(QLatin1StringView(bytes.sliced(i, end - i)));
             i = end;
             continue;

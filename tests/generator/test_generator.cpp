@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 // A disk that fills up after `room` bytes: then it takes nothing or, `failing`, fails.
 struct FillingDevice : QIODevice {
     qint64 room;
@@ -18,7 +20,52 @@ struct FillingDevice : QIODevice {
     }
 };
 
-// The page text and its escapes, saving it whole or not at all, and the pictures it misses.
+// A menu with hostile text in every field, drawn from pieces that each test an escape.
+Menu hostileMenu(quint32 seed, int buttons) {
+    static const QStringList pieces = {"a",
+                                       "x y",
+                                       "\"",
+                                       "\\",
+                                       "<",
+                                       "</script>",
+                                       "&",
+                                       "\n",
+                                       "\r\n",
+                                       "\t",
+                                       "\x7F",
+                                       "é",
+                                       "日本",
+                                       "😀",
+                                       "%C3%A9",
+                                       "%c3%a9",
+                                       "%",
+                                       "%zz",
+                                       "top",
+                                       "self",
+                                       "_blank",
+                                       "_Top",
+                                       "content",
+                                       "main",
+                                       "frame$1",
+                                       "1st",
+                                       "",
+                                       QString(QChar(0xD800)),
+                                       QString(QChar(0x7F)) + "%F0%9F%98%80"};
+    QRandomGenerator random(seed);
+    const auto text = [&] {
+        QString result;
+        for (int i = int(random.bounded(4)); i > 0; --i)
+            result += pieces[random.bounded(int(pieces.size()))];
+        return result;
+    };
+    Menu menu{qint16(1 + random.bounded(2)), {}, random.bounded(2) ? "My <b>menu</b>" : ""};
+    for (int i = 0; i < buttons; ++i)
+        menu.buttons.append({text(), text(), text(), text()});
+    return menu;
+}
+
+// The page text and its escapes, saving it whole or not at all, and the pictures it misses;
+// reading a page back.
 class TestGenerator : public QObject {
     Q_OBJECT
 
@@ -93,6 +140,58 @@ private slots:
         }
         QFile full("/dev/full"); // takes a short page into its buffer, then fails to flush it
         QVERIFY(full.open(QIODevice::WriteOnly) && !PageFile::writeAll(full, "<html>").isEmpty());
+    }
+
+    // Every page the writer gives reads back into a menu that writes the same bytes.
+    void roundTrip_data() {
+        QTest::addColumn<int>("buttons");
+        for (const int buttons : {1, 2, 3, 12, 1000})
+            QTest::addRow("%d buttons", buttons) << buttons;
+    }
+
+    void roundTrip() {
+        QFETCH(int, buttons);
+        for (quint32 seed = 1; seed <= (buttons < 100 ? 50 : 2); ++seed) {
+            const QByteArray page = MenuPage::text(hostileMenu(seed, buttons));
+            const PageReading reading = MenuPage::read(page);
+            QVERIFY2(reading.error.isEmpty() && !reading.handEdited, qPrintable(reading.error));
+            QCOMPARE(MenuPage::text(reading.menu), page);
+        }
+        const QByteArray twelve = TestData::read(TestData::path("example-twelve.html"));
+        QCOMPARE(MenuPage::text(MenuPage::read(twelve).menu), twelve);
+    }
+
+    void readingPages_data() { TestData::rows("page-readings.txt"); }
+
+    void readingPages() {
+        QFETCH(QStringList, row);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("page.html");
+        QByteArray page = TestData::read(TestData::path("example-vertical.html"));
+        if (row[0] == "cut")
+            page.truncate(row[1].toInt());
+        else if (!row[0].isEmpty())
+            page.replace(row[0].toUtf8(), row[1].toUtf8());
+        if (row[0] == "folder")
+            QVERIFY(QDir().mkdir(path));
+        else if (row[0] == "fifo")
+            QCOMPARE(::mkfifo(qPrintable(path), 0600), 0);
+        else if (row[0] == "larger")
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) &&
+                    QFile(path).resize(MenuPage::maxBytes + 1)); // sparse: takes no room
+        else if (row[0] != "missing")
+            QVERIFY(PageFile::save(path, page).isEmpty());
+        const PageReading reading = MenuPage::open(path);
+        const QString& expected = row[2];
+        if (expected.startsWith("refused: ")) {
+            QVERIFY2(reading.error.contains(expected.mid(9)), qPrintable(reading.error));
+            return;
+        }
+        QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
+        QCOMPARE(reading.handEdited, expected == "hand edited");
+        if (!reading.handEdited) // CR LF ends, and the author's title kept
+            QCOMPARE(MenuPage::text(reading.menu),
+                     page.replace("\r\n", "\n").replace("\n", "\r\n"));
     }
 
     void picturesBesideThePage_data() { TestData::rows("picture-places.txt"); }
