@@ -3,7 +3,7 @@
 # what is there, with sudo when not run as root.
 # Usage: scripts/setup.sh JOB...
 #   run          build and start the wizard
-#   test         build and run every test, the page in real browsers included
+#   test         build and run every test, the page in real browsers and the fuzzer included
 #   package      build the Debian package, check it and start it on a real X server
 #   screenshots  take the README's screenshots on a real X server
 set -euo pipefail
@@ -15,7 +15,7 @@ for job in "$@"; do
     case "$job" in
     run) packages+=("${build[@]}") ;;
     test)
-        packages+=("${build[@]}" chromium firefox-esr)
+        packages+=("${build[@]}" chromium firefox-esr clang libfuzzer-14-dev)
         command -v node >/dev/null 2>&1 || packages+=(nodejs)
         command -v npm >/dev/null 2>&1 || packages+=(npm)
         ;;

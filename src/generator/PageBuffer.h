@@ -12,6 +12,8 @@ public:
     explicit PageBuffer(qsizetype capacity = 256) { grow(capacity); }
 
     void append(const char* bytes, qsizetype count) {
+        if (count == 0)
+            return; // an empty part may have no bytes at all to copy from
         room(count);
         std::memcpy(cursor_, bytes, std::size_t(count));
         cursor_ += count;
