@@ -27,12 +27,18 @@ struct WorkingFolder : QTemporaryDir {
     }
 };
 
-// Keeps what the wizard tells the user and the pages it would open.
+// Keeps what the wizard tells and asks the user, answering from a script (else Cancel), and
+// the pages it would open.
 struct RecordingMessenger : Messenger {
-    QStringList warnings, notes;
+    QStringList warnings, notes, questions;
+    QList<bool> answers;
     QList<QUrl> opened;
     void warn(QWidget*, const QString&, const QString& text) override { warnings.append(text); }
     void inform(QWidget*, const QString&, const QString& text) override { notes.append(text); }
+    bool ask(QWidget*, const QString&, const QString& text, const QString&, bool) override {
+        questions.append(text);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
     void openPage(const QUrl& page) override { opened.append(page); }
 };
 
@@ -77,6 +83,19 @@ struct Wizard {
     void fill(const QString& link, const QString& frame) const {
         type(ui.txtButtonLinks, link);
         type(ui.txtFrameName, frame);
+    }
+    // Drags files (or web addresses) onto a control and drops them; true where it took them.
+    static bool dropOn(QWidget* control, const QStringList& files) {
+        QList<QUrl> urls;
+        for (const QString& file : files)
+            urls.append(QUrl::fromUserInput(file));
+        QMimeData mime;
+        mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(control, &enter);
+        QApplication::sendEvent(control, &drop);
+        return enter.isAccepted();
     }
     // Chooses a file (or cancels, for an empty path) with the select button of `kind`.
     void choose(int kind, const QString& path) {

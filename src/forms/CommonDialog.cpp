@@ -6,11 +6,11 @@
 #include <QStringList>
 
 CommonDialog::CommonDialog(QString filter)
-    : Filter(std::move(filter)), chooser_(std::make_unique<FileDialogChooser>()) {}
+    : Filter(std::move(filter)), chooser_(std::make_shared<FileDialogChooser>()) {}
 
 CommonDialog::~CommonDialog() = default;
 
-void CommonDialog::setChooser(std::unique_ptr<FileChooser> chooser) {
+void CommonDialog::setChooser(std::shared_ptr<FileChooser> chooser) {
     chooser_ = std::move(chooser);
 }
 

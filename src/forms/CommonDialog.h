@@ -17,7 +17,8 @@ public:
     // Shows the dialog, modal. True when a file was chosen; a cancel changes nothing.
     bool ShowOpen(QWidget* parent);
 
-    void setChooser(std::unique_ptr<FileChooser> chooser);
+    // The window's dialogs share one chooser.
+    void setChooser(std::shared_ptr<FileChooser> chooser);
 
     // "Description|*.a;*.b" in the form Qt's dialog takes, matching the patterns in any
     // letter case, since a Linux file system tells PHOTO.JPG from photo.jpg.
@@ -29,5 +30,5 @@ public:
     QString FileTitle; // its name without the folder
 
 private:
-    std::unique_ptr<FileChooser> chooser_;
+    std::shared_ptr<FileChooser> chooser_;
 };

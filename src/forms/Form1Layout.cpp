@@ -137,6 +137,10 @@ void Form1Layout::buildMenuTypePage() {
     HScroll1->setFocusPolicy(Qt::StrongFocus);
     // Qt's scroll bars invert the arrow keys (Right would lower the count); the user means more.
     HScroll1->setInvertedControls(false);
+
+    // Opening a page Tessel wrote, in the free middle of the page, level with "Horizontal".
+    cmdOpen = place(button(page, "&Open..."), "cmdOpen", {2856, 2100, 1092, 372});
+    cmdOpen->setToolTip("Open a menu page Tessel wrote, to change it (Ctrl+O)");
 }
 
 void Form1Layout::buildEditorPage() {
@@ -211,10 +215,11 @@ void Form1Layout::buildAboutPage() {
 
 void Form1Layout::setTabOrder() {
     const QList<QWidget*> order = {
-        cmdStep(3),  cmdStep(2),   cmdStep(4),      picStep(0),      cmdStep(1),     cmdStep(0),
-        picStep(1),  HScroll1,     optMenuType(1),  optMenuType(0),  cmdSelect(0),   cmdSelect(1),
-        picStep(2),  txtFileName,  optExtension(0), optExtension(1), txtButtonLinks, picStep(3),
-        lblFileName, txtFrameName, cmdStep(5),      cmdStep(6),      picStep(4),     cmdOk};
+        cmdStep(3),      cmdStep(2),      cmdStep(4),     picStep(0),     cmdStep(1),
+        cmdStep(0),      picStep(1),      HScroll1,       optMenuType(1), optMenuType(0),
+        cmdOpen,         cmdSelect(0),    cmdSelect(1),   picStep(2),     txtFileName,
+        optExtension(0), optExtension(1), txtButtonLinks, picStep(3),     lblFileName,
+        txtFrameName,    cmdStep(5),      cmdStep(6),     picStep(4),     cmdOk};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -234,6 +239,7 @@ void Form1Layout::nameForScreenReaders() {
     imgButtons(3)->setAccessibleName("Preview");
     cmdSelect(0)->setAccessibleName("Select the normal picture");
     cmdSelect(1)->setAccessibleName("Select the mouse-over picture");
+    cmdOpen->setAccessibleName("Open a page Tessel wrote");
     lblButtonNumber->setAccessibleDescription("The number of the button on this page");
     lblFileName->setAccessibleDescription("Opens the written page in your web browser");
     const char* pages[] = {"Menu type", "Button", "File name", "Finished", "About"};

@@ -37,8 +37,10 @@ struct Form1Layout {
     QLineEdit* txtFileName = nullptr;
     LinkLabel* lblFileName = nullptr;
     QPushButton* cmdOk = nullptr;
+    QPushButton* cmdOpen = nullptr;
 
     CommonDialog CommonDialog1{"Pictures (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif"};
+    CommonDialog CommonDialog2{"Pages (*.html;*.htm)|*.html;*.htm"}; // opens a written page
 
 private:
     void buildWindowControls(QWidget* form);

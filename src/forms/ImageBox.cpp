@@ -1,7 +1,5 @@
 #include "forms/ImageBox.h"
 
-#include <QFileInfo>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QPainter>
@@ -43,27 +41,15 @@ void ImageBox::mousePressEvent(QMouseEvent* event) {
 }
 
 void ImageBox::acceptFileDrops(std::function<bool()> open) {
-    dropsOpen_ = std::move(open);
+    drop_.setOpen(std::move(open));
     setAcceptDrops(true);
 }
 
-QString ImageBox::droppedFile(const QDropEvent& event) const {
-    const QList<QUrl> urls = event.mimeData()->urls();
-    if (!dropsOpen_ || !dropsOpen_() || urls.size() != 1 || !urls.first().isLocalFile())
-        return {};
-    const QString path = urls.first().toLocalFile();
-    return QFileInfo(path).isDir() ? QString() : path;
-}
-
 void ImageBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (!droppedFile(*event).isEmpty())
-        event->acceptProposedAction();
+    drop_.enter(*event);
 }
 
 void ImageBox::dropEvent(QDropEvent* event) {
-    const QString path = droppedFile(*event);
-    if (path.isEmpty())
-        return;
-    event->acceptProposedAction();
-    emit fileDropped(path);
+    if (const QString path = drop_.take(*event); !path.isEmpty())
+        emit fileDropped(path);
 }

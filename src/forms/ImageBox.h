@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/FileDrop.h"
 #include "forms/MouseReport.h"
 #include "forms/Picture.h"
 
@@ -34,9 +35,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QString droppedFile(const QDropEvent& event) const;
-
-    std::function<bool()> dropsOpen_;
+    FileDrop drop_;
     Picture picture_;
     QMetaObject::Connection frameConnection_;
 };

@@ -24,6 +24,10 @@ void Form1::Show_Finish() {
         returnToFileNamePage();
         return;
     }
+    if (!mayReplace(pagePath())) {
+        returnToFileNamePage(); // the old file stays as it is
+        return;
+    }
     ui.lblFileName->setText(state_.sFileName);
     ui.lblFileName->setToolTip(pagePath());
     showPage(Page::Finished);
@@ -64,9 +68,32 @@ QString Form1::Do_Finish() {
 }
 
 QString Form1::pagePath() const {
-    // A relative name lands beside the pictures, where the finish page says the page belongs.
-    const QString folder = lastPictureFolder_.isEmpty() ? QDir::currentPath() : lastPictureFolder_;
+    // An opened page goes back to its own folder; a new one lands beside the pictures, where
+    // the finish page says the page belongs.
+    const QString folder = !openedFolder_.isEmpty()        ? openedFolder_
+                           : !lastPictureFolder_.isEmpty() ? lastPictureFolder_
+                                                           : QDir::currentPath();
     return QDir::cleanPath(QDir(folder).filePath(state_.sFileName + "." + state_.sExtension));
+}
+
+// A file in the way is replaced without a question only where it is one of our pages as we
+// wrote it (a second Finish, or an opened page written back); anything else may be the user's.
+bool Form1::mayReplace(const QString& path) {
+    const QFileInfo existing(path);
+    if (!existing.exists() || existing.isDir())
+        return true; // nothing there, or a folder, which the save refuses by itself
+    const PageReading reading = MenuPage::open(path);
+    if (reading.error.isEmpty() && !reading.handEdited)
+        return true;
+    const QString why =
+        reading.error.isEmpty()
+            ? QStringLiteral("It is a Tessel page that was changed by hand: writing it again "
+                             "keeps its menu and title, and loses the other changes.")
+            : QStringLiteral("It is no page Tessel can read back (%1).").arg(reading.error);
+    return messenger_->ask(this, "Tessel",
+                           QStringLiteral("The file\n%1\nis already there. %2\n\nReplace it?")
+                               .arg(QDir::toNativeSeparators(path), why),
+                           "Replace", false);
 }
 
 void Form1::returnToFileNamePage() {

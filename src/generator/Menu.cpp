@@ -5,6 +5,7 @@
 Menu Menu::of(const WizardState& state) {
     Menu menu;
     menu.iMenuType = state.iMenuType;
+    menu.title = state.sTitle;
     menu.buttons.reserve(state.iNumberOfButtons);
     for (qint16 i = 1; i <= state.iNumberOfButtons; ++i)
         menu.buttons.append(

@@ -436,8 +436,10 @@ PageReading MenuPage::read(QByteArrayView bytes) {
     PageReader reader(bytes);
     PageLayout::page(reader, reading.menu);
     reader.finish();
-    // A page read exactly holds only what the writer writes; any other is looked through.
-    if (const int line = reader.exact && reader.ok() ? 0 : foreignByteLine(bytes)) {
+    // A page read exactly holds only what the writer writes; any other page of ours is looked
+    // through (a file that is no page at all is told so).
+    if (const int line =
+            (reader.exact && reader.ok()) || reader.buttonCount < 0 ? 0 : foreignByteLine(bytes)) {
         reading.error =
             QStringLiteral("line %1 holds characters Tessel never writes; its pages are plain "
                            "ASCII")

@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent), ui(this), messenger_(std::make_unique<BoxMessenger>()) {
@@ -61,6 +62,11 @@ void Form1::connectControls() {
                                       report.y);
                 });
     connect(ui.HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
+    connect(ui.cmdOpen, &QPushButton::clicked, this, &Form1::choosePageToOpen);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+            &Form1::choosePageToOpen);
+    ui.picStep(Page::MenuType)->acceptFileDrops([this] { return shownPage_ == Page::MenuType; });
+    connect(ui.picStep(Page::MenuType), &PagePanel::fileDropped, this, &Form1::openPage);
     connect(ui.HScroll1, &QScrollBar::sliderMoved, this, &Form1::HScroll1_Scroll);
 }
 
@@ -69,7 +75,9 @@ void Form1::setMessenger(std::unique_ptr<Messenger> messenger) {
 }
 
 void Form1::setFileChooser(std::unique_ptr<FileChooser> chooser) {
-    ui.CommonDialog1.setChooser(std::move(chooser));
+    const std::shared_ptr<FileChooser> shared = std::move(chooser);
+    ui.CommonDialog1.setChooser(shared);
+    ui.CommonDialog2.setChooser(shared);
 }
 
 void Form1::Form_Load() {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "forms/Form1Layout.h"
+#include "generator/Menu.h"
 #include "wizard/Pages.h"
 #include "wizard/WizardState.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class FileChooser;
 class FormTutor;
@@ -30,6 +32,11 @@ public:
     FormTutor* formTutor() const { return formTutor_.get(); }
     // Where Finish writes the page: the typed name, resolved as the finish page explains.
     QString pagePath() const;
+
+    // Opens a menu page Tessel wrote, as the command line, Ctrl+O, the Open button and a drop
+    // on the menu-type page do. Only there, before a menu is fixed; a page that cannot be
+    // opened is named in a message and changes nothing.
+    void openPage(const QString& path);
 
     // Seams for the dialogs, so that tests never wait on a modal one.
     void setMessenger(std::unique_ptr<Messenger> messenger);
@@ -87,13 +94,18 @@ private:
     void openWrittenPage();
     QSize shownSize(const ImageBox* box) const;
     void returnToFileNamePage();
+    bool mayReplace(const QString& path);
+    void choosePageToOpen();
+    void takeOpenedButtons();
 
     WizardState state_;
     Page shownPage_ = Page::MenuType;
     Page pageUnderAbout_ = Page::MenuType; // where OK returns to
     std::unique_ptr<FormTutor> formTutor_;
     std::unique_ptr<Messenger> messenger_;
-    QString lastPictureFolder_; // folder of the picture chosen last
-    QString lastTriedFolder_;   // folder of the last file offered, usable or not
+    QString lastPictureFolder_;  // folder of the picture chosen last
+    QString lastTriedFolder_;    // folder of the last file offered, usable or not
+    std::optional<Menu> opened_; // an opened page's menu, until the first Next takes it
+    QString openedFolder_;       // the opened page's folder, where Finish writes it back
     BoundedArray2D<QString> picturePaths_{"picturePaths"}; // full paths beside the bare names
 };

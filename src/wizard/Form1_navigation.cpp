@@ -102,6 +102,7 @@ void Form1::fixMenu() {
     state_.sLink.redim(1, state_.iNumberOfButtons);
     state_.sFrame.redim(1, state_.iNumberOfButtons);
     allocatePicturePaths();
+    takeOpenedButtons();
     state_.bNewMenu = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 void BoxMessenger::warn(QWidget* parent, const QString& title, const QString& text) {
@@ -10,6 +11,17 @@ void BoxMessenger::warn(QWidget* parent, const QString& title, const QString& te
 
 void BoxMessenger::inform(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::information(parent, title, text);
+}
+
+bool BoxMessenger::ask(QWidget* parent, const QString& title, const QString& text,
+                       const QString& yes, bool yesIsDefault) {
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(yesIsDefault ? accept : cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 void BoxMessenger::openPage(const QUrl& page) {

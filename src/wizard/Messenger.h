@@ -14,6 +14,10 @@ public:
     virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
     // All went well, but the user has something to do.
     virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A choice between doing `yes` and not doing it (Cancel); true for `yes`. Enter takes
+    // `yes` only where `yesIsDefault`; Escape always cancels.
+    virtual bool ask(QWidget* parent, const QString& title, const QString& text, const QString& yes,
+                     bool yesIsDefault) = 0;
     // Opens a written page in the user's default browser.
     virtual void openPage(const QUrl& page) = 0;
 };
@@ -23,5 +27,7 @@ class BoxMessenger : public Messenger {
 public:
     void warn(QWidget* parent, const QString& title, const QString& text) override;
     void inform(QWidget* parent, const QString& title, const QString& text) override;
+    bool ask(QWidget* parent, const QString& title, const QString& text, const QString& yes,
+             bool yesIsDefault) override;
     void openPage(const QUrl& page) override;
 };

@@ -20,4 +20,5 @@ struct WizardState {
     BoundedArray<QString> sFrame{"sFrame"};           // per button, trimmed; empty means no frame
     qint16 iStep = 0;
     bool bTutor = false;
+    QString sTitle; // the title of an opened page, kept when it is written again
 };

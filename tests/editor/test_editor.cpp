@@ -25,20 +25,6 @@ class TestEditor : public QObject {
             QTest::mouseRelease(control, Qt::LeftButton, {}, at);
     }
 
-    // Drags files (or web addresses) onto a picture box and drops them; true where it took them.
-    static bool dropOn(const Wizard& wizard, int box, const QStringList& files) {
-        QList<QUrl> urls;
-        for (const QString& file : files)
-            urls.append(QUrl::fromUserInput(file));
-        QMimeData mime;
-        mime.setUrls(urls);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QDropEvent drop(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
-        QApplication::sendEvent(wizard.ui.imgButtons(box), &enter);
-        QApplication::sendEvent(wizard.ui.imgButtons(box), &drop);
-        return enter.isAccepted();
-    }
-
 private slots:
     void buttonCount() {
         Wizard wizard;
@@ -88,7 +74,7 @@ private slots:
         wizard.choose(1, QString()); // a cancel changes nothing, the folder neither
         wizard.choose(1, work_.picture("green.gif", "a/same.gif"));
         wizard.walk(">"); // a drop is taken as the dialog's choice, and its folder remembered
-        QVERIFY(dropOn(wizard, 1, {work_.picture("red.bmp", "b/same.gif")}));
+        QVERIFY(Wizard::dropOn(wizard.ui.imgButtons(1), {work_.picture("red.bmp", "b/same.gif")}));
         wizard.choose(0, QString());
         QStringList stored;
         for (qint16 button = 1; button <= 3; ++button)
@@ -121,7 +107,7 @@ private slots:
         wizard.choose(0, path("red.bmp"));
         const Picture good = wizard.shown(0);
         wizard.choose(0, file);
-        QVERIFY(dropOn(wizard, 0, {file}) || QFileInfo(file).isDir());
+        QVERIFY(Wizard::dropOn(wizard.ui.imgButtons(0), {file}) || QFileInfo(file).isDir());
         const QStringList& warnings = wizard.messages->warnings;
         QVERIFY(!warnings.isEmpty());
         QVERIFY2(warnings.first().contains(file) && warnings.first().contains(row[1]),
@@ -163,12 +149,13 @@ private slots:
         for (const QString keys : {"", "1>>"}) { // the menu-type and the file-name page
             wizard.walk(keys);
             QTest::keyClick(wizard.ui.cmdSelect(0), Qt::Key_Space);
-            QVERIFY(wizard.dialog->filters.isEmpty() && !dropOn(wizard, 0, {red}));
+            QVERIFY(wizard.dialog->filters.isEmpty() &&
+                    !Wizard::dropOn(wizard.ui.imgButtons(0), {red}));
         }
         wizard.walk("<");
         for (const QStringList& files : {QStringList{red, red}, {TESSEL_TEST_DATA}, {"http://a/b"}})
-            QVERIFY2(!dropOn(wizard, 1, files), qPrintable(files.join(' ')));
-        QVERIFY(!dropOn(wizard, 3, {red}));
+            QVERIFY2(!Wizard::dropOn(wizard.ui.imgButtons(1), files), qPrintable(files.join(' ')));
+        QVERIFY(!Wizard::dropOn(wizard.ui.imgButtons(3), {red}));
         QVERIFY(wizard.shown(0).isNull() && wizard.shown(1).isNull());
         QCOMPARE(wizard.state().sImageFile(1, 0) + wizard.state().sImageFile(1, 1), QString());
     }

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include "generator/MenuPage.h"
+#include "generator/PageFile.h"
 #include "wizard/Blanks.h"
 
 using TestSupport::Wizard;
@@ -15,6 +16,8 @@ class TestWizard : public QObject {
     static QByteArray page(const QList<MenuButton>& buttons, qint16 type = 1) {
         return MenuPage::text({type, buttons});
     }
+
+    static const Form1Layout& ui(const Wizard& wizard) { return wizard.ui; }
 
     static QString nameOf(QWidget* control) {
         return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
@@ -113,6 +116,118 @@ private slots:
     }
 
     // From every page, Tab goes round the controls the user can see, and only those.
+    // Every way in opens a page alike. The first Next takes its buttons, as many as the count
+    // then asks for, with their pictures from beside the page; Finish under a new name in the
+    // page's folder writes the same bytes.
+    void openingPages_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("count"); // set after opening; 0 keeps the page's
+        for (const char* way : {"command line", "shortcut", "button", "drop"})
+            QTest::addRow("%s", way) << way << 0;
+        QTest::addRow("fewer buttons") << "command line" << 2;
+        QTest::addRow("more buttons") << "drop" << 4;
+    }
+
+    void openingPages() {
+        QFETCH(QString, way);
+        QFETCH(int, count);
+        const TestSupport::WorkingFolder here;
+        Menu menu{2,
+                  {{"red.bmp", "gone.gif", "a \"b\" & c.html", ""},
+                   {"", "blue.bmp", "news.html", "main"},
+                   {"x.gif", "y.gif", "日本.html", "top"}},
+                  "Our <i>site</i>"};
+        here.picture("red.bmp", "site/red.bmp");
+        here.picture("blue.bmp", "site/blue.bmp");
+        const QString path = here.filePath("site/menu.htm");
+        QVERIFY(PageFile::save(path, MenuPage::text(menu)).isEmpty());
+        Wizard wizard;
+        const Form1Layout& ui = wizard.ui;
+        wizard.dialog->answers.append(path);
+        if (way == "command line")
+            wizard.form.openPage(path);
+        else if (way == "shortcut")
+            QTest::keyClick(&wizard.form, Qt::Key_O, Qt::ControlModifier);
+        else if (way == "button")
+            Wizard::click(ui.cmdOpen);
+        else
+            QVERIFY(Wizard::dropOn(ui.Label1(0), {path})); // anywhere on the page
+        QCOMPARE(ui.lblNumberOfButtons->text() + ui.txtFileName->text(), "3menu");
+        QVERIFY(ui.optMenuType(1)->isChecked() && ui.optExtension(1)->isChecked());
+        if (count > 0)
+            wizard.walk(QString::number(count));
+        menu.buttons.resize(count > 0 ? count : 3);
+        wizard.walk(">");
+        QVERIFY(!wizard.shown(0).isNull() && wizard.shown(1).isNull());
+        QVERIFY(ui.imgButtons(1)->toolTip().startsWith("Missing picture"));
+        while (ui.cmdStep(3)->isEnabled())
+            wizard.walk(">");
+        Wizard::type(ui.txtFileName, "copy");
+        wizard.walk("F");
+        QCOMPARE(TestData::read(here.filePath("site/copy.htm")), MenuPage::text(menu));
+        QCOMPARE(wizard.messages->warnings + wizard.messages->questions, QStringList());
+    }
+
+    // A page that cannot be opened, or any way in off the menu-type page, changes nothing; New
+    // forgets an opened page.
+    void refusedOpenings() {
+        const TestSupport::WorkingFolder here;
+        QVERIFY(QDir().mkdir("site"));
+        const QString page = here.filePath("site/page.html"), notes = here.filePath("notes.txt");
+        QVERIFY(PageFile::save(page, MenuPage::text({1, {{"", "", "x.html", ""}}})).isEmpty());
+        QVERIFY(QFile::copy(page, notes));
+        Wizard wizard;
+        wizard.form.openPage(page);
+        wizard.walk("N");
+        wizard.form.openPage(TestData::path("red.bmp"));
+        wizard.form.openPage(notes);
+        const QStringList& warnings = wizard.messages->warnings;
+        QCOMPARE(warnings.size(), 2);
+        QVERIFY(warnings[0].contains("red.bmp\ncannot be opened: it is not a menu page"));
+        QVERIFY(warnings[1].contains("notes.txt\ncannot be opened: its name does not end in"));
+        QCOMPARE(wizard.walk("1>"), QStringList({"0 EN->-AT00", "1 EN->-AT 1"}));
+        wizard.dialog->answers.append(page);
+        wizard.form.openPage(page);
+        QTest::keyClick(&wizard.form, Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(!Wizard::dropOn(ui(wizard).picStep(0), {page}));
+        QCOMPARE(wizard.where() + wizard.fields() + ui(wizard).txtFileName->text(),
+                 "1 EN->-AT 1|page");
+        QCOMPARE(wizard.dialog->filters.size() + warnings.size(), 2);
+        wizard.walk(">F"); // the new menu is written where a new one goes, not over the page
+        QVERIFY(QFile::exists("page.html"));
+    }
+
+    // Finish replaces without asking only a page of ours as written; Cancel keeps the file.
+    void replacing_data() {
+        QTest::addColumn<QByteArray>("there");
+        QTest::addColumn<bool>("replace");
+        const QByteArray ours = MenuPage::text({1, {{}}});
+        QTest::addRow("nothing") << QByteArray() << false;
+        QTest::addRow("our page") << ours << false;
+        QTest::addRow("our page, retitled")
+            << QByteArray(ours).replace("  </t", "Home</t") << false;
+        QTest::addRow("foreign, kept") << QByteArray("<p>mine</p>") << false;
+        QTest::addRow("foreign, replaced") << QByteArray("<p>mine</p>") << true;
+        QTest::addRow("hand edited, kept") << QByteArray(ours).replace("<center>", "<p>") << false;
+    }
+
+    void replacing() {
+        QFETCH(QByteArray, there);
+        QFETCH(bool, replace);
+        const TestSupport::WorkingFolder here;
+        if (!there.isEmpty())
+            QVERIFY(PageFile::save(here.filePath("Tessel.html"), there).isEmpty());
+        Wizard wizard;
+        wizard.messages->answers.append(replace);
+        const bool asked = there.contains("<p>"), kept = asked && !replace;
+        QCOMPARE(wizard.walk("1>>F").last(), kept ? "2 EN<-FAT 2" : "3 EN---AT 2");
+        QCOMPARE(wizard.messages->questions.size(), asked ? 1 : 0);
+        QVERIFY(!asked || wizard.messages->questions[0].contains(here.filePath("Tessel.html")));
+        QCOMPARE(TestData::read("Tessel.html"), kept ? there : MenuPage::text({1, {{}}}));
+        QCOMPARE(wizard.walk("F").last(), kept ? "2 EN<-FAT 2" : "3 EN---AT 2"); // asked again
+        QCOMPARE(wizard.messages->questions.size(), kept ? 2 : int(asked));
+    }
+
     void tabWalk_data() { TestData::rows("tab-order.txt"); }
 
     void tabWalk() {
