@@ -89,7 +89,10 @@ bool Form1::mayReplace(const QString& path) {
         reading.error.isEmpty()
             ? QStringLiteral("It is a Tessel page that was changed by hand: writing it again "
                              "keeps its menu and title, and loses the other changes.")
-            : QStringLiteral("It is no page Tessel can read back (%1).").arg(reading.error);
+        : reading.error == MenuPage::notOurs
+            ? QStringLiteral("Tessel did not write it.")
+            : QStringLiteral("Tessel cannot read it back as one of its pages: %1.")
+                  .arg(reading.error);
     return messenger_->ask(this, "Tessel",
                            QStringLiteral("The file\n%1\nis already there. %2\n\nReplace it?")
                                .arg(QDir::toNativeSeparators(path), why),

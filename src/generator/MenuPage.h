@@ -23,6 +23,9 @@ QByteArray text(const Menu& menu);
 // The menu that `text` was written from. Lines may end in LF alone; the title is the author's.
 PageReading read(QByteArrayView bytes);
 
+// Why a file that is no menu page at all is refused.
+inline constexpr char notOurs[] = "it is not a menu page written by Tessel";
+
 // Reads the page file at `path`, refusing anything no page can be before reading it whole.
 PageReading open(const QString& path);
 

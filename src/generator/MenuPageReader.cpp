@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr char notTessel[] = "it is not a menu page written by Tessel";
+constexpr const char* notTessel = MenuPage::notOurs;
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
