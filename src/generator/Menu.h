@@ -11,6 +11,8 @@ struct MenuButton {
     QString overImage;   // file name of the picture shown under the mouse
     QString link;
     QString frame; // empty: open the link in the parent window
+
+    bool operator==(const MenuButton&) const = default;
 };
 
 struct Menu {

@@ -235,7 +235,7 @@ public:
             return;
         }
         const QByteArrayView typed = line.sliced(7, close - 7);
-        text = typed == "  " ? QString() : QString::fromLatin1(typed);
+        text = QString::fromLatin1(typed); // the page's own blank title writes itself back
         exact = exact && close + 8 == line.size() && foreignByteLine(typed) == 0;
         load(next_);
     }

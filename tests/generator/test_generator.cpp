@@ -157,6 +157,8 @@ private slots:
             QVERIFY2(reading.error.isEmpty() && !reading.handEdited, qPrintable(reading.error));
             QCOMPARE(MenuPage::text(reading.menu), page);
         }
+        const Menu accents{1, {{"é😀.gif", "%41.gif", "日本.html", "日本"}}}; // read as typed
+        QCOMPARE(MenuPage::read(MenuPage::text(accents)).menu.buttons, accents.buttons);
         const QByteArray twelve = TestData::read(TestData::path("example-twelve.html"));
         QCOMPARE(MenuPage::text(MenuPage::read(twelve).menu), twelve);
     }
