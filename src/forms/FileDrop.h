@@ -1,22 +1,25 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
 
-class QDragEnterEvent;
 class QDropEvent;
 
-// Takes one dropped local file while `open` says drops are taken; anything else (several
-// files, a folder, a web address) is refused and changes nothing.
-class FileDrop {
+// Lets a control take one dropped local file while `open` says drops are taken; anything else
+// (several files, a folder, a web address) is refused and changes nothing. Owned by the
+// control, whose drag events it handles.
+class FileDrop : public QObject {
+    Q_OBJECT
 public:
-    void setOpen(std::function<bool()> open) { open_ = std::move(open); }
+    FileDrop(QWidget* control, std::function<bool()> open);
 
-    // Accepts the drag where its drop would be taken.
-    void enter(QDragEnterEvent& event) const;
-    // The dropped file's path, accepted, or nothing.
-    QString take(QDropEvent& event) const;
+signals:
+    void dropped(const QString& path);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QString file(const QDropEvent& event) const;

@@ -39,17 +39,3 @@ void ImageBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit mousePressed(MouseReport::from(*event));
 }
-
-void ImageBox::acceptFileDrops(std::function<bool()> open) {
-    drop_.setOpen(std::move(open));
-    setAcceptDrops(true);
-}
-
-void ImageBox::dragEnterEvent(QDragEnterEvent* event) {
-    drop_.enter(*event);
-}
-
-void ImageBox::dropEvent(QDropEvent* event) {
-    if (const QString path = drop_.take(*event); !path.isEmpty())
-        emit fileDropped(path);
-}

@@ -19,17 +19,3 @@ void PagePanel::mouseMoveEvent(QMouseEvent* event) {
         emit surfaceMouseMoved(MouseReport::from(*event));
     event->accept();
 }
-
-void PagePanel::acceptFileDrops(std::function<bool()> open) {
-    drop_.setOpen(std::move(open));
-    setAcceptDrops(true);
-}
-
-void PagePanel::dragEnterEvent(QDragEnterEvent* event) {
-    drop_.enter(*event);
-}
-
-void PagePanel::dropEvent(QDropEvent* event) {
-    if (const QString path = drop_.take(*event); !path.isEmpty())
-        emit fileDropped(path);
-}

@@ -1,6 +1,7 @@
 #include "wizard/Form1.h"
 
 #include "forms/FileChooser.h"
+#include "forms/FileDrop.h"
 #include "forms/FormTutor.h"
 #include "forms/ImageBox.h"
 #include "forms/LinkLabel.h"
@@ -50,8 +51,8 @@ void Form1::connectControls() {
         });
     }
     for (const int kind : ui.cmdSelect.indexes()) {
-        ui.imgButtons(kind)->acceptFileDrops([this] { return onButtonPage(); });
-        connect(ui.imgButtons(kind), &ImageBox::fileDropped, this,
+        auto* drop = new FileDrop(ui.imgButtons(kind), [this] { return onButtonPage(); });
+        connect(drop, &FileDrop::dropped, this,
                 [this, kind](const QString& path) { imgButtons_Drop(qint16(kind), path); });
     }
     connect(ui.lblFileName, &LinkLabel::activated, this, &Form1::openWrittenPage);
@@ -65,8 +66,10 @@ void Form1::connectControls() {
     connect(ui.cmdOpen, &QPushButton::clicked, this, &Form1::choosePageToOpen);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
             &Form1::choosePageToOpen);
-    ui.picStep(Page::MenuType)->acceptFileDrops([this] { return shownPage_ == Page::MenuType; });
-    connect(ui.picStep(Page::MenuType), &PagePanel::fileDropped, this, &Form1::openPage);
+    // A page dropped anywhere on the menu-type page opens it.
+    auto* pageDrop =
+        new FileDrop(ui.picStep(Page::MenuType), [this] { return shownPage_ == Page::MenuType; });
+    connect(pageDrop, &FileDrop::dropped, this, &Form1::openPage);
     connect(ui.HScroll1, &QScrollBar::sliderMoved, this, &Form1::HScroll1_Scroll);
 }
 
