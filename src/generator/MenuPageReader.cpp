@@ -82,7 +82,7 @@ int foreignByteLine(QByteArrayView bytes) {
         return (c >= 0x7F) | ((c < 0x20) & (c != '\t') & (c != '\n') & (c != '\r'));
     };
     const auto lineOf = [&](qsizetype at) { return int(bytes.first(at).count('\n')) + 1; };
-    // In blocks without a branch a byte, which the compiler can do many bytes at a time.
+    // Block by block with no branch a byte, so that the compiler tests many bytes at once.
     constexpr qsizetype block = 4096;
     for (qsizetype from = 0; from < bytes.size(); from += block) {
         const QByteArrayView part = bytes.sliced(from, qMin(block, bytes.size() - from));
@@ -126,7 +126,7 @@ public:
                 return moveTo(at);
             fast_ = false;
         }
-        flush();
+        findEnd();
         expectLine(joined(indent, parts));
     }
 
@@ -138,13 +138,13 @@ public:
                 continue;
             }
             fast_ = false;
-            flush();
+            findEnd();
             expectEmpty();
         }
     }
 
     // Finds the current line's end, which the quick comparison does not need.
-    void flush() {
+    void findEnd() {
         if (!loaded_)
             load(start_);
     }
@@ -172,7 +172,7 @@ public:
     }
 
     void beginLine(int indent, std::initializer_list<std::string_view> parts) {
-        flush();
+        findEnd();
         if (!ok())
             return;
         if (midLine_) { // the line goes on after a value
@@ -206,7 +206,7 @@ public:
     }
 
     void endLine(std::string_view last) {
-        flush();
+        findEnd();
         if (!ok())
             return;
         exact = exact && rest() == QByteArrayView(last.data(), qsizetype(last.size()));
@@ -225,7 +225,7 @@ public:
     }
 
     void title(QString& text) {
-        flush();
+        findEnd();
         if (!ok())
             return;
         const QByteArrayView line = atEnd() ? QByteArrayView() : content();
@@ -241,7 +241,7 @@ public:
     }
 
     void count(QList<MenuButton>& buttons) {
-        flush();
+        findEnd();
         if (!ok())
             return;
         qsizetype digits = 0;
@@ -264,7 +264,7 @@ public:
     }
 
     void scriptString(QString& text) {
-        flush();
+        findEnd();
         if (ok() && !read([&](qsizetype& at) {
                 return PageEscaping::readScriptString(lineView(), at, text, exact);
             }))
@@ -272,7 +272,7 @@ public:
     }
 
     void linkStatement(QString& frame, QString& link) {
-        flush();
+        findEnd();
         if (ok() && !read([&](qsizetype& at) {
                 return PageEscaping::readLinkStatement(lineView(), at, frame, link, exact);
             }))
@@ -281,7 +281,7 @@ public:
 
     // The normal picture again, in the img tag: only checked against the script's.
     void normalImageAttribute(const QString& name) {
-        flush();
+        findEnd();
         if (!ok())
             return;
         const qsizetype quote = rest().indexOf('"');
@@ -299,7 +299,7 @@ public:
     }
 
     void buttonEnd(qint16& menuType) {
-        flush();
+        findEnd();
         if (!ok())
             return;
         const bool vertical = rest() == "></a><br>";
@@ -313,7 +313,7 @@ public:
 
     // Anything after the last line but blank lines is the author's.
     void finish() {
-        flush();
+        findEnd();
         if (!ok())
             return;
         exact = exact && !unended_;
