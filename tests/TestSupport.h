@@ -35,7 +35,8 @@ struct RecordingMessenger : Messenger {
     QList<QUrl> opened;
     void warn(QWidget*, const QString&, const QString& text) override { warnings.append(text); }
     void inform(QWidget*, const QString&, const QString& text) override { notes.append(text); }
-    bool ask(QWidget*, const QString&, const QString& text, const QString&, bool) override {
+    bool ask(QWidget*, const QString&, const QString& text, const QString&, const QString&,
+             bool) override {
         questions.append(text);
         return !answers.isEmpty() && answers.takeFirst();
     }

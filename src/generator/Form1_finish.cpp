@@ -52,9 +52,18 @@ void Form1::tellWherePicturesBelong() {
         for (qint16 kind = 0; kind <= 1; ++kind)
             if (!state_.sImageFile(button, kind).isEmpty())
                 chosen.append(picturePaths_(button, kind));
-    const QString note = PicturePlaces::missingNote(chosen, QFileInfo(pagePath()).absolutePath());
-    if (!note.isEmpty())
+    const QString folder = QFileInfo(pagePath()).absolutePath();
+    const QList<PicturePlaces::Picture> pictures = PicturePlaces::plan(chosen, folder);
+    const QString note = PicturePlaces::note(pictures, folder);
+    if (note.isEmpty())
+        return;
+    if (PicturePlaces::copyable(pictures) == 0) {
         messenger_->inform(this, "Tessel", note);
+        return;
+    }
+    if (messenger_->ask(this, "Tessel", note + "\n\nCopy them beside the page now?", "Copy",
+                        "Leave them", true))
+        messenger_->inform(this, "Tessel", PicturePlaces::copyBeside(pictures, folder));
 }
 
 void Form1::openWrittenPage() {
@@ -96,7 +105,7 @@ bool Form1::mayReplace(const QString& path) {
     return messenger_->ask(this, "Tessel",
                            QStringLiteral("The file\n%1\nis already there. %2\n\nReplace it?")
                                .arg(QDir::toNativeSeparators(path), why),
-                           "Replace", false);
+                           "Replace", "Cancel", false);
 }
 
 void Form1::returnToFileNamePage() {

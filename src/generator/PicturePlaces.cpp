@@ -1,28 +1,112 @@
 #include "generator/PicturePlaces.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QStorageInfo>
+#include <QTemporaryFile>
+
+#include <algorithm>
 
 namespace {
+
 constexpr qsizetype mostNamed = 10;
+
+// The same file, whatever way leads to it: a folder reached through a link or a ".." is the
+// same folder. A picture that is gone is known by its path.
+QString identity(const QFileInfo& file) {
+    const QString canonical = file.canonicalFilePath();
+    return canonical.isEmpty() ? file.absoluteFilePath() : canonical;
+}
+
+bool sameBytes(const QString& a, const QString& b) {
+    QFile first(a), second(b);
+    if (first.size() != second.size() || !first.open(QIODevice::ReadOnly) ||
+        !second.open(QIODevice::ReadOnly))
+        return false;
+    while (!first.atEnd())
+        if (first.read(1 << 16) != second.read(1 << 16))
+            return false;
+    return true;
+}
+
+QString folderOf(const QString& path) {
+    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+}
+
+// Copies one picture beside the page, through a temporary name, so that a failure leaves no
+// part of it; empty, or why it was not copied.
+QString copyOne(const QString& path, const QString& pageFolder) {
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly))
+        return QStringLiteral("it cannot be read");
+    const QString target = QDir(pageFolder).filePath(QFileInfo(path).fileName());
+    QTemporaryFile copy(QDir(pageFolder).filePath(".tessel-XXXXXX"));
+    if (!copy.open() || !copy.setPermissions(source.permissions()))
+        return QStringLiteral("the page's folder cannot be written to");
+    for (QByteArray block; !(block = source.read(1 << 16)).isEmpty();)
+        if (copy.write(block) != block.size())
+            break;
+    if (source.error() != QFileDevice::NoError)
+        return QStringLiteral("it cannot be read");
+    if (!copy.flush() || copy.size() != source.size() || copy.error() != QFileDevice::NoError)
+        return QStorageInfo(pageFolder).bytesAvailable() < source.size()
+                   ? QStringLiteral("the disk is full")
+                   : QStringLiteral("it cannot be written there (%1)").arg(copy.errorString());
+    if (QFileInfo::exists(target))
+        return QStringLiteral("a different file of that name is in the way");
+    // Renamed, the copy is no longer temporary; a rename never goes over a file that came in
+    // the meantime.
+    copy.setAutoRemove(false);
+    if (!copy.rename(target)) {
+        copy.remove();
+        return QStringLiteral("it cannot be written there (%1)").arg(copy.errorString());
+    }
+    return {};
+}
+
 } // namespace
 
-QString PicturePlaces::missingNote(const QStringList& chosen, const QString& pageFolder) {
-    QStringList lines;
-    QStringList seen;
+QList<PicturePlaces::Picture> PicturePlaces::plan(const QStringList& chosen,
+                                                  const QString& pageFolder) {
+    // Pictures by name: two different files of one name cannot both stand beside the page.
+    QHash<QString, QStringList> filesByName;
+    QStringList files;
     for (const QString& path : chosen) {
         const QFileInfo picture(path);
+        QStringList& named = filesByName[picture.fileName()];
+        if (!named.contains(identity(picture))) {
+            named.append(identity(picture));
+            files.append(path);
+        }
+    }
+    QList<Picture> pictures;
+    for (const QString& path : files) {
+        const QFileInfo picture(path);
         const QFileInfo beside(QDir(pageFolder).filePath(picture.fileName()));
-        // Compared as files: a folder reached through a link or a ".." is the same folder.
-        const QString canonical = picture.canonicalFilePath();
-        if (seen.contains(picture.absoluteFilePath()) ||
-            (beside.exists() && !canonical.isEmpty() && beside.canonicalFilePath() == canonical))
-            continue;
-        seen.append(picture.absoluteFilePath());
-        lines.append(
-            QStringLiteral("%1, now in %2%3")
-                .arg(picture.fileName(), QDir::toNativeSeparators(picture.absolutePath()),
-                     beside.exists() ? " (a different file of that name is in the way)" : ""));
+        const bool inPlace = beside.exists() && (identity(beside) == identity(picture) ||
+                                                 sameBytes(path, beside.filePath()));
+        if (!picture.exists())
+            pictures.append({path, Place::Missing});
+        else if (filesByName.value(picture.fileName()).size() > 1)
+            pictures.append({path, Place::Clash});
+        else if (!inPlace)
+            pictures.append({path, beside.exists() ? Place::InTheWay : Place::Elsewhere});
+    }
+    return pictures;
+}
+
+QString PicturePlaces::note(const QList<Picture>& pictures, const QString& pageFolder) {
+    QStringList lines;
+    for (const Picture& picture : pictures) {
+        static const char* const why[] = {
+            "", " (a different file of that name is in the way)",
+            " (another chosen picture has that name: rename one and choose it again)",
+            " (it is gone from there: put it back, or choose it again)"};
+        lines.append(QStringLiteral("%1, now in %2%3")
+                         .arg(QFileInfo(picture.path).fileName(), folderOf(picture.path),
+                              why[int(picture.place)]));
     }
     if (lines.isEmpty())
         return {};
@@ -32,4 +116,33 @@ QString PicturePlaces::missingNote(const QStringList& chosen, const QString& pag
     return QStringLiteral("The page looks for its pictures in its own folder,\n%1\n\n"
                           "Copy these pictures there:\n%2")
         .arg(QDir::toNativeSeparators(pageFolder), lines.join(QLatin1Char('\n')));
+}
+
+qsizetype PicturePlaces::copyable(const QList<Picture>& pictures) {
+    return std::count_if(pictures.begin(), pictures.end(),
+                         [](const Picture& picture) { return picture.place == Place::Elsewhere; });
+}
+
+QString PicturePlaces::copyBeside(const QList<Picture>& pictures, const QString& pageFolder) {
+    qsizetype copied = 0;
+    QStringList notCopied;
+    for (const Picture& picture : pictures) {
+        const QString name = QFileInfo(picture.path).fileName();
+        const QString why = picture.place == Place::InTheWay
+                                ? QStringLiteral("a different file of that name is in the way")
+                            : picture.place == Place::Clash
+                                ? QStringLiteral("another chosen picture has that name")
+                            : picture.place == Place::Missing ? QStringLiteral("it is gone")
+                                                              : copyOne(picture.path, pageFolder);
+        if (why.isEmpty())
+            ++copied;
+        else
+            notCopied.append(QStringLiteral("%1: %2").arg(name, why));
+    }
+    QString report = copied == 1
+                         ? QStringLiteral("1 picture was copied beside the page.")
+                         : QStringLiteral("%1 pictures were copied beside the page.").arg(copied);
+    if (!notCopied.isEmpty())
+        report += QStringLiteral("\n\nNot copied:\n") + notCopied.join(QLatin1Char('\n'));
+    return report;
 }

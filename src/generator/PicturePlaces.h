@@ -1,15 +1,38 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 // The page names its pictures without folders, so a browser looks for them in the page's own
-// folder. This finds the chosen pictures that are not there.
+// folder. This finds the chosen pictures that are not there and, on request, copies them.
 namespace PicturePlaces {
 
-// The lines of a note that names each chosen picture (full paths, repeats allowed) whose bare
-// name in `pageFolder` is not that very file, where it is now, and whether another file of that
-// name stands in the way; at most ten, then how many more. Empty when all are in place.
-QString missingNote(const QStringList& chosen, const QString& pageFolder);
+enum class Place {
+    Elsewhere, // not beside the page: copying puts it there
+    InTheWay,  // a different file of that name is beside the page, and stays
+    Clash,     // another chosen picture has the same name: neither can stand beside the page
+    Missing,   // it is not where it was chosen from, nor anywhere to copy it from
+};
+
+struct Picture {
+    QString path; // where it is now
+    Place place;
+};
+
+// Each chosen picture (full paths, repeats allowed) that the page will not find beside it, once,
+// in the order chosen. A file of that name beside the page with the same bytes is in place.
+QList<Picture> plan(const QStringList& chosen, const QString& pageFolder);
+
+// The note that names them: where each is now, and why some cannot be copied; at most ten,
+// then how many more. Empty when all are in place.
+QString note(const QList<Picture>& pictures, const QString& pageFolder);
+
+// How many of `pictures` can be copied beside the page.
+qsizetype copyable(const QList<Picture>& pictures);
+
+// Copies each picture that is Elsewhere into `pageFolder` under its bare name, whole or not at
+// all, never over a file that is there. The short report of what was copied and what was not.
+QString copyBeside(const QList<Picture>& pictures, const QString& pageFolder);
 
 } // namespace PicturePlaces

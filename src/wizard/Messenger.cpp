@@ -14,10 +14,10 @@ void BoxMessenger::inform(QWidget* parent, const QString& title, const QString& 
 }
 
 bool BoxMessenger::ask(QWidget* parent, const QString& title, const QString& text,
-                       const QString& yes, bool yesIsDefault) {
+                       const QString& yes, const QString& no, bool yesIsDefault) {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     QPushButton* accept = box.addButton(yes, QMessageBox::AcceptRole);
-    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    QPushButton* cancel = box.addButton(no, QMessageBox::RejectRole);
     box.setDefaultButton(yesIsDefault ? accept : cancel);
     box.setEscapeButton(cancel);
     box.exec();

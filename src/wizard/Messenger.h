@@ -14,10 +14,10 @@ public:
     virtual void warn(QWidget* parent, const QString& title, const QString& text) = 0;
     // All went well, but the user has something to do.
     virtual void inform(QWidget* parent, const QString& title, const QString& text) = 0;
-    // A choice between doing `yes` and not doing it (Cancel); true for `yes`. Enter takes
-    // `yes` only where `yesIsDefault`; Escape always cancels.
+    // A choice between doing `yes` and not doing it (`no`); true for `yes`. Enter takes `yes`
+    // only where `yesIsDefault`; Escape always takes `no`.
     virtual bool ask(QWidget* parent, const QString& title, const QString& text, const QString& yes,
-                     bool yesIsDefault) = 0;
+                     const QString& no, bool yesIsDefault) = 0;
     // Opens a written page in the user's default browser.
     virtual void openPage(const QUrl& page) = 0;
 };
@@ -28,6 +28,6 @@ public:
     void warn(QWidget* parent, const QString& title, const QString& text) override;
     void inform(QWidget* parent, const QString& title, const QString& text) override;
     bool ask(QWidget* parent, const QString& title, const QString& text, const QString& yes,
-             bool yesIsDefault) override;
+             const QString& no, bool yesIsDefault) override;
     void openPage(const QUrl& page) override;
 };

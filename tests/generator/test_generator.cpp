@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 // A disk that fills up after `room` bytes: then it takes nothing or, `failing`, fails.
@@ -17,6 +18,20 @@ struct FillingDevice : QIODevice {
         const qint64 taken = qMin(size, room);
         room -= taken;
         return taken == 0 && failing ? -1 : taken;
+    }
+};
+
+// A small file system mounted for a test's life: read-only, or one that fills up at 64 kB.
+struct FileSystem {
+    const QByteArray at;
+    const bool mounted;
+    FileSystem(const QString& folder, bool readOnly)
+        : at(folder.toLocal8Bit()),
+          mounted(!at.isEmpty() && ::mount("tmpfs", at.constData(), "tmpfs",
+                                           readOnly ? MS_RDONLY : 0, "size=64k") == 0) {}
+    ~FileSystem() {
+        if (mounted)
+            ::umount2(at.constData(), MNT_DETACH);
     }
 };
 
@@ -202,15 +217,41 @@ private slots:
         QFETCH(QStringList, row);
         QStringList chosen = row.takeFirst().split(' ');
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("page") && QDir(dir.path()).mkdir("pics"));
+        for (const char* folder : {"page", "pics", "A", "B", "pics/folder.gif", "ro", "full"})
+            QVERIFY(QDir(dir.path()).mkdir(folder));
         QVERIFY(QFile::link(dir.filePath("page"), dir.filePath("link")));
-        for (const char* name : {"page/a.gif", "page/b.gif", "pics/a.gif", "pics/c.gif"})
-            QVERIFY(QFile(dir.filePath(name)).open(QIODevice::WriteOnly));
+        QStringList names = {"page/a.gif", "page/b.gif", "pics/a.gif",
+                             "pics/c.gif", "A/home.gif", "B/home.gif"};
+        for (int i = 1; i <= 12; ++i)
+            names.append(QString("pics/%1.gif").arg(i));
+        for (const QString& name : names)
+            QVERIFY(
+                PageFile::save(dir.filePath(name), name.toUtf8()).isEmpty()); // bytes of its own
+        QVERIFY(PageFile::save(dir.filePath("pics/big.gif"), QByteArray(200000, 'b')).isEmpty());
+        const QString page = dir.filePath(row.takeFirst());
+        const bool small = !page.endsWith("/page");
+        const FileSystem fileSystem(small ? page : QString(), page.endsWith("/ro"));
+        QVERIFY2(!small || fileSystem.mounted, "a small file system is mounted, which root may do");
         for (QString& path : chosen)
             path = dir.filePath(path);
-        const QString note = PicturePlaces::missingNote(chosen, dir.filePath("page"));
+        const QList<PicturePlaces::Picture> pictures = PicturePlaces::plan(chosen, page);
+        const QString report = row.takeFirst();
+        const QString note = PicturePlaces::note(pictures, page);
         static const QRegularExpression namesAPicture(", now in |^and \\d+ more$");
         QCOMPARE(note.split('\n').filter(namesAPicture), row.replaceInStrings("@", dir.path()));
+        const QString copied = PicturePlaces::copyable(pictures) > 0
+                                   ? PicturePlaces::copyBeside(pictures, page)
+                                   : "none";
+        QCOMPARE(copied.split('\n', Qt::SkipEmptyParts).join(" | "), report);
+        for (const PicturePlaces::Picture& picture : pictures) { // whole copies, or none
+            const QString name = QFileInfo(picture.path).fileName();
+            const bool copiedIt =
+                picture.place == PicturePlaces::Place::Elsewhere && !copied.contains(name + ": ");
+            if (picture.place == PicturePlaces::Place::Elsewhere)
+                QCOMPARE(TestData::read(page + '/' + name),
+                         copiedIt ? TestData::read(picture.path) : QByteArray());
+        }
+        QCOMPARE(QDir(page).entryList({".tessel-*"}, QDir::Hidden | QDir::Files), QStringList());
     }
 };
 

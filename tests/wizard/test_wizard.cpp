@@ -64,6 +64,7 @@ private slots:
         wizard.walk(">");
         QCOMPARE(ui.txtFileName->text(), "Tessel"); // the name offered
         Wizard::type(ui.txtFileName, "  ../pics/road  ");
+        wizard.messages->answers.append(true); // Copy
         QCOMPARE(wizard.walk("F"), QStringList("3 EN---AT 4"));
         // A name is taken from beside the picture chosen last; the note looks in the page's
         // own folder and names the pictures elsewhere.
@@ -73,10 +74,15 @@ private slots:
                                                 {"c.gif", "c2.bmp", "contact.html", "my frame"}}));
         QCOMPARE(ui.lblFileName->text() + ' ' + ui.lblFileName->toolTip(),
                  "../pics/road " + written);
-        const QString note = wizard.messages->notes.join("") + wizard.messages->warnings.join("");
+        const QString note =
+            wizard.messages->questions.join("") + wizard.messages->warnings.join("");
         QVERIFY2(note.contains(work_.filePath("pics") + "\n") && !note.contains("c2.bmp") &&
-                     note.endsWith("\nc.gif, now in " + work_.filePath("site")),
+                     note.contains("\nc.gif, now in " + work_.filePath("site") + "\n\n"),
                  qPrintable(note));
+        // Copied: every picture the page names now loads from the page's folder.
+        QCOMPARE(wizard.messages->notes, {"3 pictures were copied beside the page."});
+        for (const char* name : {"home.bmp", "home2.gif", "c.gif", "c2.bmp"})
+            QVERIFY2(!QImage(work_.filePath("pics/") + name).isNull(), name);
 
         // New: step 0 again with the last choices shown; the next menu starts empty.
         QCOMPARE(wizard.walk("N").first() + ui.lblNumberOfButtons->text(), "0 EN->-AT 43");
