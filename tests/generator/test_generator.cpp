@@ -228,6 +228,7 @@ private slots:
             QVERIFY(
                 PageFile::save(dir.filePath(name), name.toUtf8()).isEmpty()); // bytes of its own
         QVERIFY(PageFile::save(dir.filePath("pics/big.gif"), QByteArray(200000, 'b')).isEmpty());
+        QVERIFY(QFile::copy(dir.filePath("page/b.gif"), dir.filePath("pics/b.gif")));
         const QString page = dir.filePath(row.takeFirst());
         const bool small = !page.endsWith("/page");
         const FileSystem fileSystem(small ? page : QString(), page.endsWith("/ro"));
