@@ -67,7 +67,7 @@ void Form1::tellWherePicturesBelong() {
 }
 
 void Form1::openWrittenPage() {
-    // The label can take the focus while another page covers it: only a written page opens.
+    // A key can still reach the link before anything is written: only a written page opens.
     if (!state_.sFileName.isEmpty() && QFileInfo(pagePath()).isFile())
         messenger_->openPage(QUrl::fromLocalFile(pagePath()));
 }
