@@ -15,7 +15,8 @@ for job in "$@"; do
     case "$job" in
     run) packages+=("${build[@]}") ;;
     test)
-        packages+=("${build[@]}" chromium firefox-esr clang libfuzzer-14-dev)
+        # adwaita-qt6: the wizard is checked under the GNOME styles, light and dark.
+        packages+=("${build[@]}" chromium firefox-esr clang libfuzzer-14-dev adwaita-qt6)
         command -v node >/dev/null 2>&1 || packages+=(nodejs)
         command -v npm >/dev/null 2>&1 || packages+=(npm)
         ;;

@@ -21,10 +21,6 @@ const QColor blue(0, 0, 255);
 const QColor black(0, 0, 0);
 const QColor darkRed(192, 0, 0);
 
-QColor menuColour() {
-    return QApplication::palette("QMenu").color(QPalette::Window);
-}
-
 // Every place below is a rectangle in twips: left, top, width, height.
 template <typename Control> Control* place(Control* control, const QString& name, QRect twips) {
     control->setObjectName(name);
@@ -39,24 +35,6 @@ Control* place(ControlArray<Control>& array, int index, Control* control, QRect 
     return control;
 }
 
-struct LabelStyle {
-    QColor colour = {}; // invalid: the default text colour
-    Qt::Alignment alignment = Qt::AlignHCenter;
-};
-
-QLabel* style(QLabel* label, const LabelStyle& style = {}) {
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(style.alignment | Qt::AlignTop);
-    if (style.colour.isValid())
-        Style::setColour(label, QPalette::WindowText, style.colour);
-    return label;
-}
-
-QLabel* label(QWidget* parent, const QString& caption, const LabelStyle& labelStyle = {}) {
-    return style(new QLabel(caption, parent), labelStyle);
-}
-
 QPushButton* button(QWidget* parent, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setAutoDefault(false);
@@ -67,6 +45,8 @@ QPushButton* button(QWidget* parent, const QString& caption) {
 } // namespace
 
 Form1Layout::Form1Layout(QWidget* form) {
+    // Set first, so that every control is measured in the font it shows.
+    form->setFont(Style::windowFont());
     buildWindowControls(form);
     buildMenuTypePage();
     buildEditorPage();
@@ -75,6 +55,35 @@ Form1Layout::Form1Layout(QWidget* form) {
     buildAboutPage();
     setTabOrder();
     nameForScreenReaders();
+    recolour();
+    for (QWidget* control : form->findChildren<QWidget*>())
+        Style::growToText(control);
+}
+
+QLabel* Form1Layout::style(QLabel* label, const LabelStyle& style) {
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(style.alignment | Qt::AlignTop);
+    inks_.append({label, style.colour});
+    return label;
+}
+
+QLabel* Form1Layout::label(QWidget* parent, const QString& caption, const LabelStyle& style) {
+    return this->style(new QLabel(caption, parent), style);
+}
+
+QRadioButton* Form1Layout::option(const QString& caption, QWidget* parent) {
+    auto* option = new QRadioButton(caption, parent);
+    inks_.append({option, QColor()});
+    return option;
+}
+
+void Form1Layout::recolour() {
+    // The file-name and finish pages take the desktop's menu colour; the others keep grey.
+    for (const int index : picStep.indexes())
+        Style::fill(picStep(index), index == 2 || index == 3 ? Style::menuColour() : lightGrey);
+    for (const auto& [control, colour] : inks_)
+        Style::keepReadable(control, colour);
 }
 
 void Form1Layout::buildWindowControls(QWidget* form) {
@@ -91,9 +100,8 @@ void Form1Layout::buildWindowControls(QWidget* form) {
 
     place(cmdStep, 6, button(form, "&Tutor"), {4920, 360, 1212, 372});
 
-    const QColor backgrounds[] = {lightGrey, lightGrey, menuColour(), menuColour(), lightGrey};
     for (int i = 0; i < 5; ++i)
-        place(picStep, i, new PagePanel(backgrounds[i], form), {120, 960, 6012, 2772});
+        place(picStep, i, new PagePanel(form), {120, 960, 6012, 2772});
 
     Line1 = new QFrame(form);
     Line1->setObjectName("Line1");
@@ -125,8 +133,8 @@ void Form1Layout::buildMenuTypePage() {
     lblNumberOfButtons->setFont(Style::namedFont("MS Sans Serif", 13.8));
     Style::fill(lblNumberOfButtons, lightGrey);
 
-    place(optMenuType, 0, new QRadioButton("Vertical", page), {960, 1800, 1812, 252});
-    place(optMenuType, 1, new QRadioButton("Horizontal", page), {960, 2160, 1812, 252});
+    place(optMenuType, 0, option("Vertical", page), {960, 1800, 1812, 252});
+    place(optMenuType, 1, option("Horizontal", page), {960, 2160, 1812, 252});
     optMenuType(0)->setChecked(true);
 
     HScroll1 = place(new QScrollBar(Qt::Horizontal, page), "HScroll1", {4080, 2160, 1092, 252});
@@ -175,8 +183,8 @@ void Form1Layout::buildFileNamePage() {
     place(Label1, 6, label(page, "Enter a Name for the Tessel file", note), {120, 240, 5772, 252});
     txtFileName = place(new QLineEdit("Tessel", page), "txtFileName", {720, 600, 4572, 288});
     place(Label1, 7, label(page, "Select Extension for Tessel file", note), {120, 1080, 5772, 252});
-    place(optExtension, 0, new QRadioButton("html", page), {2160, 1320, 732, 252});
-    place(optExtension, 1, new QRadioButton("htm", page), {3240, 1320, 732, 252});
+    place(optExtension, 0, option("html", page), {2160, 1320, 732, 252});
+    place(optExtension, 1, option("htm", page), {3240, 1320, 732, 252});
     optExtension(0)->setChecked(true);
     place(Label1, 8, label(page, "Select the Finish button to write file", note),
           {120, 2160, 5772, 252});

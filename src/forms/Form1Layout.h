@@ -2,6 +2,9 @@
 
 #include "forms/CommonDialog.h"
 #include "forms/ControlArray.h"
+#include "forms/Style.h"
+
+#include <QList>
 
 class ImageBox;
 class LinkLabel;
@@ -14,10 +17,20 @@ class QRadioButton;
 class QScrollBar;
 class QWidget;
 
+// How a label of the window shows its text.
+struct LabelStyle {
+    QColor colour = {}; // none given: the desktop's text colour
+    Qt::Alignment alignment = Qt::AlignHCenter;
+};
+
 // Every control of the main window, created in place on construction and owned by the window
 // through Qt's parent chain. Names and indexes are the ones the wizard's code uses.
 struct Form1Layout {
     explicit Form1Layout(QWidget* form);
+
+    // Chooses the pages' desktop colour and every text colour anew, after the desktop's
+    // palette changed.
+    void recolour();
 
     ControlArray<QPushButton> cmdStep{"cmdStep"};
     ControlArray<PagePanel> picStep{"picStep"};
@@ -43,6 +56,10 @@ struct Form1Layout {
     CommonDialog CommonDialog2{"Pages (*.html;*.htm)|*.html;*.htm"}; // opens a written page
 
 private:
+    QLabel* style(QLabel* label, const LabelStyle& style = {});
+    QLabel* label(QWidget* parent, const QString& caption, const LabelStyle& style = {});
+    QRadioButton* option(const QString& caption, QWidget* parent);
+
     void buildWindowControls(QWidget* form);
     void buildMenuTypePage();
     void buildEditorPage();
@@ -51,4 +68,7 @@ private:
     void buildAboutPage();
     void setTabOrder();
     void nameForScreenReaders();
+
+    // Every text and the colour it was given, to colour again when the desktop changes.
+    QList<std::pair<QWidget*, QColor>> inks_;
 };

@@ -3,6 +3,7 @@
 #include "forms/Style.h"
 #include "forms/Twips.h"
 
+#include <QEvent>
 #include <QLabel>
 
 namespace {
@@ -11,7 +12,6 @@ constexpr double smallestPoints = 5;
 
 FormTutor::FormTutor() : QWidget(nullptr, Qt::Window) {
     setObjectName("formTutor");
-    Style::fill(this, QColor(255, 255, 192));
     setFont(Style::windowFont());
 
     lblTutor = new QLabel(this);
@@ -20,6 +20,16 @@ FormTutor::FormTutor() : QWidget(nullptr, Qt::Window) {
     lblTutor->setWordWrap(true);
     lblTutor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTutor->move(Twips::toPixels(120), Twips::toPixels(120));
+    // Filled once the label is there: the palette change this sends colours its text too.
+    Style::fill(this, QColor(255, 255, 192));
+}
+
+void FormTutor::changeEvent(QEvent* event) {
+    // The light yellow stays whatever the desktop; the text keeps the desktop's colour where
+    // that reads on it, so it follows a switch between light and dark.
+    if (event->type() == QEvent::PaletteChange)
+        Style::keepReadable(lblTutor, {});
+    QWidget::changeEvent(event);
 }
 
 void FormTutor::setText(const QString& text) {

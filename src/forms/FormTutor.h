@@ -16,4 +16,7 @@ public:
     void setText(const QString& text);
 
     QLabel* lblTutor = nullptr;
+
+protected:
+    void changeEvent(QEvent* event) override;
 };

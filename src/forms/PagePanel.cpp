@@ -1,13 +1,10 @@
 #include "forms/PagePanel.h"
 
-#include "forms/Style.h"
-
 #include <QMouseEvent>
 
-PagePanel::PagePanel(const QColor& background, QWidget* parent) : QFrame(parent) {
+PagePanel::PagePanel(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
-    Style::fill(this, background);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 }

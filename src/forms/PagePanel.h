@@ -5,11 +5,11 @@
 #include <QFrame>
 
 // One wizard page: an opaque, bordered panel. All five lie on one rectangle, so the one on
-// top of the stacking order is the page the user sees.
+// top of the stacking order is the page the user sees. The layout fills it.
 class PagePanel : public QFrame {
     Q_OBJECT
 public:
-    PagePanel(const QColor& background, QWidget* parent);
+    explicit PagePanel(QWidget* parent);
 
 signals:
     // The pointer moved over the panel's own surface, outside every control on it.

@@ -1,6 +1,39 @@
 #include "forms/Style.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
 #include <QWidget>
+
+#include <cmath>
+
+namespace {
+
+double relativeLuminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+QColor readableOn(const QColor& background, const QColor& wanted, const QColor& desktopText) {
+    for (const QColor& colour : {wanted, desktopText})
+        if (Style::contrast(colour, background) >= Style::readableContrast)
+            return colour;
+    const QColor black(Qt::black), white(Qt::white);
+    return Style::contrast(black, background) >= Style::contrast(white, background) ? black : white;
+}
+
+// What a transparent control is drawn on: the nearest filled widget behind it.
+const QWidget* surfaceBehind(const QWidget* control) {
+    while (!control->autoFillBackground() && !control->isWindow())
+        control = control->parentWidget();
+    return control;
+}
+
+} // namespace
 
 QFont Style::namedFont(const QString& family, double points, QFont::StyleHint kind, bool bold) {
     QFont font(family);
@@ -23,4 +56,41 @@ void Style::setColour(QWidget* widget, QPalette::ColorRole role, const QColor& c
 void Style::fill(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
     setColour(widget, QPalette::Window, colour);
+}
+
+QColor Style::menuColour() {
+    return QApplication::palette("QMenu").color(QPalette::Window);
+}
+
+double Style::contrast(const QColor& one, const QColor& other) {
+    const auto [darker, lighter] = std::minmax({relativeLuminance(one), relativeLuminance(other)});
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+void Style::keepReadable(QWidget* control, const QColor& given) {
+    const QPalette desktop = QApplication::palette(control);
+    const QPalette& behind = surfaceBehind(control)->palette();
+    const QPalette::ColorRole role = control->foregroundRole();
+    QPalette colours = control->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor wanted = given.isValid() ? given : desktop.color(group, role);
+        // A disabled text is meant to recede; only what the user can act on must read.
+        colours.setColor(group, role,
+                         group == QPalette::Disabled
+                             ? wanted
+                             : readableOn(behind.color(group, QPalette::Window), wanted,
+                                          desktop.color(group, role)));
+    }
+    control->setPalette(colours);
+}
+
+void Style::growToText(QWidget* control) {
+    QSize size = control->size();
+    if (const auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
+        size.setHeight(std::max(size.height(), label->heightForWidth(size.width())));
+    // A push button's size hint holds the style's least width as well, room its text does not
+    // need; growing to it would push a narrow step button into its neighbour.
+    else if (qobject_cast<QRadioButton*>(control))
+        size.setWidth(std::max(size.width(), control->sizeHint().width()));
+    control->resize(size);
 }

@@ -6,7 +6,8 @@
 
 class QWidget;
 
-// The few ways the windows dress their controls, kept in one place.
+// The few ways the windows dress their controls, kept in one place: fonts, fills, and text
+// colours that stay readable whatever palette and widget style the desktop brings.
 namespace Style {
 
 // A named font, or the closest family of its kind where the system lacks it.
@@ -20,5 +21,24 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
 
 // An opaque background in the given colour.
 void fill(QWidget* widget, const QColor& colour);
+
+// The desktop's menu colour, which some pages take as their background.
+QColor menuColour();
+
+// The contrast ratio of two colours as WCAG 2 defines it: from 1 (none) to 21 (black on white).
+double contrast(const QColor& one, const QColor& other);
+
+// The least contrast with which small text still reads well.
+constexpr double readableContrast = 4.5;
+
+// Colours a control's text with the given colour, or without one the desktop's, where that
+// reads against what the control is drawn on; else with the desktop's text colour, else with
+// black or white. Text on a fixed light background thus stays dark, and text on a background
+// that follows the desktop takes the desktop's own text colour where a given one would fade.
+void keepReadable(QWidget* control, const QColor& given = {});
+
+// Grows a control that cannot show its whole text in the current style and font: a wrapping
+// label downwards, an option button to the right, each only as far as its size hint asks.
+void growToText(QWidget* control);
 
 } // namespace Style

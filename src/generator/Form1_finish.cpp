@@ -2,6 +2,7 @@
 
 #include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
+#include "forms/Style.h"
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 #include "generator/PicturePlaces.h"
@@ -29,6 +30,7 @@ void Form1::Show_Finish() {
         return;
     }
     ui.lblFileName->setText(state_.sFileName);
+    Style::growToText(ui.lblFileName); // a long name wraps into the free space below it
     ui.lblFileName->setToolTip(pagePath());
     showPage(Page::Finished);
     state_.iStepButtons(2) = false;

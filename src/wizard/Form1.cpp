@@ -6,7 +6,6 @@
 #include "forms/ImageBox.h"
 #include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
-#include "forms/Style.h"
 #include "forms/Twips.h"
 #include "wizard/Messenger.h"
 
@@ -22,7 +21,6 @@ Form1::Form1(QWidget* parent)
     setObjectName("Form1");
     setWindowTitle("Tessel 1.0");
     setWindowIcon(QIcon(":/forms/artwork/icon.bmp"));
-    setFont(Style::windowFont());
     // Nothing reacts to a resize, so the window keeps its designed client area.
     setFixedSize(Twips::toPixels(6240), Twips::toPixels(4308));
 
@@ -32,6 +30,14 @@ Form1::Form1(QWidget* parent)
 }
 
 Form1::~Form1() = default;
+
+void Form1::changeEvent(QEvent* event) {
+    // The desktop switched between light and dark: the pages that follow it, and every text,
+    // take the new colours before the next repaint.
+    if (event->type() == QEvent::PaletteChange)
+        ui.recolour();
+    QWidget::changeEvent(event);
+}
 
 void Form1::connectControls() {
     for (const int index : ui.cmdStep.indexes())

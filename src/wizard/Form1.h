@@ -43,6 +43,7 @@ public:
     void setFileChooser(std::unique_ptr<FileChooser> chooser);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

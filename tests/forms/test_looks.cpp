@@ -1,0 +1,141 @@
+#include "TestSupport.h"
+
+#include "forms/Style.h"
+
+using TestSupport::Wizard;
+
+// The wizard under other desktops: light and dark palettes, other widget styles, a larger
+// desktop font. Every text must read against what it is drawn on and show whole.
+class TestLooks : public QObject {
+    Q_OBJECT
+
+    const TestSupport::WorkingFolder work_;
+    const QFont desktopFont_ = QApplication::font();
+
+    static QPalette palette(const QString& name) {
+        if (name != "dark")
+            return QApplication::style()->standardPalette();
+        const QColor text(238, 238, 236), grey(53, 53, 53); // as dark desktops commonly have it
+        return QPalette(text, grey, grey.lighter(), grey.darker(), grey, text, Qt::white,
+                        QColor(42, 42, 42), grey);
+    }
+
+    // Each control's place and colours, the tutor's text last.
+    static QStringList look(const Wizard& wizard) {
+        QList<QWidget*> controls = wizard.form.findChildren<QWidget*>();
+        controls.append(wizard.form.formTutor()->lblTutor);
+        QStringList lines;
+        for (const QWidget* control : controls) {
+            const QRect at = control->geometry();
+            const auto colour = [control](auto role) {
+                return control->palette().color(QPalette::Active, role).name();
+            };
+            if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_"))
+                lines.append(QString::asprintf("%s\t%d %d %d %d\t",
+                                               qPrintable(control->objectName()), at.x(), at.y(),
+                                               at.width(), at.height()) +
+                             colour(control->foregroundRole()) + " on " + colour(QPalette::Window));
+        }
+        return lines;
+    }
+
+    // The colour most drawn inside a control, away from its edges: what its text stands on.
+    static QColor mostDrawn(const QImage& shot, const QRect& area) {
+        QHash<QRgb, int> drawn;
+        for (int y = area.top() + 3; y <= area.bottom() - 3; ++y)
+            for (int x = area.left() + 3; x <= area.right() - 3; ++x)
+                ++drawn[shot.pixel(x, y)];
+        const auto most = std::max_element(drawn.keyValueBegin(), drawn.keyValueEnd(),
+                                           [](auto a, auto b) { return a.second < b.second; });
+        return QColor::fromRgb(most->first);
+    }
+
+    static bool showsWhole(QWidget* control) {
+        if (auto* label = qobject_cast<QLabel*>(control))
+            return label->heightForWidth(label->width()) <= label->height();
+        // A push button's size hint also holds the style's least width, which its text needs not.
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const QRect room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            return button->fontMetrics().horizontalAdvance(button->text().remove('&')) <=
+                   room.width();
+        }
+        return control->sizeHint().width() <= control->width();
+    }
+
+    // The texts in the window that a user cannot read or see whole, with their contrast. A
+    // disabled control is meant to recede and is left out.
+    static QStringList unreadable(QWidget* window) {
+        QStringList faults;
+        const QImage shot = window->grab().toImage();
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<QLabel*>(control);
+            const bool text =
+                label ? !label->text().isEmpty()
+                      : control->inherits("QAbstractButton") || control->inherits("QLineEdit");
+            if (!text || !control->isVisible() || !control->isEnabled())
+                continue;
+            const QColor ink =
+                control->palette().color(QPalette::Active, control->foregroundRole());
+            const double ratio = Style::contrast(
+                ink, mostDrawn(shot, QRect(control->mapTo(window, QPoint()), control->size())));
+            if (ratio < 4.5 || !showsWhole(control))
+                faults.append(QString("%1 %2").arg(control->objectName()).arg(ratio, 0, 'f', 2));
+        }
+        return faults;
+    }
+
+    void dress(const QString& style, const QString& colours, double fontScale) const {
+        QApplication::setStyle(style);
+        QApplication::setPalette(palette(colours));
+        QFont font = desktopFont_;
+        font.setPointSizeF(font.pointSizeF() * fontScale);
+        QApplication::setFont(font);
+    }
+
+private slots:
+    void contrastAsWcagDefinesIt() { // as any checker of the guidelines gives it
+        QCOMPARE(qRound(Style::contrast(Qt::black, Qt::white) * 100), 2100);
+        QCOMPARE(qRound(Style::contrast(QColor(0x777777), Qt::white) * 100), 448);
+        QCOMPARE(qRound(Style::contrast(Qt::white, Qt::blue) * 100), 859);
+    }
+
+    void readableEverywhere_data() { TestData::rows("looks.txt"); }
+
+    // Per row: the widget style, the palette Tessel starts under, the one the desktop then
+    // switches to, how much larger the desktop's font is, and the look recorded for it.
+    void readableEverywhere() {
+        QFETCH(QStringList, row);
+        if (!QStyleFactory::keys().contains(row[0]))
+            QSKIP("this widget style is not installed here");
+        dress(row[0], row[1], row[3].toDouble());
+        Wizard wizard;
+        wizard.walk("T");
+        QStringList recorded;
+        for (const QStringList& line : TestData::table(row[4]))
+            recorded.append(line.join('\t'));
+        if (row[4] != "-") // today's light look, and the dark one
+            QCOMPARE(look(wizard), recorded);
+        if (row[2] != "-") {
+            QApplication::setPalette(palette(row[2]));
+            Wizard started;
+            started.walk("T");
+            QCOMPARE(look(wizard), look(started)); // as if it had started under the new one
+        }
+        for (const QChar key : QString(">>>FA")) {
+            QCOMPARE(unreadable(&wizard.form), QStringList());
+            if (wizard.form.formTutor())
+                QCOMPARE(unreadable(wizard.form.formTutor()), QStringList());
+            if (key == 'F') // a name the finish page must wrap
+                Wizard::type(wizard.ui.txtFileName,
+                             "the pages of our little shop in the old town, with prices and hours");
+            wizard.walk(key);
+        }
+        QCOMPARE(unreadable(&wizard.form), QStringList());
+    }
+};
+
+QTEST_MAIN(TestLooks)
+#include "test_looks.moc"
