@@ -95,6 +95,7 @@ void Form1Layout::buildWindowControls(QWidget* form) {
     Image1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Image1->setLineWidth(1);
     Image1->setPixmap(QPixmap(":/forms/artwork/banner.bmp"));
+    Image1->setAccessibleName("Tessel");
     Image1->move(Twips::toPixels(1800), Twips::toPixels(120));
     Image1->resize(Image1->pixmap().size() + QSize(2, 2) * Image1->frameWidth());
 
@@ -194,7 +195,8 @@ void Form1Layout::buildFinishPage() {
     QWidget* page = picStep(3);
     const LabelStyle note{blue};
     place(Label1, 10, label(page, "File has been saved as:", note), {120, 120, 5772, 252});
-    lblFileName = new LinkLabel("Label2", page);
+    // Empty until a page is written: no design text for a screen reader to come across.
+    lblFileName = new LinkLabel(QString(), page);
     style(lblFileName, {darkRed});
     place(lblFileName, "lblFileName", {120, 720, 5772, 372});
     lblFileName->setFont(Style::namedFont("MS Sans Serif", 13.8));
@@ -249,6 +251,7 @@ void Form1Layout::nameForScreenReaders() {
     cmdSelect(1)->setAccessibleName("Select the mouse-over picture");
     cmdOpen->setAccessibleName("Open a page Tessel wrote");
     lblButtonNumber->setAccessibleDescription("The number of the button on this page");
+    lblFileName->setAccessibleName("Open the written page"); // until Finish names the page
     lblFileName->setAccessibleDescription("Opens the written page in your web browser");
     const char* pages[] = {"Menu type", "Button", "File name", "Finished", "About"};
     for (int i = 0; i < 5; ++i)

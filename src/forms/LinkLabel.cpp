@@ -1,5 +1,7 @@
 #include "forms/LinkLabel.h"
 
+#include "forms/AccessibleLink.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -8,6 +10,8 @@
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    // Announced as a link; installing the same factory again changes nothing.
+    QAccessible::installFactory(&AccessibleLink::forObject);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
