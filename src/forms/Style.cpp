@@ -1,5 +1,6 @@
 #include "forms/Style.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
@@ -72,14 +73,20 @@ void Style::keepReadable(QWidget* control, const QColor& given) {
     const QPalette& behind = surfaceBehind(control)->palette();
     const QPalette::ColorRole role = control->foregroundRole();
     QPalette colours = control->palette();
+    // Every group alike: these texts are never disabled, and must read in a window in the
+    // background too.
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor surface = behind.color(group, QPalette::Window);
         const QColor wanted = given.isValid() ? given : desktop.color(group, role);
-        // A disabled text is meant to recede; only what the user can act on must read.
-        colours.setColor(group, role,
-                         group == QPalette::Disabled
-                             ? wanted
-                             : readableOn(behind.color(group, QPalette::Window), wanted,
-                                          desktop.color(group, role)));
+        const QColor ink = readableOn(surface, wanted, desktop.color(group, role));
+        colours.setColor(group, role, ink);
+        // Some styles draw an option button's caption in the Text colour, which is also that
+        // of the mark on its Base: all must agree with the caption's background.
+        if (qobject_cast<QAbstractButton*>(control)) {
+            colours.setColor(group, QPalette::Text, ink);
+            if (contrast(ink, desktop.color(group, QPalette::Base)) < readableContrast)
+                colours.setColor(group, QPalette::Base, surface);
+        }
     }
     control->setPalette(colours);
 }

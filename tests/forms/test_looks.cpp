@@ -77,10 +77,19 @@ class TestLooks : public QObject {
                       : control->inherits("QAbstractButton") || control->inherits("QLineEdit");
             if (!text || !control->isVisible() || !control->isEnabled())
                 continue;
-            const QColor ink =
-                control->palette().color(QPalette::Active, control->foregroundRole());
-            const double ratio = Style::contrast(
-                ink, mostDrawn(shot, QRect(control->mapTo(window, QPoint()), control->size())));
+            // Buttons and text boxes draw the desktop's own pairs while active. The colours of
+            // labels and option buttons are chosen here, for every state of the window, and a
+            // style may draw an option button's caption in the Text colour.
+            const QColor under =
+                mostDrawn(shot, QRect(control->mapTo(window, QPoint()), control->size()));
+            const bool radio = control->inherits("QRadioButton");
+            double ratio = 21;
+            for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+                for (const auto role : {control->foregroundRole(), QPalette::Text})
+                    if ((group == QPalette::Active || label || radio) &&
+                        (role != QPalette::Text || radio))
+                        ratio = std::min(
+                            ratio, Style::contrast(control->palette().color(group, role), under));
             if (ratio < 4.5 || !showsWhole(control))
                 faults.append(QString("%1 %2").arg(control->objectName()).arg(ratio, 0, 'f', 2));
         }
