@@ -80,28 +80,23 @@ class TestLooks : public QObject {
             // Buttons and text boxes draw the desktop's own pairs while active. The colours of
             // labels and option buttons are chosen here, for every state of the window, and a
             // style may draw an option button's caption in the Text colour.
+            const QPalette& colours = control->palette();
+            QList<QColor> inks{colours.color(QPalette::Active, control->foregroundRole())};
+            const bool radio = control->inherits("QRadioButton");
+            for (const auto group : {QPalette::Inactive, QPalette::Disabled, QPalette::Active})
+                if (label || radio)
+                    inks << colours.color(group, control->foregroundRole())
+                         << colours.color(group,
+                                          radio ? QPalette::Text : control->foregroundRole());
             const QColor under =
                 mostDrawn(shot, QRect(control->mapTo(window, QPoint()), control->size()));
-            const bool radio = control->inherits("QRadioButton");
             double ratio = 21;
-            for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-                for (const auto role : {control->foregroundRole(), QPalette::Text})
-                    if ((group == QPalette::Active || label || radio) &&
-                        (role != QPalette::Text || radio))
-                        ratio = std::min(
-                            ratio, Style::contrast(control->palette().color(group, role), under));
+            for (const QColor& ink : inks)
+                ratio = std::min(ratio, Style::contrast(ink, under));
             if (ratio < 4.5 || !showsWhole(control))
                 faults.append(QString("%1 %2").arg(control->objectName()).arg(ratio, 0, 'f', 2));
         }
         return faults;
-    }
-
-    void dress(const QString& style, const QString& colours, double fontScale) const {
-        QApplication::setStyle(style);
-        QApplication::setPalette(palette(colours));
-        QFont font = desktopFont_;
-        font.setPointSizeF(font.pointSizeF() * fontScale);
-        QApplication::setFont(font);
     }
 
 private slots:
@@ -119,7 +114,11 @@ private slots:
         QFETCH(QStringList, row);
         if (!QStyleFactory::keys().contains(row[0]))
             QSKIP("this widget style is not installed here");
-        dress(row[0], row[1], row[3].toDouble());
+        QApplication::setStyle(row[0]);
+        QApplication::setPalette(palette(row[1]));
+        QFont font = desktopFont_;
+        font.setPointSizeF(desktopFont_.pointSizeF() * row[3].toDouble());
+        QApplication::setFont(font);
         Wizard wizard;
         wizard.walk("T");
         QStringList recorded;
@@ -133,7 +132,11 @@ private slots:
             started.walk("T");
             QCOMPARE(look(wizard), look(started)); // as if it had started under the new one
         }
+        QCOMPARE(wizard.form.size(), QSize(416, 287)); // 6240 x 4308 twips, in every style
         for (const QChar key : QString(">>>FA")) {
+            const PagePanel* page = wizard.ui.picStep(wizard.form.shownPage());
+            QCOMPARE(wizard.form.grab().toImage().pixelColor(10, 66), // the page is painted
+                     page->palette().color(QPalette::Window));
             QCOMPARE(unreadable(&wizard.form), QStringList());
             if (wizard.form.formTutor())
                 QCOMPARE(unreadable(wizard.form.formTutor()), QStringList());

@@ -252,18 +252,6 @@ private slots:
         QCOMPARE(walked.join(' '), row[1]);
     }
 
-    void opaquePages() { // the colours a user sees; those of each text are in light-look.txt
-        Wizard wizard;
-        QCOMPARE(wizard.form.size(), QSize(416, 287)); // 6240 x 4308 twips
-        const QColor grey(192, 192, 192),
-            menu = QApplication::palette("QMenu").color(QPalette::Window);
-        const QColor panels[] = {grey, grey, menu, menu, grey};
-        for (int page = 0; page < 5; ++page) {
-            wizard.walk(QString("1>>FA")[page]); // each key brings the next page to the front
-            QCOMPARE(wizard.form.grab().toImage().pixelColor(10, 66), panels[page]);
-        }
-    }
-
     void everythingHasAName() {
         Wizard wizard;
         const Form1Layout& ui = wizard.ui;
