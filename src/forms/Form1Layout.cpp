@@ -6,7 +6,6 @@
 #include "forms/Style.h"
 #include "forms/Twips.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>

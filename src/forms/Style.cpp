@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -83,9 +84,10 @@ void Style::keepReadable(QWidget* control, const QColor& given) {
         // Some styles draw an option button's caption in the Text colour, which is also that
         // of the mark on its Base: all must agree with the caption's background.
         if (qobject_cast<QAbstractButton*>(control)) {
+            const QColor base = desktop.color(group, QPalette::Base);
             colours.setColor(group, QPalette::Text, ink);
-            if (contrast(ink, desktop.color(group, QPalette::Base)) < readableContrast)
-                colours.setColor(group, QPalette::Base, surface);
+            colours.setColor(group, QPalette::Base,
+                             contrast(ink, base) >= readableContrast ? base : surface);
         }
     }
     control->setPalette(colours);

@@ -20,7 +20,8 @@ class TestLooks : public QObject {
                         QColor(42, 42, 42), grey);
     }
 
-    // Each control's place and colours, the tutor's text last.
+    // Each control's place, its text on its window colour and its Text on Base; the tutor's
+    // text last.
     static QStringList look(const Wizard& wizard) {
         QList<QWidget*> controls = wizard.form.findChildren<QWidget*>();
         controls.append(wizard.form.formTutor()->lblTutor);
@@ -34,7 +35,8 @@ class TestLooks : public QObject {
                 lines.append(QString::asprintf("%s\t%d %d %d %d\t",
                                                qPrintable(control->objectName()), at.x(), at.y(),
                                                at.width(), at.height()) +
-                             colour(control->foregroundRole()) + " on " + colour(QPalette::Window));
+                             colour(control->foregroundRole()) + " on " + colour(QPalette::Window) +
+                             ", " + colour(QPalette::Text) + " on " + colour(QPalette::Base));
         }
         return lines;
     }
