@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh run
 cmake -S . -B build -G Ninja
 cmake --build build --target tessel
-exec ./build/src/tessel
+exec ./build/src/window/tessel

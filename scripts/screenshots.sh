@@ -17,7 +17,7 @@ done
 
 export WORK=$work OUT=$PWD/data/screenshots
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
-    QT_QPA_PLATFORM=xcb ./build/src/tessel & pid=$!
+    QT_QPA_PLATFORM=xcb ./build/src/window/tessel & pid=$!
     sleep 2
     window=$(xdotool search --name "^Tessel 1.0\$" | head -n 1)
     shot() { import -window "$window" "$OUT/$1.png"; }

@@ -3,7 +3,7 @@
 32 x 32, 16-colour window icon (4-bit BMP). Run from the project root; it rewrites both files."""
 import struct
 
-OUT = "src/forms/artwork/"
+OUT = "src/window/forms/artwork/"
 
 # A 5 x 7 pixel alphabet, just the letters the banner needs.
 GLYPHS = {

@@ -3,8 +3,6 @@
 #include <QList>
 #include <QString>
 
-struct WizardState;
-
 // What a menu page is written from: plain data, no widgets.
 struct MenuButton {
     QString normalImage; // file name of the picture shown normally
@@ -20,6 +18,5 @@ struct Menu {
     QList<MenuButton> buttons;
     QString title = {}; // the author's own, between the page's title tags; empty: none given
 
-    // The menu the wizard has built: its type and every button from 1 to the count.
-    static Menu of(const WizardState& state);
+    bool operator==(const Menu&) const = default;
 };

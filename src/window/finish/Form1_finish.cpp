@@ -75,7 +75,7 @@ void Form1::openWrittenPage() {
 }
 
 QString Form1::Do_Finish() {
-    return PageFile::save(pagePath(), MenuPage::text(Menu::of(state_)));
+    return PageFile::save(pagePath(), MenuPage::text(state_.menu()));
 }
 
 QString Form1::pagePath() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/Menu.h"
 #include "wizard/BoundedArray.h"
 
 #include <QString>
@@ -21,4 +22,7 @@ struct WizardState {
     qint16 iStep = 0;
     bool bTutor = false;
     QString sTitle; // the title of an opened page, kept when it is written again
+
+    // The menu built so far: its type and every button from 1 to the count.
+    Menu menu() const;
 };
