@@ -5,13 +5,26 @@
 #include <QByteArray>
 #include <QString>
 
+// Why a page could not be read.
+enum class Refusal {
+    None,
+    NotOurs,        // no menu page written by Tessel at all
+    CutShort,       // one of ours, ending before its last line
+    Miscounted,     // its count does not match its button blocks
+    TooManyButtons, // more than a menu can have
+    ForeignBytes,   // bytes Tessel never writes
+    ChangedByHand,  // changed where Tessel keeps the menu, beyond reading
+    NoFile,         // missing, a folder, not a regular file, too large or unreadable
+};
+
 // The result of reading a page: the menu it holds, or why it could not be read.
 struct PageReading {
     Menu menu;
     // The page differs from what writing `menu` gives, beyond its title and its line ends:
     // writing it again would lose those changes.
     bool handEdited = false;
-    QString error; // empty when the page was read
+    Refusal refusal = Refusal::None;
+    QString error; // the refusal in words; empty when the page was read
 };
 
 // The text of a menu page: an HTML page whose script swaps each button's picture under the
@@ -22,9 +35,6 @@ QByteArray text(const Menu& menu);
 
 // The menu that `text` was written from. Lines may end in LF alone; the title is the author's.
 PageReading read(QByteArrayView bytes);
-
-// Why a file that is no menu page at all is refused.
-inline constexpr char notOurs[] = "it is not a menu page written by Tessel";
 
 // Reads the page file at `path`, refusing anything no page can be before reading it whole.
 PageReading open(const QString& path);

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr const char* notTessel = MenuPage::notOurs;
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -110,10 +108,11 @@ public:
     }
 
     bool exact = true;
+    Refusal refusal = Refusal::None;
     QString error;
     qsizetype buttonCount = -1; // from the page's own count, once read
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return refusal == Refusal::None; }
 
     // While the page is exactly as written, fixed lines are compared in place, as quickly as
     // they are written; from the first that differs on, lines are taken one by one.
@@ -153,7 +152,7 @@ public:
         if (!ok())
             return;
         if (atEnd() || (unended_ && expected.startsWith(content())))
-            return fail(cutShortOrChanged());
+            return failCutShortOrChanged();
         if (content() == expected) {
             load(next_);
             return;
@@ -185,12 +184,12 @@ public:
             const QByteArray expected = joined(indent, parts);
             const qsizetype found = rest().indexOf(expected);
             if (found < 0)
-                return fail(cutShortOrChanged());
+                return failCutShortOrChanged();
             at_ += found + expected.size();
             return;
         }
         if (atEnd() || endsWithin(indent, parts))
-            return fail(cutShortOrChanged());
+            return failCutShortOrChanged();
         const qsizetype length = prefixLength(content(), indent, parts);
         if (length >= 0) {
             at_ = start_ + length;
@@ -217,7 +216,7 @@ public:
         if (!ok())
             return;
         if (atEnd())
-            return fail(cutShortOrChanged());
+            return failCutShortOrChanged();
         if (content().isEmpty())
             load(next_);
         else
@@ -250,11 +249,11 @@ public:
                rest()[digits] <= '9')
             value = value * 10 + (rest()[digits++] - '0');
         if (digits == 0 || value == 0)
-            return fail(unended_ && digits == rest().size()
-                            ? QStringLiteral("the page is cut short")
-                            : QString(notTessel));
+            return unended_ && digits == rest().size() ? fail(Refusal::CutShort, cutShort())
+                                                       : fail(Refusal::NotOurs, notOurs());
         if (value > MenuPage::maxButtons)
-            return fail(QStringLiteral("it has %1 buttons; a menu has at most %2")
+            return fail(Refusal::TooManyButtons,
+                        QStringLiteral("it has %1 buttons; a menu has at most %2")
                             .arg(value)
                             .arg(MenuPage::maxButtons));
         exact = exact && rest()[0] != '0';
@@ -268,7 +267,7 @@ public:
         if (ok() && !read([&](qsizetype& at) {
                 return PageEscaping::readScriptString(lineView(), at, text, exact);
             }))
-            fail(cutShortOrChanged());
+            failCutShortOrChanged();
     }
 
     void linkStatement(QString& frame, QString& link) {
@@ -276,7 +275,7 @@ public:
         if (ok() && !read([&](qsizetype& at) {
                 return PageEscaping::readLinkStatement(lineView(), at, frame, link, exact);
             }))
-            fail(cutShortOrChanged());
+            failCutShortOrChanged();
     }
 
     // The normal picture again, in the img tag: only checked against the script's.
@@ -286,7 +285,7 @@ public:
             return;
         const qsizetype quote = rest().indexOf('"');
         if (quote < 0)
-            return fail(cutShortOrChanged());
+            return failCutShortOrChanged();
         const QByteArrayView attribute = rest().first(quote);
         const bool plain = std::all_of(attribute.begin(), attribute.end(),
                                        [](char c) { return c >= 0x20 && c < 0x7F && c != '&'; });
@@ -374,7 +373,7 @@ private:
             if (wanted(content()))
                 return true;
         if (holdsValue || ++missing_ > 16)
-            fail(cutShortOrChanged());
+            failCutShortOrChanged();
         return false;
     }
 
@@ -387,18 +386,19 @@ private:
         return true;
     }
 
-    QString changedHere() const {
-        return QStringLiteral("it was changed by hand where Tessel keeps the menu (line %1)")
-            .arg(lineNumber_);
-    }
+    static QString cutShort() { return QStringLiteral("the page is cut short"); }
+    static QString notOurs() { return QStringLiteral("it is not a menu page written by Tessel"); }
 
     // Why the page ran out of what was expected. Before its count a page is told by its
     // head: one that ends while all was as written is cut short, any other is no page of ours.
-    QString cutShortOrChanged() const {
+    void failCutShortOrChanged() {
         if (buttonCount < 0)
-            return exact ? QStringLiteral("the page is cut short") : QString(notTessel);
-        return bytes_.contains("</body></html>") ? changedHere()
-                                                 : QStringLiteral("the page is cut short");
+            return exact ? fail(Refusal::CutShort, cutShort()) : fail(Refusal::NotOurs, notOurs());
+        if (!bytes_.contains("</body></html>"))
+            return fail(Refusal::CutShort, cutShort());
+        fail(Refusal::ChangedByHand,
+             QStringLiteral("it was changed by hand where Tessel keeps the menu (line %1)")
+                 .arg(lineNumber_));
     }
 
     // The last line, with no end, is the start of what was expected: the rest is missing.
@@ -406,9 +406,11 @@ private:
         return unended_ && joined(indent, parts).startsWith(content());
     }
 
-    void fail(const QString& why) {
-        if (error.isEmpty())
-            error = why;
+    void fail(Refusal why, const QString& text) {
+        if (ok()) {
+            refusal = why;
+            error = text;
+        }
     }
 
     QByteArrayView bytes_;
@@ -440,6 +442,7 @@ PageReading MenuPage::read(QByteArrayView bytes) {
     // through (a file that is no page at all is told so).
     if (const int line =
             (reader.exact && reader.ok()) || reader.buttonCount < 0 ? 0 : foreignByteLine(bytes)) {
+        reading.refusal = Refusal::ForeignBytes;
         reading.error =
             QStringLiteral("line %1 holds characters Tessel never writes; its pages are plain "
                            "ASCII")
@@ -448,13 +451,15 @@ PageReading MenuPage::read(QByteArrayView bytes) {
     }
     if (reader.buttonCount > 0 && (!reader.ok() || !reader.exact) &&
         bytes.contains("</body></html>")) {
-        if (const qsizetype blocks = buttonBlocks(bytes); blocks != reader.buttonCount)
+        if (const qsizetype blocks = buttonBlocks(bytes); blocks != reader.buttonCount) {
+            reader.refusal = Refusal::Miscounted;
             reader.error = QStringLiteral("the page counts %1 buttons but holds %2")
                                .arg(reader.buttonCount)
                                .arg(blocks);
+        }
     }
     if (!reader.ok())
-        return {Menu{}, false, reader.error};
+        return {Menu{}, false, reader.refusal, reader.error};
     reading.handEdited = !reader.exact;
     return reading;
 }
@@ -462,6 +467,6 @@ PageReading MenuPage::read(QByteArrayView bytes) {
 PageReading MenuPage::open(const QString& path) {
     const PageFile::Loaded loaded = PageFile::load(path, maxBytes);
     if (!loaded.error.isEmpty())
-        return {Menu{}, false, loaded.error};
+        return {Menu{}, false, Refusal::NoFile, loaded.error};
     return read(loaded.bytes);
 }

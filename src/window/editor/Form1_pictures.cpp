@@ -19,18 +19,18 @@ void Form1::cmdSelect_Click(qint16 Index) {
     ui.CommonDialog1.InitDir = lastTriedFolder_;
     if (!ui.CommonDialog1.ShowOpen(this))
         return; // a cancel changes nothing
-    useChosenPicture(Index, ui.CommonDialog1.FileName);
+    useChosenPicture(PictureKind(Index), ui.CommonDialog1.FileName);
 }
 
 // A file dropped on an editor image is chosen just as through that image's select button.
 void Form1::imgButtons_Drop(qint16 Index, const QString& path) {
     if (onButtonPage())
-        useChosenPicture(Index, path);
+        useChosenPicture(PictureKind(Index), path);
 }
 
-void Form1::useChosenPicture(qint16 Index, const QString& path) {
+void Form1::useChosenPicture(PictureKind kind, const QString& path) {
     lastTriedFolder_ = QFileInfo(path).absolutePath(); // the next dialog opens where the user was
-    ImageBox* box = ui.imgButtons(Index);
+    ImageBox* box = ui.imgButtons(kind);
     const PictureLoader::Result loaded = PictureLoader::load(path, shownSize(box));
     if (!loaded.error.isEmpty()) {
         messenger_->warn(this, "Tessel",
@@ -40,31 +40,32 @@ void Form1::useChosenPicture(qint16 Index, const QString& path) {
     }
     box->setPicture(loaded.picture);
     box->setToolTip(QString());
-    state_.sImageFile(state_.iStep, Index) = QFileInfo(path).fileName();
-    picturePaths_(state_.iStep, Index) = path;
+    state_.sImageFile(state_.iStep, kind) = QFileInfo(path).fileName();
+    picturePaths_(state_.iStep, kind) = path;
     lastPictureFolder_ = QFileInfo(path).absolutePath();
     describePictures();
 }
 
 void Form1::imgButtons_MouseMove(qint16 Index, qint16, qint16, float, float) {
-    if (Index == 3)
-        ui.imgButtons(3)->setPicture(ui.imgButtons(1)->picture());
+    if (PictureKind(Index) == PictureKind::Preview)
+        ui.imgButtons(PictureKind::Preview)
+            ->setPicture(ui.imgButtons(PictureKind::MouseOver)->picture());
 }
 
 // The finished button has no pressed state, so neither has its preview.
 void Form1::imgButtons_MouseDown(qint16, qint16, qint16, float, float) {}
 
 void Form1::picStep_MouseMove(qint16, qint16, qint16, float, float) {
-    ui.imgButtons(3)->setPicture(ui.imgButtons(0)->picture());
+    ui.imgButtons(PictureKind::Preview)->setPicture(ui.imgButtons(PictureKind::Normal)->picture());
 }
 
 void Form1::allocatePicturePaths() {
-    picturePaths_.redim(1, state_.iNumberOfButtons, 0, 1);
+    picturePaths_.redim(1, state_.iNumberOfButtons, 0, qint16(PictureKind::MouseOver));
 }
 
 void Form1::showStoredPictures() {
     // The stored names are bare; the full paths chosen in this run find the files again.
-    for (qint16 kind = 0; kind <= 1; ++kind) {
+    for (const PictureKind kind : storedKinds) {
         ImageBox* box = ui.imgButtons(kind);
         const QString path = picturePaths_(state_.iStep, kind);
         if (state_.sImageFile(state_.iStep, kind).isEmpty() || path.isEmpty()) {
@@ -88,14 +89,15 @@ QSize Form1::shownSize(const ImageBox* box) const {
 void Form1::describePictures() {
     // What a screen reader says of the three boxes: which button, and which picture.
     const QString button = QString::number(state_.iStep);
-    const char* kinds[] = {"Normal picture of button %1: %2",
-                           "Mouse-over picture of button %1: %2"};
-    for (qint16 kind = 0; kind <= 1; ++kind) {
+    for (const PictureKind kind : storedKinds) {
         const QString name = state_.sImageFile(state_.iStep, kind);
         ui.imgButtons(kind)->setAccessibleName(
-            QString(kinds[kind]).arg(button, name.isEmpty() ? "no picture chosen" : name));
+            QString(kind == PictureKind::Normal ? "Normal picture of button %1: %2"
+                                                : "Mouse-over picture of button %1: %2")
+                .arg(button, name.isEmpty() ? "no picture chosen" : name));
     }
-    ui.imgButtons(3)->setAccessibleName(QStringLiteral("Preview of button %1").arg(button));
-    ui.imgButtons(3)->setAccessibleDescription(
+    ImageBox* preview = ui.imgButtons(PictureKind::Preview);
+    preview->setAccessibleName(QStringLiteral("Preview of button %1").arg(button));
+    preview->setAccessibleDescription(
         "Shows the normal picture, and the mouse-over picture while the mouse is on it");
 }

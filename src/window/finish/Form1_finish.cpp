@@ -33,10 +33,7 @@ void Form1::Show_Finish() {
     Style::growToText(ui.lblFileName); // a long name wraps into the free space below it
     ui.lblFileName->setToolTip(pagePath());
     showPage(Page::Finished);
-    state_.iStepButtons(2) = false;
-    state_.iStepButtons(3) = false;
-    state_.iStepButtons(4) = false;
-    Manipulate_Buttons();
+    holdStepButtons(Hold::FinishPage);
     if (const QString failure = Do_Finish(); !failure.isEmpty()) {
         messenger_->warn(this, "Tessel",
                          QStringLiteral("The Tessel file could not be saved as\n%1\n\n%2.")
@@ -51,7 +48,7 @@ void Form1::Show_Finish() {
 void Form1::tellWherePicturesBelong() {
     QStringList chosen;
     for (qint16 button = 1; button <= state_.iNumberOfButtons; ++button)
-        for (qint16 kind = 0; kind <= 1; ++kind)
+        for (const PictureKind kind : storedKinds)
             if (!state_.sImageFile(button, kind).isEmpty())
                 chosen.append(picturePaths_(button, kind));
     const QString folder = QFileInfo(pagePath()).absolutePath();
@@ -94,13 +91,13 @@ bool Form1::mayReplace(const QString& path) {
     if (!existing.exists() || existing.isDir())
         return true; // nothing there, or a folder, which the save refuses by itself
     const PageReading reading = MenuPage::open(path);
-    if (reading.error.isEmpty() && !reading.handEdited)
+    if (reading.refusal == Refusal::None && !reading.handEdited)
         return true;
     const QString why =
-        reading.error.isEmpty()
+        reading.refusal == Refusal::None
             ? QStringLiteral("It is a Tessel page that was changed by hand: writing it again "
                              "keeps its menu and title, and loses the other changes.")
-        : reading.error == MenuPage::notOurs
+        : reading.refusal == Refusal::NotOurs
             ? QStringLiteral("Tessel did not write it.")
             : QStringLiteral("Tessel cannot read it back as one of its pages: %1.")
                   .arg(reading.error);

@@ -22,9 +22,11 @@ void Form1::openPage(const QString& path) {
         return; // the menu is fixed from the first Next on
     const QFileInfo file(path);
     PageReading reading = MenuPage::open(path);
-    if (reading.error.isEmpty() && file.suffix() != "html" && file.suffix() != "htm")
+    if (reading.refusal == Refusal::None && file.suffix() != "html" && file.suffix() != "htm") {
+        reading.refusal = Refusal::NoFile;
         reading.error = "its name does not end in .html or .htm, so Finish could not write it back";
-    if (!reading.error.isEmpty()) {
+    }
+    if (reading.refusal != Refusal::None) {
         messenger_->warn(
             this, "Tessel",
             QStringLiteral("The page\n%1\ncannot be opened: %2.")
@@ -56,11 +58,11 @@ void Form1::takeOpenedButtons() {
     const qint16 kept = qint16(qMin<qsizetype>(state_.iNumberOfButtons, opened_->buttons.size()));
     for (qint16 i = 1; i <= kept; ++i) {
         const MenuButton& button = opened_->buttons.at(i - 1);
-        const QString names[] = {button.normalImage, button.overImage};
-        for (qint16 kind = 0; kind <= 1; ++kind) {
-            state_.sImageFile(i, kind) = names[kind];
-            picturePaths_(i, kind) =
-                names[kind].isEmpty() ? QString() : folder.filePath(names[kind]);
+        for (const PictureKind kind : storedKinds) {
+            const QString& name =
+                kind == PictureKind::Normal ? button.normalImage : button.overImage;
+            state_.sImageFile(i, kind) = name;
+            picturePaths_(i, kind) = name.isEmpty() ? QString() : folder.filePath(name);
         }
         state_.sLink(i) = button.link;
         state_.sFrame(i) = button.frame;

@@ -1,6 +1,7 @@
 #include "forms/Form1Layout.h"
 
 #include "forms/ImageBox.h"
+#include "forms/Indexes.h"
 #include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
 #include "forms/Style.h"
@@ -28,9 +29,10 @@ template <typename Control> Control* place(Control* control, const QString& name
 }
 
 // Names a control after its array and index, places it and adds it to the array.
-template <typename Control>
-Control* place(ControlArray<Control>& array, int index, Control* control, QRect twips) {
-    array.add(index, place(control, QStringLiteral("%1(%2)").arg(array.name()).arg(index), twips));
+template <typename Control, typename Index>
+Control* place(ControlArray<Control>& array, Index index, Control* control, QRect twips) {
+    const int at = int(index);
+    array.add(at, place(control, QStringLiteral("%1(%2)").arg(array.name()).arg(at), twips));
     return control;
 }
 
@@ -79,14 +81,18 @@ QRadioButton* Form1Layout::option(const QString& caption, QWidget* parent) {
 
 void Form1Layout::recolour() {
     // The file-name and finish pages take the desktop's menu colour; the others keep grey.
-    for (const int index : picStep.indexes())
-        Style::fill(picStep(index), index == 2 || index == 3 ? Style::menuColour() : lightGrey);
+    for (const int index : picStep.indexes()) {
+        const auto page = Page(index);
+        Style::fill(picStep(page), page == Page::FileName || page == Page::Finished
+                                       ? Style::menuColour()
+                                       : lightGrey);
+    }
     for (const auto& [control, colour] : inks_)
         Style::keepReadable(control, colour);
 }
 
 void Form1Layout::buildWindowControls(QWidget* form) {
-    place(cmdStep, 5, button(form, "&About"), {120, 360, 1212, 372});
+    place(cmdStep, StepButton::About, button(form, "&About"), {120, 360, 1212, 372});
 
     // The banner is shown at its own size inside a sunken border, not stretched.
     Image1 = new QLabel(form);
@@ -98,10 +104,11 @@ void Form1Layout::buildWindowControls(QWidget* form) {
     Image1->move(Twips::toPixels(1800), Twips::toPixels(120));
     Image1->resize(Image1->pixmap().size() + QSize(2, 2) * Image1->frameWidth());
 
-    place(cmdStep, 6, button(form, "&Tutor"), {4920, 360, 1212, 372});
+    place(cmdStep, StepButton::Tutor, button(form, "&Tutor"), {4920, 360, 1212, 372});
 
-    for (int i = 0; i < 5; ++i)
-        place(picStep, i, new PagePanel(form), {120, 960, 6012, 2772});
+    for (const Page page :
+         {Page::MenuType, Page::Button, Page::FileName, Page::Finished, Page::About})
+        place(picStep, page, new PagePanel(form), {120, 960, 6012, 2772});
 
     Line1 = new QFrame(form);
     Line1->setObjectName("Line1");
@@ -112,15 +119,15 @@ void Form1Layout::buildWindowControls(QWidget* form) {
     const QPoint to(Twips::toPixels(6120), Twips::toPixels(3720));
     Line1->setGeometry(QRect(from, QSize(to.x() - from.x() + 1, 1)));
 
-    place(cmdStep, 0, button(form, "&Exit"), {120, 3840, 732, 372});
-    place(cmdStep, 1, button(form, "&New"), {960, 3840, 732, 372});
-    place(cmdStep, 2, button(form, "<< &Back"), {2640, 3840, 1212, 372});
-    place(cmdStep, 3, button(form, "&Next >>"), {3840, 3840, 1092, 372});
-    place(cmdStep, 4, button(form, "&Finish"), {5040, 3840, 1092, 372});
+    place(cmdStep, StepButton::Exit, button(form, "&Exit"), {120, 3840, 732, 372});
+    place(cmdStep, StepButton::New, button(form, "&New"), {960, 3840, 732, 372});
+    place(cmdStep, StepButton::Back, button(form, "<< &Back"), {2640, 3840, 1212, 372});
+    place(cmdStep, StepButton::Next, button(form, "&Next >>"), {3840, 3840, 1092, 372});
+    place(cmdStep, StepButton::Finish, button(form, "&Finish"), {5040, 3840, 1092, 372});
 }
 
 void Form1Layout::buildMenuTypePage() {
-    QWidget* page = picStep(0);
+    QWidget* page = picStep(Page::MenuType);
     const LabelStyle question{blue};
     place(Label1, 0, label(page, "What type of Tessel do you want?", question),
           {480, 240, 2052, 852});
@@ -152,16 +159,16 @@ void Form1Layout::buildMenuTypePage() {
 }
 
 void Form1Layout::buildEditorPage() {
-    QWidget* page = picStep(1);
+    QWidget* page = picStep(Page::Button);
     const LabelStyle note{blue, Qt::AlignLeft};
     const LabelStyle plain{black};
 
     lblButtonNumber = place(label(page, "00"), "lblButtonNumber", {0, 0, 492, 252});
-    place(imgButtons, 0, new ImageBox(page), {600, 120, 1332, 372});
-    place(imgButtons, 1, new ImageBox(page), {600, 600, 1332, 372});
-    place(imgButtons, 3, new ImageBox(page), {600, 1080, 1332, 372});
-    place(cmdSelect, 0, button(page, "select image"), {2040, 120, 1212, 372});
-    place(cmdSelect, 1, button(page, "select image"), {2040, 600, 1212, 372});
+    place(imgButtons, PictureKind::Normal, new ImageBox(page), {600, 120, 1332, 372});
+    place(imgButtons, PictureKind::MouseOver, new ImageBox(page), {600, 600, 1332, 372});
+    place(imgButtons, PictureKind::Preview, new ImageBox(page), {600, 1080, 1332, 372});
+    place(cmdSelect, PictureKind::Normal, button(page, "select image"), {2040, 120, 1212, 372});
+    place(cmdSelect, PictureKind::MouseOver, button(page, "select image"), {2040, 600, 1212, 372});
 
     place(Label1, 1, label(page, "Main image to display", note), {3360, 120, 2292, 372});
     place(Label1, 3, label(page, "Image to display when mouse passes over", note),
@@ -178,7 +185,7 @@ void Form1Layout::buildEditorPage() {
 }
 
 void Form1Layout::buildFileNamePage() {
-    QWidget* page = picStep(2);
+    QWidget* page = picStep(Page::FileName);
     const LabelStyle note{blue};
     place(Label1, 6, label(page, "Enter a Name for the Tessel file", note), {120, 240, 5772, 252});
     txtFileName = place(new QLineEdit("Tessel", page), "txtFileName", {720, 600, 4572, 288});
@@ -191,7 +198,7 @@ void Form1Layout::buildFileNamePage() {
 }
 
 void Form1Layout::buildFinishPage() {
-    QWidget* page = picStep(3);
+    QWidget* page = picStep(Page::Finished);
     const LabelStyle note{blue};
     place(Label1, 10, label(page, "File has been saved as:", note), {120, 120, 5772, 252});
     // Empty until a page is written: no design text for a screen reader to come across.
@@ -207,7 +214,7 @@ void Form1Layout::buildFinishPage() {
 }
 
 void Form1Layout::buildAboutPage() {
-    QWidget* page = picStep(4);
+    QWidget* page = picStep(Page::About);
     const LabelStyle note{blue};
     place(Label1, 14, label(page, "version 1.0", note), {120, 120, 5772, 252});
     place(Label1, 17,
@@ -223,12 +230,18 @@ void Form1Layout::buildAboutPage() {
 }
 
 void Form1Layout::setTabOrder() {
+    using S = StepButton;
+    using P = Page;
+    using K = PictureKind;
+    // clang-format off
     const QList<QWidget*> order = {
-        cmdStep(3),      cmdStep(2),      cmdStep(4),     picStep(0),     cmdStep(1),
-        cmdStep(0),      picStep(1),      HScroll1,       optMenuType(1), optMenuType(0),
-        cmdOpen,         cmdSelect(0),    cmdSelect(1),   picStep(2),     txtFileName,
-        optExtension(0), optExtension(1), txtButtonLinks, picStep(3),     lblFileName,
-        txtFrameName,    cmdStep(5),      cmdStep(6),     picStep(4),     cmdOk};
+        cmdStep(S::Next), cmdStep(S::Back), cmdStep(S::Finish), picStep(P::MenuType),
+        cmdStep(S::New), cmdStep(S::Exit), picStep(P::Button), HScroll1, optMenuType(1),
+        optMenuType(0), cmdOpen, cmdSelect(K::Normal), cmdSelect(K::MouseOver),
+        picStep(P::FileName), txtFileName, optExtension(0), optExtension(1), txtButtonLinks,
+        picStep(P::Finished), lblFileName, txtFrameName, cmdStep(S::About), cmdStep(S::Tutor),
+        picStep(P::About), cmdOk};
+    // clang-format on
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -243,16 +256,20 @@ void Form1Layout::nameForScreenReaders() {
         question->setBuddy(control);
         control->setAccessibleName(question->text());
     }
-    imgButtons(0)->setAccessibleName("Normal picture");
-    imgButtons(1)->setAccessibleName("Mouse-over picture");
-    imgButtons(3)->setAccessibleName("Preview");
-    cmdSelect(0)->setAccessibleName("Select the normal picture");
-    cmdSelect(1)->setAccessibleName("Select the mouse-over picture");
+    imgButtons(PictureKind::Normal)->setAccessibleName("Normal picture");
+    imgButtons(PictureKind::MouseOver)->setAccessibleName("Mouse-over picture");
+    imgButtons(PictureKind::Preview)->setAccessibleName("Preview");
+    cmdSelect(PictureKind::Normal)->setAccessibleName("Select the normal picture");
+    cmdSelect(PictureKind::MouseOver)->setAccessibleName("Select the mouse-over picture");
     cmdOpen->setAccessibleName("Open a page Tessel wrote");
     lblButtonNumber->setAccessibleDescription("The number of the button on this page");
     lblFileName->setAccessibleName("Open the written page"); // until Finish names the page
     lblFileName->setAccessibleDescription("Opens the written page in your web browser");
-    const char* pages[] = {"Menu type", "Button", "File name", "Finished", "About"};
-    for (int i = 0; i < 5; ++i)
-        picStep(i)->setAccessibleName(pages[i]);
+    const std::pair<Page, const char*> pages[] = {{Page::MenuType, "Menu type"},
+                                                  {Page::Button, "Button"},
+                                                  {Page::FileName, "File name"},
+                                                  {Page::Finished, "Finished"},
+                                                  {Page::About, "About"}};
+    for (const auto& [page, name] : pages)
+        picStep(page)->setAccessibleName(name);
 }

@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 #include <deque>
+#include <type_traits>
 
 // An array addressed from a lower bound other than zero, as the wizard's per-button data is
 // numbered from button 1 and the step-button flags from index 2. An index outside the bounds
@@ -18,6 +19,12 @@ public:
     }
     T& operator()(qint16 index) { return items_[offset(index)]; }
     const T& operator()(qint16 index) const { return items_[offset(index)]; }
+    // A named index (a step button) addresses the element of that index.
+    template <typename Index>
+    requires std::is_enum_v<Index> T& operator()(Index index) { return (*this)(qint16(index)); }
+    template <typename Index>
+    requires std::is_enum_v<Index>
+    const T& operator()(Index index) const { return (*this)(qint16(index)); }
     bool contains(qint16 index) const {
         return index >= lower_ && std::size_t(index - lower_) < items_.size();
     }
@@ -48,6 +55,14 @@ public:
     }
     T& operator()(qint16 i, qint16 j) { return rows_(check(i, j))(j); }
     const T& operator()(qint16 i, qint16 j) const { return rows_(check(i, j))(j); }
+    // A named second index (a picture kind) addresses the element of that index.
+    template <typename Index>
+    requires std::is_enum_v<Index> T& operator()(qint16 i, Index j) {
+        return (*this)(i, qint16(j));
+    }
+    template <typename Index>
+    requires std::is_enum_v<Index>
+    const T& operator()(qint16 i, Index j) const { return (*this)(i, qint16(j)); }
 
 private:
     struct Row : BoundedArray<T> {

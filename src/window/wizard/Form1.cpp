@@ -26,7 +26,7 @@ Form1::Form1(QWidget* parent)
 
     connectControls();
     Form_Load();
-    ui.cmdStep(3)->setFocus();
+    ui.cmdStep(StepButton::Next)->setFocus();
 }
 
 Form1::~Form1() = default;

@@ -16,8 +16,8 @@ class ImageBox;
 class Messenger;
 
 // The wizard's main window. It holds the wizard state and every control; its methods live
-// beside the subsystem they belong to (wizard/, editor/, generator/, tutor/). Everything the
-// user does arrives through the controls, so the handlers are private.
+// beside the part of the wizard they belong to, in the files listed below. Everything the user
+// does arrives through the controls, so the handlers are private.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -47,59 +47,65 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Start-up and the enable rule.
+    // wizard/Form1.cpp: the controls' wiring, the load handler, leaving the program.
+    void connectControls();
     void Form_Load();
+    void exitProgram();
+
+    // wizard/Form1_enableRule.cpp: the reset, the enable rule and the page in front.
     void Initialize_New();
     void Check_iStep();
+    void holdStepButtons(Hold hold);
     void Manipulate_Buttons();
+    void showPage(Page page);
 
-    // Step buttons and the About page's OK.
+    // wizard/Form1_navigation.cpp: the step buttons and the About page's OK.
     void cmdStep_Click(qint16 Index);
     void cmdOk_Click();
+    void goNext();
+    void goBack();
+    void showAbout();
+    void switchTutor();
     void Do_Step();
+    void fixMenu();
     void Complete_Step();
 
-    // The menu-type page.
+    // editor/Form1_menuType.cpp: the menu-type page.
     void HScroll1_Change();
     void HScroll1_Scroll();
 
-    // The button editor: choosing pictures and the rollover preview.
+    // editor/Form1_pictures.cpp: choosing pictures and the rollover preview.
     void cmdSelect_Click(qint16 Index);
     void imgButtons_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void imgButtons_MouseDown(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void picStep_MouseMove(qint16 Index, qint16 Button, qint16 Shift, float X, float Y);
     void imgButtons_Drop(qint16 Index, const QString& path);
-    void useChosenPicture(qint16 Index, const QString& path);
+    bool onButtonPage() const;
+    void useChosenPicture(PictureKind kind, const QString& path);
+    void allocatePicturePaths();
+    void showStoredPictures();
+    QSize shownSize(const ImageBox* box) const;
+    void describePictures();
 
-    // Finish: writes the page. Do_Finish returns why the page could not be saved, or nothing.
+    // finish/Form1_finish.cpp: writing the page. Do_Finish returns why the page could not be
+    // saved, or nothing.
     void Show_Finish();
     QString Do_Finish();
-
-    // Tutor.
-    void UpdateTutor();
-    void EndTutor();
-
-    void connectControls();
-    void showPage(Page page);
-    void exitProgram();
-    void goNext();
-    void goBack();
-    void showAbout();
-    void switchTutor();
-    void fixMenu();
-    void allocatePicturePaths();
-    bool onButtonPage() const;
-    void showStoredPictures();
-    void describePictures();
+    bool mayReplace(const QString& path);
+    void returnToFileNamePage();
     void tellWherePicturesBelong();
     void openWrittenPage();
-    QSize shownSize(const ImageBox* box) const;
-    void returnToFileNamePage();
-    bool mayReplace(const QString& path);
+
+    // finish/Form1_open.cpp: opening a page Tessel wrote.
     void choosePageToOpen();
     void takeOpenedButtons();
 
+    // tutor/Form1_tutor.cpp.
+    void UpdateTutor();
+    void EndTutor();
+
     WizardState state_;
+    Hold hold_ = Hold::None; // what holds the step buttons now
     Page shownPage_ = Page::MenuType;
     Page pageUnderAbout_ = Page::MenuType; // where OK returns to
     std::unique_ptr<FormTutor> formTutor_;

@@ -17,30 +17,19 @@ void Form1::Initialize_New() {
 }
 
 void Form1::Check_iStep() {
-    const auto want = [this](bool back, bool next, bool finish) {
-        state_.iStepButtons(2) = back;
-        state_.iStepButtons(3) = next;
-        state_.iStepButtons(4) = finish;
-    };
-    switch (Pages::ofStep(state_.iStep, state_.iLastStep)) {
-    case Page::MenuType:
-        want(false, true, false);
-        break;
-    case Page::FileName:
-        want(true, false, true);
-        break;
-    default:
-        want(true, true, false);
-    }
-    // The first button page cannot go back: the menu's type and size are fixed from there on.
-    if (state_.iStep == 1)
-        state_.iStepButtons(2) = false;
+    holdStepButtons(Hold::None);
+}
+
+// Every change of a step button's state goes through the one rule: the step's own, the
+// finish page's lock and the About page's.
+void Form1::holdStepButtons(Hold hold) {
+    hold_ = hold;
+    Pages::decideStepButtons(state_.iStepButtons, state_.iStep, state_.iLastStep, hold);
     Manipulate_Buttons();
 }
 
-// Every change of a step button's state goes through here, so the rule lives in one place.
 void Form1::Manipulate_Buttons() {
-    const std::array<bool, 7> enabled = Pages::stepButtonsEnabled(state_.iStepButtons, shownPage_);
+    const std::array<bool, 7> enabled = Pages::stepButtonsEnabled(state_.iStepButtons, hold_);
     for (const int i : ui.cmdStep.indexes())
         ui.cmdStep(i)->setEnabled(enabled[std::size_t(i)]);
 }

@@ -67,7 +67,7 @@ void Form1::showAbout() {
     EndTutor();
     pageUnderAbout_ = shownPage_;
     showPage(Page::About);
-    Manipulate_Buttons(); // every step button is locked while About is up
+    holdStepButtons(Hold::AboutPage);
 }
 
 void Form1::switchTutor() {
@@ -113,7 +113,8 @@ void Form1::Complete_Step() {
         describePictures();
     }
     if (page != Page::MenuType)
-        ui.imgButtons(3)->setPicture(ui.imgButtons(0)->picture());
+        ui.imgButtons(PictureKind::Preview)
+            ->setPicture(ui.imgButtons(PictureKind::Normal)->picture());
     if (page == Page::Button) {
         ui.txtButtonLinks->setText(state_.sLink(state_.iStep));
         ui.txtFrameName->setText(state_.sFrame(state_.iStep));

@@ -1,32 +1,24 @@
 #pragma once
 
+#include "forms/Indexes.h"
 #include "wizard/BoundedArray.h"
-
-#include <QtGlobal>
 
 #include <array>
 
-// The five pages of the page area, by their index in picStep.
-enum class Page : qint16 { MenuType = 0, Button = 1, FileName = 2, Finished = 3, About = 4 };
-
-// The seven step buttons, by their index in cmdStep.
-enum class StepButton : qint16 {
-    Exit = 0,
-    New = 1,
-    Back = 2,
-    Next = 3,
-    Finish = 4,
-    About = 5,
-    Tutor = 6
-};
+// What holds the step buttons beyond the step's own rule: the finish page locks Back, Next
+// and Finish until the next recompute; the About page locks all seven until its OK.
+enum class Hold { None, FinishPage, AboutPage };
 
 namespace Pages {
 
 // The page a step shows: step 0 the menu type, the last step the file name, any other a button.
 Page ofStep(qint16 step, qint16 lastStep);
 
-// Which step buttons can be pressed, by index: none while the About page is up; otherwise
-// Back, Next and Finish as `wanted` (indexes 2 to 4) says, and the other four always.
-std::array<bool, 7> stepButtonsEnabled(const BoundedArray<bool>& wanted, Page shown);
+// The enable rule: the state wanted for Back, Next and Finish (indexes 2 to 4 of `wanted`).
+void decideStepButtons(BoundedArray<bool>& wanted, qint16 step, qint16 lastStep, Hold hold);
+
+// All seven step buttons, by index: Back, Next and Finish as `wanted` says, the other four
+// unless the About page holds them.
+std::array<bool, 7> stepButtonsEnabled(const BoundedArray<bool>& wanted, Hold hold);
 
 } // namespace Pages
