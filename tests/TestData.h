@@ -14,11 +14,26 @@ inline QByteArray read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Tab-separated cells without blank and "#" lines; "\u{HEX}" stands for an unprintable character.
-inline QList<QStringList> table(const QString& name) {
+// A row of a table, its cells read by the names in the table's first row. A last name ending
+// in "..." takes every cell from there on.
+struct Row {
+    QStringList names, cells;
+    QString operator[](const QString& name) const {
+        if (!names.contains(name))
+            qFatal("the table has no column %s", qPrintable(name));
+        return cells.value(names.indexOf(name));
+    }
+    QStringList rest() const { return cells.mid(names.size() - 1); }
+};
+
+// Tab-separated cells without blank and "#" lines; a line starting "+<tab>" goes on with the
+// row above; "\u{HEX}" stands for an unprintable character.
+inline QList<Row> table(const QString& name) {
     static const QRegularExpression character(R"(\\u\{([0-9A-F]+)\})");
-    QList<QStringList> rows;
+    QList<Row> rows;
     for (const QString& line : QString::fromUtf8(read(path(name))).split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
         QStringList cells = line.split('\t');
         for (QString& cell : cells)
             for (auto hit = character.match(cell); hit.hasMatch(); hit = character.match(cell)) {
@@ -26,17 +41,21 @@ inline QList<QStringList> table(const QString& name) {
                 cell.replace(hit.capturedStart(), hit.capturedLength(),
                              code > 0xFFFF ? QString::fromUcs4(&code, 1) : QChar(char16_t(code)));
             }
-        if (!line.isEmpty() && !line.startsWith('#'))
-            rows.append(cells);
+        if (cells.first() == "+" && !rows.isEmpty())
+            rows.last().cells += cells.mid(1);
+        else
+            rows.append({rows.isEmpty() ? cells : rows.first().names, cells});
     }
-    return rows;
+    return rows.mid(1); // the first names the columns
 }
 
-// Each row of a table as a case of the running test, read with QFETCH(QStringList, row).
+// Each row of a table as a case of the running test, read with QFETCH(TestData::Row, row).
 inline void rows(const QString& name) {
-    QTest::addColumn<QStringList>("row");
-    for (const QStringList& row : table(name))
-        QTest::addRow("%s", qPrintable(row.join(" | ").left(70))) << row;
+    QTest::addColumn<Row>("row");
+    for (const Row& row : table(name))
+        QTest::addRow("%s", qPrintable(row.cells.join(" | ").left(70))) << row;
 }
 
 } // namespace TestData
+
+Q_DECLARE_METATYPE(TestData::Row)

@@ -27,17 +27,17 @@ struct WorkingFolder : QTemporaryDir {
     }
 };
 
-// Keeps what the wizard tells and asks the user, answering from a script (else Cancel), and
-// the pages it would open.
+// Keeps what the wizard tells and asks the user, each question after the button Enter takes,
+// answering from a script (else Cancel), and the pages it would open.
 struct RecordingMessenger : Messenger {
     QStringList warnings, notes, questions;
     QList<bool> answers;
     QList<QUrl> opened;
     void warn(QWidget*, const QString&, const QString& text) override { warnings.append(text); }
     void inform(QWidget*, const QString&, const QString& text) override { notes.append(text); }
-    bool ask(QWidget*, const QString&, const QString& text, const QString&, const QString&,
-             bool) override {
-        questions.append(text);
+    bool ask(QWidget*, const QString&, const QString& text, const QString& yes, const QString& no,
+             bool yesIsDefault) override {
+        questions.append((yesIsDefault ? yes : no) + ": " + text);
         return !answers.isEmpty() && answers.takeFirst();
     }
     void openPage(const QUrl& page) override { opened.append(page); }
@@ -118,14 +118,28 @@ struct Wizard {
         const bool tutor = form.formTutor() && form.formTutor()->isVisible();
         return (form.isVisible() ? main : "closed") + (tutor ? " T" : "");
     }
-    // Per key: a step button or OK clicked (upper case) or its mnemonic pressed (lower case),
-    // the count (a digit), closing the tutor (x) or window (X).
+    // Per key: a step button or OK clicked (upper case) or its mnemonic pressed (lower case,
+    // w for New), the count (a digit), closing the tutor (x) or window (X), a link typed (l), a
+    // picture chosen (p), the next question answered yes (y). A question asked on the way
+    // follows where the user stands, after "?" and the button Enter takes.
     QStringList walk(const QString& keys) {
         QStringList seen;
         for (const QChar key : keys) {
-            if (QString("enbfato").contains(key)) {
+            const qsizetype asked = messages->questions.size();
+            if (key == 'l') {
+                type(ui.txtButtonLinks, "a.html");
+            } else if (key == 'p') {
+                choose(0, TestData::path("red.bmp"));
+            } else if (key == 'y') {
+                messages->answers.append(true);
+            } else if (QString("enbfatow").contains(key)) {
                 QTest::keyClick(&form, Qt::Key(key.toUpper().unicode()), Qt::AltModifier);
-                QTest::qWait(150); // a mnemonic presses its button, and lets go 100 ms later
+                // A mnemonic holds its button down, and clicks it as it lets go.
+                (void)QTest::qWaitFor([this] {
+                    const auto buttons = form.findChildren<QPushButton*>();
+                    return std::none_of(buttons.begin(), buttons.end(),
+                                        [](QPushButton* button) { return button->isDown(); });
+                });
             } else if (key.isDigit()) {
                 QTest::keyClick(ui.HScroll1, Qt::Key_Home);
                 for (int i = 1; i < key.digitValue(); ++i)
@@ -136,6 +150,8 @@ struct Wizard {
                 click(key == 'O' ? ui.cmdOk : ui.cmdStep(int(stepKeys.indexOf(key))));
             }
             seen.append(where());
+            if (messages->questions.size() > asked)
+                seen.last() += " ?" + messages->questions.last().section(':', 0, 0);
         }
         return seen;
     }

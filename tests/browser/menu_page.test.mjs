@@ -52,8 +52,10 @@ const shown = (frame, i) => frame.evaluate((n) => {
     return `${decodeURIComponent(new URL(img.src).pathname)}${img.complete && img.naturalWidth > 0 ? '' : ' (not loaded)'}`;
 }, i);
 
-const kinds = fixture('frame-kinds.txt').toString().split('\n').filter((row) => row && !row.startsWith('#')).map((row) => row.split('\t'));
-const named = kinds.filter(([, , layout, target]) => layout === 'flat' && !['', 'menu', 'new window'].includes(target)).map((kind) => kind[3]);
+// The table's rows as objects, each cell named by the table's first row.
+const [columns, ...rows] = fixture('frame-kinds.txt').toString().split('\n').filter((row) => row && !row.startsWith('#')).map((row) => row.split('\t'));
+const kinds = rows.map((row) => Object.fromEntries(columns.map((name, i) => [name, row[i] ?? ''])));
+const named = kinds.filter(({ layout, target }) => layout === 'flat' && !['', 'menu', 'new window'].includes(target)).map(({ target }) => target);
 
 for (const [engine, options] of Object.entries(engines)) {
     describe(engine, () => {
@@ -85,12 +87,12 @@ for (const [engine, options] of Object.entries(engines)) {
         }
 
         test('every frame kind lands where it should', async () => {
-            menuPage('fmenu.html', kinds.map(([frame, link], i) => ({ normal: `f${i}.gif`, over: `g${i}.gif`, link, frame })));
+            menuPage('fmenu.html', kinds.map(({ frame, link }, i) => ({ normal: `f${i}.gif`, over: `g${i}.gif`, link, frame })));
             put('blank.html', '<p>blank</p>');
             put('flat.html', frames(named));
             put('middle.html', frames([]));
             put('deep.html', frames([], 'middle.html'));
-            for (const [i, [frame, link, layout, target]] of kinds.entries()) {
+            for (const [i, { frame, link, layout, target }] of kinds.entries()) {
                 const page = await open(`${layout}.html`);
                 let menu = await (await page.$('iframe[name=menu]')).contentFrame();
                 if (layout === 'deep') menu = await (await menu.$('iframe')).contentFrame();

@@ -41,6 +41,7 @@ void Form1::Show_Finish() {
         returnToFileNamePage();
         return;
     }
+    writtenMenu_ = state_.menu();
     ui.lblFileName->setAccessibleName(QStringLiteral("Open %1").arg(state_.sFileName));
     tellWherePicturesBelong();
 }

@@ -1,5 +1,6 @@
 #include "forms/Form1Layout.h"
 
+#include "forms/ControlMarks.h"
 #include "forms/ImageBox.h"
 #include "forms/Indexes.h"
 #include "forms/LinkLabel.h"
@@ -34,6 +35,13 @@ Control* place(ControlArray<Control>& array, Index index, Control* control, QRec
     const int at = int(index);
     array.add(at, place(control, QStringLiteral("%1(%2)").arg(array.name()).arg(at), twips));
     return control;
+}
+
+// A text box whose edge stands out from the page under it.
+QLineEdit* textBox(QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    new ControlMarks(box, ControlMarks::Edge);
+    return box;
 }
 
 QPushButton* button(QWidget* parent, const QString& caption) {
@@ -120,7 +128,8 @@ void Form1Layout::buildWindowControls(QWidget* form) {
     Line1->setGeometry(QRect(from, QSize(to.x() - from.x() + 1, 1)));
 
     place(cmdStep, StepButton::Exit, button(form, "&Exit"), {120, 3840, 732, 372});
-    place(cmdStep, StepButton::New, button(form, "&New"), {960, 3840, 732, 372});
+    // Next keeps Alt+N, the road forward; New takes a letter of its own.
+    place(cmdStep, StepButton::New, button(form, "Ne&w"), {960, 3840, 732, 372});
     place(cmdStep, StepButton::Back, button(form, "<< &Back"), {2640, 3840, 1212, 372});
     place(cmdStep, StepButton::Next, button(form, "&Next >>"), {3840, 3840, 1092, 372});
     place(cmdStep, StepButton::Finish, button(form, "&Finish"), {5040, 3840, 1092, 372});
@@ -150,6 +159,8 @@ void Form1Layout::buildMenuTypePage() {
     HScroll1->setPageStep(5);
     HScroll1->setValue(2);
     HScroll1->setFocusPolicy(Qt::StrongFocus);
+    new ControlMarks(HScroll1, ControlMarks::FocusFrame);
+    inks_.append({HScroll1, black}); // its thumb is drawn from its text colour in some styles
     // Qt's scroll bars invert the arrow keys (Right would lower the count); the user means more.
     HScroll1->setInvertedControls(false);
 
@@ -177,18 +188,19 @@ void Form1Layout::buildEditorPage() {
           {2040, 1080, 3612, 372});
     place(Label1, 9, label(page, "Enter hyper link related to this button", plain),
           {120, 1560, 5652, 252});
-    txtButtonLinks = place(new QLineEdit(page), "txtButtonLinks", {120, 1800, 5772, 288});
+    txtButtonLinks = place(textBox(page), "txtButtonLinks", {120, 1800, 5772, 288});
     place(Label1, 4,
           label(page, "Name of Frame to open link in (default = _Top - open without frame)", plain),
           {120, 2160, 5772, 252});
-    txtFrameName = place(new QLineEdit(page), "txtFrameName", {120, 2400, 5772, 288});
+    txtFrameName = place(textBox(page), "txtFrameName", {120, 2400, 5772, 288});
 }
 
 void Form1Layout::buildFileNamePage() {
     QWidget* page = picStep(Page::FileName);
     const LabelStyle note{blue};
     place(Label1, 6, label(page, "Enter a Name for the Tessel file", note), {120, 240, 5772, 252});
-    txtFileName = place(new QLineEdit("Tessel", page), "txtFileName", {720, 600, 4572, 288});
+    txtFileName = place(textBox(page), "txtFileName", {720, 600, 4572, 288});
+    txtFileName->setText("Tessel");
     place(Label1, 7, label(page, "Select Extension for Tessel file", note), {120, 1080, 5772, 252});
     place(optExtension, 0, option("html", page), {2160, 1320, 732, 252});
     place(optExtension, 1, option("htm", page), {3240, 1320, 732, 252});

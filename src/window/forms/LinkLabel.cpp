@@ -1,15 +1,15 @@
 #include "forms/LinkLabel.h"
 
 #include "forms/AccessibleLink.h"
+#include "forms/ControlMarks.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    new ControlMarks(this, ControlMarks::FocusFrame); // a keyboard user sees where Enter will act
     // Announced as a link; installing the same factory again changes nothing.
     QAccessible::installFactory(&AccessibleLink::forObject);
 }
@@ -25,16 +25,4 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
         emit activated();
     else
         QLabel::keyPressEvent(event);
-}
-
-void LinkLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    // A keyboard user sees where Enter will act.
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = contentsRect();
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }

@@ -1,11 +1,14 @@
 #include "forms/PagePanel.h"
 
+#include "forms/ControlMarks.h"
+
 #include <QMouseEvent>
 
 PagePanel::PagePanel(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setFocusPolicy(Qt::StrongFocus);
+    new ControlMarks(this, ControlMarks::FocusFrame);
     setMouseTracking(true);
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <algorithm>
@@ -20,12 +21,16 @@ double relativeLuminance(const QColor& colour) {
            0.0722 * linear(rgb.blueF());
 }
 
+QColor blackOrWhiteOn(const QColor& background) {
+    const QColor black(Qt::black), white(Qt::white);
+    return Style::contrast(black, background) >= Style::contrast(white, background) ? black : white;
+}
+
 QColor readableOn(const QColor& background, const QColor& wanted, const QColor& desktopText) {
     for (const QColor& colour : {wanted, desktopText})
         if (Style::contrast(colour, background) >= Style::readableContrast)
             return colour;
-    const QColor black(Qt::black), white(Qt::white);
-    return Style::contrast(black, background) >= Style::contrast(white, background) ? black : white;
+    return blackOrWhiteOn(background);
 }
 
 // What a transparent control is drawn on: the nearest filled widget behind it.
@@ -36,6 +41,10 @@ const QWidget* surfaceBehind(const QWidget* control) {
 }
 
 } // namespace
+
+QColor Style::markOn(const QColor& surface, const QColor& given) {
+    return contrast(given, surface) >= markContrast ? given : blackOrWhiteOn(surface);
+}
 
 QFont Style::namedFont(const QString& family, double points, QFont::StyleHint kind, bool bold) {
     QFont font(family);
@@ -82,8 +91,9 @@ void Style::keepReadable(QWidget* control, const QColor& given) {
         const QColor ink = readableOn(surface, wanted, desktop.color(group, role));
         colours.setColor(group, role, ink);
         // Some styles draw an option button's caption in the Text colour, which is also that
-        // of the mark on its Base: all must agree with the caption's background.
-        if (qobject_cast<QAbstractButton*>(control)) {
+        // of the mark on its Base, and a scroll bar's thumb from it: all must agree with the
+        // background.
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QScrollBar*>(control)) {
             const QColor base = desktop.color(group, QPalette::Base);
             colours.setColor(group, QPalette::Text, ink);
             colours.setColor(group, QPalette::Base,

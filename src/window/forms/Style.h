@@ -28,8 +28,13 @@ QColor menuColour();
 // The contrast ratio of two colours as WCAG 2 defines it: from 1 (none) to 21 (black on white).
 double contrast(const QColor& one, const QColor& other);
 
-// The least contrast with which small text still reads well.
+// The least contrast with which small text still reads well, and a control's mark stands out.
 constexpr double readableContrast = 4.5;
+constexpr double markContrast = 3;
+
+// The given colour where it stands out from the surface as a control's mark, else black or
+// white, whichever stands out more.
+QColor markOn(const QColor& surface, const QColor& given);
 
 // Colours a control's text with the given colour, or without one the desktop's, where that
 // reads against what the control is drawn on; else with the desktop's text colour, else with

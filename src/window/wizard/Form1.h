@@ -62,6 +62,7 @@ private:
     // wizard/Form1_navigation.cpp: the step buttons and the About page's OK.
     void cmdStep_Click(qint16 Index);
     void cmdOk_Click();
+    bool mayDropUnwrittenWork();
     void goNext();
     void goBack();
     void showAbout();
@@ -113,6 +114,7 @@ private:
     QString lastPictureFolder_;  // folder of the picture chosen last
     QString lastTriedFolder_;    // folder of the last file offered, usable or not
     std::optional<Menu> opened_; // an opened page's menu, until the first Next takes it
+    Menu writtenMenu_;           // as fixed, opened or last written: what New would not lose
     QString openedFolder_;       // the opened page's folder, where Finish writes it back
     BoundedArray2D<QString> picturePaths_{"picturePaths"}; // full paths beside the bare names
 };

@@ -3,6 +3,7 @@
 #include "forms/ImageBox.h"
 #include "forms/PagePanel.h"
 #include "wizard/Blanks.h"
+#include "wizard/Messenger.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,8 @@ void Form1::cmdStep_Click(qint16 Index) {
         exitProgram();
         return; // the program has ended: nothing to recompute
     case StepButton::New:
+        if (!mayDropUnwrittenWork())
+            return; // the menu and the step buttons stay as they are
         Form_Load();
         break;
     case StepButton::Back:
@@ -38,6 +41,24 @@ void Form1::cmdStep_Click(qint16 Index) {
         return;
     }
     Check_iStep();
+}
+
+// New asks first where it would throw away buttons filled since the menu was fixed, opened or
+// last written, the link and frame typed on the page in front included.
+bool Form1::mayDropUnwrittenWork() {
+    if (state_.bNewMenu)
+        return true;
+    Menu now = state_.menu();
+    if (shownPage_ == Page::Button) {
+        MenuButton& button = now.buttons[state_.iStep - 1];
+        button.link = trimBlanks(ui.txtButtonLinks->text());
+        button.frame = trimBlanks(ui.txtFrameName->text());
+    }
+    return now == writtenMenu_ ||
+           messenger_->ask(this, "Tessel",
+                           "The buttons filled since the menu was last written are not written "
+                           "yet.\n\nStart a new menu and lose them?",
+                           "Start a new menu", "Cancel", false);
 }
 
 void Form1::goNext() {
@@ -103,6 +124,7 @@ void Form1::fixMenu() {
     state_.sFrame.redim(1, state_.iNumberOfButtons);
     allocatePicturePaths();
     takeOpenedButtons();
+    writtenMenu_ = state_.menu(); // nothing filled yet
     state_.bNewMenu = false;
 }
 

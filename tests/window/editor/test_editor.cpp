@@ -45,13 +45,13 @@ private slots:
     void previewTransitions_data() { TestData::rows("preview.txt"); }
 
     void previewTransitions() {
-        QFETCH(QStringList, row); // the moves, and what the preview shows
+        QFETCH(TestData::Row, row);
         Wizard wizard;
         wizard.walk("2>");
         wizard.choose(0, path("red.bmp"));
         wizard.choose(1, path("blue.bmp"));
         const Picture oldNormal = wizard.shown(0);
-        for (const QString& move : row[0].split(',', Qt::SkipEmptyParts)) {
+        for (const QString& move : row["moves"].split(',', Qt::SkipEmptyParts)) {
             if (move == "choose")
                 wizard.choose(0, path("green.gif"));
             else if (move == "press")
@@ -62,7 +62,7 @@ private slots:
         const QMap<QString, Picture> named = {
             {"normal", wizard.shown(0)}, {"over", wizard.shown(1)}, {"old normal", oldNormal}};
         QVERIFY(!wizard.shown(0).isNull() && !wizard.shown(1).isNull());
-        QVERIFY(wizard.shown(3) == named.value(row[1]));
+        QVERIFY(wizard.shown(3) == named.value(row["shows"]));
     }
 
     void choicesAreStoredForTheirButtonAndKind() {
@@ -100,8 +100,8 @@ private slots:
     void badPictures_data() { TestData::rows("bad-pictures.txt"); }
 
     void badPictures() {
-        QFETCH(QStringList, row);
-        const QString file = path(row[0]);
+        QFETCH(TestData::Row, row);
+        const QString file = path(row["file"]);
         Wizard wizard;
         wizard.walk("1>");
         wizard.choose(0, path("red.bmp"));
@@ -110,7 +110,7 @@ private slots:
         QVERIFY(Wizard::dropOn(wizard.ui.imgButtons(0), {file}) || QFileInfo(file).isDir());
         const QStringList& warnings = wizard.messages->warnings;
         QVERIFY(!warnings.isEmpty());
-        QVERIFY2(warnings.first().contains(file) && warnings.first().contains(row[1]),
+        QVERIFY2(warnings.first().contains(file) && warnings.first().contains(row["warning"]),
                  qPrintable(warnings.first()));
         QCOMPARE(warnings.last(), warnings.first()); // a drop says what the dialog says
         QVERIFY(wizard.shown(0) == good);

@@ -20,23 +20,19 @@ class TestLooks : public QObject {
                         QColor(42, 42, 42), grey);
     }
 
-    // Each control's place, its text on its window colour and its Text on Base; the tutor's
-    // text last.
+    // Each control's text on its window colour and its Text on Base; the tutor's text last.
     static QStringList look(const Wizard& wizard) {
         QList<QWidget*> controls = wizard.form.findChildren<QWidget*>();
         controls.append(wizard.form.formTutor()->lblTutor);
         QStringList lines;
         for (const QWidget* control : controls) {
-            const QRect at = control->geometry();
             const auto colour = [control](auto role) {
                 return control->palette().color(QPalette::Active, role).name();
             };
             if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_"))
-                lines.append(QString::asprintf("%s\t%d %d %d %d\t",
-                                               qPrintable(control->objectName()), at.x(), at.y(),
-                                               at.width(), at.height()) +
-                             colour(control->foregroundRole()) + " on " + colour(QPalette::Window) +
-                             ", " + colour(QPalette::Text) + " on " + colour(QPalette::Base));
+                lines.append(control->objectName() + '\t' + colour(control->foregroundRole()) +
+                             " on " + colour(QPalette::Window) + ", " + colour(QPalette::Text) +
+                             " on " + colour(QPalette::Base));
         }
         return lines;
     }
@@ -67,12 +63,35 @@ class TestLooks : public QObject {
         return control->sizeHint().width() <= control->width();
     }
 
-    // The texts in the window that a user cannot read or see whole, with their contrast. A
-    // disabled control is meant to recede and is left out.
+    // Makes a window the active one, as the user's next click would: a window in the
+    // background takes the style's dimmed colours, and the tutor takes the focus on each step.
+    static QStringList activate(QWidget* window) {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window) ? QStringList() : QStringList("inactive");
+    }
+
+    // Whether some part of a control (an outline, an arrow, a mark: at least 1% of it) stands
+    // at 3:1 or more against what it is drawn on, as WCAG asks of controls.
+    static bool standsOut(const QImage& shot, const QRect& area, const QColor& surface) {
+        int parts = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                parts += Style::contrast(shot.pixelColor(x, y), surface) >= 3;
+        return parts * 100 >= area.width() * area.height();
+    }
+
+    // The texts in the window that a user cannot read or see whole, with their contrast, and
+    // the controls that do not stand out. A disabled control is meant to recede and is left
+    // out; a page is the surface itself.
     static QStringList unreadable(QWidget* window) {
-        QStringList faults;
+        QStringList faults = activate(window);
         const QImage shot = window->grab().toImage();
         for (QWidget* control : window->findChildren<QWidget*>()) {
+            const QRect area(control->mapTo(window, QPoint()), control->size());
+            if (control->isVisible() && control->isEnabled() &&
+                control->focusPolicy() & Qt::TabFocus && !qobject_cast<PagePanel*>(control) &&
+                !standsOut(shot, area, control->parentWidget()->palette().color(QPalette::Window)))
+                faults.append(control->objectName() + " faint");
             const auto* label = qobject_cast<QLabel*>(control);
             const bool text =
                 label ? !label->text().isEmpty()
@@ -90,13 +109,30 @@ class TestLooks : public QObject {
                     inks << colours.color(group, control->foregroundRole())
                          << colours.color(group,
                                           radio ? QPalette::Text : control->foregroundRole());
-            const QColor under =
-                mostDrawn(shot, QRect(control->mapTo(window, QPoint()), control->size()));
+            const QColor under = mostDrawn(shot, area);
             double ratio = 21;
             for (const QColor& ink : inks)
                 ratio = std::min(ratio, Style::contrast(ink, under));
             if (ratio < 4.5 || !showsWhole(control))
                 faults.append(QString("%1 %2").arg(control->objectName()).arg(ratio, 0, 'f', 2));
+        }
+        return faults;
+    }
+
+    // The controls of the page in front that take the focus but do not show it: each is reached
+    // with Tab and compared with itself while the control before it had the focus.
+    static QStringList unmarkedFocus(QWidget* window) {
+        QStringList faults = activate(window);
+        const QWidget* start = QApplication::focusWidget();
+        QImage before = window->grab().toImage();
+        for (int stops = 0; stops == 0 || QApplication::focusWidget() != start; ++stops) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const QWidget* focus = QApplication::focusWidget();
+            const QImage now = window->grab().toImage();
+            const QRect area(focus->mapTo(window, QPoint()), focus->size());
+            if (now.copy(area) == before.copy(area) || stops > 30)
+                faults.append(focus->objectName());
+            before = now;
         }
         return faults;
     }
@@ -113,23 +149,23 @@ private slots:
     // Per row: the widget style, the palette Tessel starts under, the one the desktop then
     // switches to, how much larger the desktop's font is, and the look recorded for it.
     void readableEverywhere() {
-        QFETCH(QStringList, row);
-        if (!QStyleFactory::keys().contains(row[0]))
+        QFETCH(TestData::Row, row);
+        if (!QStyleFactory::keys().contains(row["style"]))
             QSKIP("this widget style is not installed here");
-        QApplication::setStyle(row[0]);
-        QApplication::setPalette(palette(row[1]));
+        QApplication::setStyle(row["style"]);
+        QApplication::setPalette(palette(row["palette"]));
         QFont font = desktopFont_;
-        font.setPointSizeF(desktopFont_.pointSizeF() * row[3].toDouble());
+        font.setPointSizeF(desktopFont_.pointSizeF() * row["font"].toDouble());
         QApplication::setFont(font);
         Wizard wizard;
         wizard.walk("T");
         QStringList recorded;
-        for (const QStringList& line : TestData::table(row[4]))
-            recorded.append(line.join('\t'));
-        if (row[4] != "-") // today's light look, and the dark one
+        for (const TestData::Row& line : TestData::table(row["look"]))
+            recorded.append(line.cells.join('\t'));
+        if (row["look"] != "-") // today's light look, and the dark one
             QCOMPARE(look(wizard), recorded);
-        if (row[2] != "-") {
-            QApplication::setPalette(palette(row[2]));
+        if (row["switch"] != "-") {
+            QApplication::setPalette(palette(row["switch"]));
             Wizard started;
             started.walk("T");
             QCOMPARE(look(wizard), look(started)); // as if it had started under the new one
@@ -139,15 +175,16 @@ private slots:
             const PagePanel* page = wizard.ui.picStep(wizard.form.shownPage());
             QCOMPARE(wizard.form.grab().toImage().pixelColor(10, 66), // the page is painted
                      page->palette().color(QPalette::Window));
-            QCOMPARE(unreadable(&wizard.form), QStringList());
+            QCOMPARE(unreadable(&wizard.form).join(", "), QString());
+            QCOMPARE(unmarkedFocus(&wizard.form).join(", "), QString());
             if (wizard.form.formTutor())
-                QCOMPARE(unreadable(wizard.form.formTutor()), QStringList());
+                QCOMPARE(unreadable(wizard.form.formTutor()).join(", "), QString());
             if (key == 'F') // a name the finish page must wrap
                 Wizard::type(wizard.ui.txtFileName,
                              "the pages of our little shop in the old town, with prices and hours");
             wizard.walk(key);
         }
-        QCOMPARE(unreadable(&wizard.form), QStringList());
+        QCOMPARE(unreadable(&wizard.form).join(", "), QString());
     }
 };
 

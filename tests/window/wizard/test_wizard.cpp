@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "CommandLine.h"
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 #include "wizard/Blanks.h"
@@ -35,9 +36,9 @@ private slots:
     void roads_data() { TestData::rows("roads.txt"); }
 
     void roads() {
-        QFETCH(QStringList, row);
+        QFETCH(TestData::Row, row);
         Wizard wizard;
-        QCOMPARE(wizard.walk(row.takeFirst()), row);
+        QCOMPARE(wizard.walk(row["keys"]), row.rest());
     }
 
     void completeRoad() {
@@ -64,8 +65,7 @@ private slots:
         wizard.walk(">");
         QCOMPARE(ui.txtFileName->text(), "Tessel"); // the name offered
         Wizard::type(ui.txtFileName, "  ../pics/road  ");
-        wizard.messages->answers.append(true); // Copy
-        QCOMPARE(wizard.walk("F"), QStringList("3 EN---AT 4"));
+        QCOMPARE(wizard.walk("yF").last(), "3 EN---AT 4 ?Copy");
         // A name is taken from beside the picture chosen last; the note looks in the page's
         // own folder and names the pictures elsewhere.
         const QString written = work_.filePath("pics/road.html");
@@ -93,16 +93,16 @@ private slots:
     void finish_data() { TestData::rows("file-names.txt"); }
 
     void finish() {
-        QFETCH(QStringList, row);
-        const QString& written = row[2];
+        QFETCH(TestData::Row, row);
+        const QString written = row["written"];
         const TestSupport::WorkingFolder here;
         QVERIFY(QDir().mkdir("sub") && QDir().mkdir("taken.html"));
         Wizard wizard;
         LinkLabel* link = wizard.ui.lblFileName;
         Wizard::click(wizard.ui.optMenuType(1));
         wizard.walk("1>>");
-        Wizard::type(wizard.ui.txtFileName, row[0]);
-        Wizard::click(wizard.ui.optExtension(row[1].toInt()));
+        Wizard::type(wizard.ui.txtFileName, row["typed"]);
+        Wizard::click(wizard.ui.optExtension(row["extension"].toInt()));
         const bool refused = written.startsWith("refused: ");
         QCOMPARE(wizard.walk("F"), QStringList(refused ? "2 EN<-FAT 2" : "3 EN---AT 2"));
         QCOMPARE(wizard.messages->warnings.size(), refused ? 1 : 0);
@@ -148,7 +148,7 @@ private slots:
                   "Our <i>site</i>"};
         here.picture("red.bmp", "site/red.bmp");
         here.picture("blue.bmp", "site/blue.bmp");
-        const QString path = here.filePath("site/menu.htm");
+        const QString path = here.filePath("site/my.menu.htm");
         QVERIFY(PageFile::save(path, MenuPage::text(menu)).isEmpty());
         Wizard wizard;
         const Form1Layout& ui = wizard.ui;
@@ -161,7 +161,9 @@ private slots:
             Wizard::click(ui.cmdOpen);
         else
             QVERIFY(Wizard::dropOn(ui.Label1(0), {path})); // anywhere on the page
-        QCOMPARE(ui.lblNumberOfButtons->text() + ui.txtFileName->text(), "3menu");
+        QCOMPARE(ui.lblNumberOfButtons->text() + ui.txtFileName->text() +
+                     wizard.messages->notes.join(""), // no note on a page as written
+                 "3my.menu");
         QVERIFY(ui.optMenuType(1)->isChecked() && ui.optExtension(1)->isChecked());
         if (count > 0)
             wizard.walk(QString::number(count));
@@ -177,24 +179,30 @@ private slots:
         QCOMPARE(wizard.messages->warnings + wizard.messages->questions, QStringList());
     }
 
-    // A page that cannot be opened, or any way in off the menu-type page, changes nothing; New
-    // forgets an opened page.
+    // A page that cannot be opened, or any way in off the menu-type page, changes nothing; a
+    // page changed by hand opens with a note; New forgets an opened page, its title too.
     void refusedOpenings() {
         const TestSupport::WorkingFolder here;
         QVERIFY(QDir().mkdir("site"));
-        const QString page = here.filePath("site/page.html"), notes = here.filePath("notes.txt");
-        QVERIFY(PageFile::save(page, MenuPage::text({1, {{"", "", "x.html", ""}}})).isEmpty());
-        QVERIFY(QFile::copy(page, notes));
+        const QString page = here.filePath("site/page.html"), text = here.filePath("notes.txt");
+        const QByteArray ours = MenuPage::text({1, {{"", "", "x.html", ""}}, "Old title"});
+        QVERIFY(PageFile::save(page, ours).isEmpty() && QFile::copy(page, text));
+        QVERIFY(PageFile::save("edited.html", QByteArray(ours).replace(
+                                                  "<center>\r\n", "<center>\r\n<p>mine</p>\r\n"))
+                    .isEmpty());
         Wizard wizard;
+        wizard.form.openPage("edited.html");
         wizard.form.openPage(page);
-        wizard.walk("N");
+        QCOMPARE(wizard.messages->notes.size(), 1);
+        QVERIFY(wizard.messages->notes[0].contains("edited.html\nwas changed by hand"));
+        wizard.walk(">N");
         wizard.form.openPage(TestData::path("red.bmp"));
-        wizard.form.openPage(notes);
+        wizard.form.openPage(text);
         const QStringList& warnings = wizard.messages->warnings;
         QCOMPARE(warnings.size(), 2);
         QVERIFY(warnings[0].contains("red.bmp\ncannot be opened: it is not a menu page"));
         QVERIFY(warnings[1].contains("notes.txt\ncannot be opened: its name does not end in"));
-        QCOMPARE(wizard.walk("1>"), QStringList({"0 EN->-AT00", "1 EN->-AT 1"}));
+        QCOMPARE(wizard.walk("1>"), QStringList({"0 EN->-AT 1", "1 EN->-AT 1"}));
         wizard.dialog->answers.append(page);
         wizard.form.openPage(page);
         QTest::keyClick(&wizard.form, Qt::Key_O, Qt::ControlModifier);
@@ -203,7 +211,7 @@ private slots:
                  "1 EN->-AT 1|page");
         QCOMPARE(wizard.dialog->filters.size() + warnings.size(), 2);
         wizard.walk(">F"); // the new menu is written where a new one goes, not over the page
-        QVERIFY(QFile::exists("page.html"));
+        QCOMPARE(TestData::read("page.html"), MenuPage::text({1, {{}}}));
     }
 
     // Finish replaces without asking only a page of ours as written; Cancel keeps the file.
@@ -229,27 +237,63 @@ private slots:
         Wizard wizard;
         wizard.messages->answers.append(replace);
         const bool asked = there.contains("<p>"), kept = asked && !replace;
-        QCOMPARE(wizard.walk("1>>F").last(), kept ? "2 EN<-FAT 2" : "3 EN---AT 2");
-        QCOMPARE(wizard.messages->questions.size(), asked ? 1 : 0);
+        const QString question = asked ? " ?Cancel" : "";
+        QCOMPARE(wizard.walk("1>>F").last(), (kept ? "2 EN<-FAT 2" : "3 EN---AT 2") + question);
         QVERIFY(!asked || wizard.messages->questions[0].contains(here.filePath("Tessel.html")));
         QCOMPARE(TestData::read("Tessel.html"), kept ? there : MenuPage::text({1, {{}}}));
-        QCOMPARE(wizard.walk("F").last(), kept ? "2 EN<-FAT 2" : "3 EN---AT 2"); // asked again
-        QCOMPARE(wizard.messages->questions.size(), kept ? 2 : int(asked));
+        QCOMPARE(wizard.walk("F").last(), kept ? "2 EN<-FAT 2 ?Cancel" : "3 EN---AT 2"); // again
+    }
+
+    // The real message boxes: title and text where they belong, Enter on the default button,
+    // Escape on the other one.
+    void messageBoxes() {
+        BoxMessenger boxes;
+        QStringList seen;
+        const auto answerWith = [&seen](Qt::Key key) {
+            QTimer::singleShot(0, [&seen, key] { // once the box waits for the user
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                seen.append(box ? box->windowTitle() + ": " + box->text() : "no box");
+                if (box)
+                    QTest::keyClick(box, key);
+            });
+        };
+        for (const auto& [yesIsDefault, key] :
+             {std::pair(true, Qt::Key_Return), {false, Qt::Key_Return}, {true, Qt::Key_Escape}}) {
+            answerWith(key);
+            seen.last() +=
+                boxes.ask(nullptr, "Question", "Sure?", "Yes", "No", yesIsDefault) ? " yes" : " no";
+        }
+        answerWith(Qt::Key_Return);
+        boxes.warn(nullptr, "Warning", "Broken.");
+        QCOMPARE(seen, (QStringList{"Question: Sure? yes", "Question: Sure? no",
+                                    "Question: Sure? no", "Warning: Broken."}));
+    }
+
+    // What the command line asks for: a page, or an answer (its start) before any window.
+    void commandLine_data() { TestData::rows("command-line.txt"); }
+
+    void commandLine() {
+        QFETCH(TestData::Row, row);
+        const QStringList arguments = row["arguments"].split(' ', Qt::SkipEmptyParts);
+        const CommandLine line = CommandLine::read(QStringList("tessel") + arguments, "1.0");
+        QCOMPARE(line.page + '|' + QString::number(line.exitStatus.value_or(-1)) + '|' +
+                     line.answer.left(row["answer"].size()),
+                 row["page"] + '|' + row["status"] + '|' + row["answer"]);
     }
 
     void tabWalk_data() { TestData::rows("tab-order.txt"); }
 
     void tabWalk() {
-        QFETCH(QStringList, row);
+        QFETCH(TestData::Row, row);
         Wizard wizard;
-        wizard.walk(row[0]);
+        wizard.walk(row["keys"]);
         const QWidget* start = QApplication::focusWidget();
         QStringList walked;
         do {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             walked.append(QApplication::focusWidget()->objectName());
         } while (QApplication::focusWidget() != start && walked.size() < 30);
-        QCOMPARE(walked.join(' '), row[1]);
+        QCOMPARE(walked.join(' '), row["order"]);
     }
 
     void everythingHasAName() {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks for, read before the wizard needs a display: a page to open, or
+// an answer to print and leave with (the help, the version, a mistake).
+struct CommandLine {
+    QString page;                  // the page to open; empty: none
+    std::optional<int> exitStatus; // where set, print `answer` and leave with this status
+    QString answer; // for standard output where the status is 0, else for standard error
+
+    static CommandLine read(const QStringList& arguments, const QString& version);
+};
