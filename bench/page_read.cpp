@@ -45,7 +45,7 @@ int main() {
         ratios.push_back(reads.back() / writes.back());
     }
     for (const PageReading& reading : readings)
-        if (!reading.error.isEmpty() || reading.handEdited || reading.menu.buttons.size() != 1000)
+        if (!reading.error.isEmpty() || reading.changedLine || reading.menu.buttons.size() != 1000)
             std::abort();
     const double ratio = median(ratios);
     std::printf("page text, written: %.3f ms\n", median(writes));

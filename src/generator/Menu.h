@@ -16,7 +16,6 @@ struct MenuButton {
 struct Menu {
     qint16 iMenuType = 1; // 1 vertical, anything else horizontal
     QList<MenuButton> buttons;
-    QString title = {}; // the author's own, between the page's title tags; empty: none given
 
     bool operator==(const Menu&) const = default;
 };

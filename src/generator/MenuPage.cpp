@@ -11,12 +11,12 @@ namespace {
 class PageWriter {
 public:
     // About 2.4 kB fixed and 600 bytes a button: one allocation for the whole page.
-    explicit PageWriter(qsizetype buttons) : out(2600 + 700 * buttons) {}
+    explicit PageWriter(qsizetype size) : out(size) {}
 
     PageBuffer out;
+    std::string_view eol = "\r\n";
 
     bool ok() const { return true; }
-    void append(const QByteArray& bytes) { out.append(bytes.constData(), bytes.size()); }
     void line(int indent, std::initializer_list<std::string_view> parts) {
         beginLine(indent, parts);
         endLine({});
@@ -28,26 +28,11 @@ public:
     }
     void endLine(std::string_view last) {
         out.append(last.data(), qsizetype(last.size()));
-        out.append("\r\n", 2);
+        out.append(eol.data(), qsizetype(eol.size()));
     }
     void emptyLines(int count) {
         for (int i = 0; i < count; ++i)
-            out.append("\r\n", 2);
-    }
-
-    void title(const QString& text) {
-        out.append("<title>", 7);
-        if (text.isEmpty())
-            out.append("  ", 2); // the blank title the page is born with
-        for (const QChar c : text) {
-            // The author's own HTML, kept as typed; anything that would break the line or the
-            // page's plain ASCII becomes a character reference.
-            if (c == u'\t' || (c.unicode() >= 0x20 && c.unicode() < 0x7F))
-                out.append(char(c.unicode()));
-            else
-                append("&#" + QByteArray::number(c.unicode()) + ';');
-        }
-        endLine("</title>");
+            out.append(eol.data(), qsizetype(eol.size()));
     }
     void count(const QList<MenuButton>& buttons) {
         const PageLayout::Decimal n(buttons.size());
@@ -59,15 +44,36 @@ public:
     }
     void normalImageAttribute(const QString& name) { PageEscaping::appendHtmlAttribute(out, name); }
     void buttonEnd(qint16 menuType) {
-        // A vertical menu breaks the line after each button; a horizontal one runs on in a row.
-        endLine(menuType == 1 ? "></a><br>" : "></a>");
+        endLine(menuType == 1 ? PageLayout::verticalEnd : PageLayout::horizontalEnd);
     }
 };
+
+// About 2.4 kB fixed and 600 bytes a button: one allocation for the whole page.
+constexpr qsizetype bytesPerButton = 700;
 
 } // namespace
 
 QByteArray MenuPage::text(const Menu& menu) {
-    PageWriter writer(menu.buttons.size());
+    PageWriter writer(2600 + bytesPerButton * menu.buttons.size());
     PageLayout::page(writer, menu);
+    return writer.out.take();
+}
+
+QByteArray MenuPage::text(const Menu& menu, const PageFrame& frame) {
+    PageWriter writer(frame.bytes.size() + bytesPerButton * menu.buttons.size());
+    using Region = void (*)(PageWriter&, const Menu&);
+    static constexpr Region regions[] = {PageLayout::countLines<PageWriter, const Menu>,
+                                         PageLayout::scriptBlocks<PageWriter, const Menu>,
+                                         PageLayout::linkLines<PageWriter, const Menu>,
+                                         PageLayout::menuBlocks<PageWriter, const Menu>};
+    qsizetype at = 0;
+    for (std::size_t i = 0; i < frame.regions.size(); ++i) {
+        const PageFrame::Region& region = frame.regions[i];
+        writer.out.append(frame.bytes.constData() + at, region.from - at);
+        writer.eol = std::string_view(region.eol.constData(), std::size_t(region.eol.size()));
+        regions[i](writer, menu);
+        at = region.to;
+    }
+    writer.out.append(frame.bytes.constData() + at, frame.bytes.size() - at);
     return writer.out.take();
 }

@@ -5,35 +5,54 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
+
+// A page without its menu: everything around the four regions whose lines depend on the menu
+// (the count lines, the script blocks, the link lines, the menu blocks). It is the page's
+// author's, kept byte for byte; the menu is written into it.
+struct PageFrame {
+    struct Region {
+        qsizetype from = 0, to = 0; // the region's bytes in the page
+        QByteArray eol = "\r\n";    // the line end its lines are written with
+    };
+    QByteArray bytes;              // the page as it was read
+    std::array<Region, 4> regions; // in the order they stand in the page
+};
+
 // Why a page could not be read.
 enum class Refusal {
     None,
     NotOurs,        // no menu page written by Tessel at all
-    CutShort,       // one of ours, ending before its last line
+    CutShort,       // one of ours, ending before its menu does
     Miscounted,     // its count does not match its button blocks
     TooManyButtons, // more than a menu can have
-    ForeignBytes,   // bytes Tessel never writes
     ChangedByHand,  // changed where Tessel keeps the menu, beyond reading
     NoFile,         // missing, a folder, not a regular file, too large or unreadable
 };
 
-// The result of reading a page: the menu it holds, or why it could not be read.
+// The result of reading a page: the menu it holds and the frame around it, or why it could
+// not be read.
 struct PageReading {
     Menu menu;
-    // The page differs from what writing `menu` gives, beyond its title and its line ends:
-    // writing it again would lose those changes.
-    bool handEdited = false;
+    PageFrame frame;
+    // Where the lines that hold the menu first differ from what the writer gives (a hand
+    // change that still reads), or 0: writing `menu` into `frame` then gives the page again.
+    int changedLine = 0;
     Refusal refusal = Refusal::None;
     QString error; // the refusal in words; empty when the page was read
 };
 
 // The text of a menu page: an HTML page whose script swaps each button's picture under the
-// mouse and opens its link. Lines end in CR LF, the last one too; the text is pure ASCII.
+// mouse and opens its link.
 namespace MenuPage {
 
+// A new page: Tessel's own frame, lines ending in CR LF, pure ASCII.
 QByteArray text(const Menu& menu);
 
-// The menu that `text` was written from. Lines may end in LF alone; the title is the author's.
+// The menu written into a page's own frame, each region with its own line end.
+QByteArray text(const Menu& menu, const PageFrame& frame);
+
+// The menu a page holds, found by its own lines wherever the author's HTML puts them.
 PageReading read(QByteArrayView bytes);
 
 // Reads the page file at `path`, refusing anything no page can be before reading it whole.
@@ -41,8 +60,9 @@ PageReading open(const QString& path);
 
 // The most buttons a menu has, and the most bytes its page can take: every field as long as
 // the wizard's text boxes take, every picture name as long as a file name can be, and a
-// generous title.
+// generous allowance for the author's own HTML.
 constexpr qsizetype maxButtons = 1000;
-constexpr qint64 maxBytes = 64 * 1024 + maxButtons * (1000 + 4 * 255 * 2 + 6 * 255 + 15 * 32767);
+constexpr qint64 maxBytes =
+    64 * 1024 * 1024 + maxButtons * (1000 + 4 * 255 * 2 + 6 * 255 + 15 * 32767);
 
 } // namespace MenuPage

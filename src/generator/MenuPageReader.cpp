@@ -4,31 +4,99 @@
 #include "generator/PageFile.h"
 #include "generator/PageLayout.h"
 
-#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+using PageLayout::Decimal;
+
+QByteArrayView view(std::string_view text) {
+    return {text.data(), qsizetype(text.size())};
 }
 
 QByteArrayView trimmedStart(QByteArrayView text) {
-    while (!text.isEmpty() && isBlank(text.front()))
+    while (!text.isEmpty() && (text.front() == ' ' || text.front() == '\t'))
         text = text.sliced(1);
     return text;
 }
 
+// Without blanks at either end, nor a line end.
 QByteArrayView trimmed(QByteArrayView text) {
     text = trimmedStart(text);
-    while (!text.isEmpty() && isBlank(text.back()))
+    while (!text.isEmpty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
+                               text.back() == '\n'))
         text.chop(1);
     return text;
 }
 
+// The button count of a count line as the author may have spaced it, or -1.
+qint64 countOf(QByteArrayView text, std::string_view name) {
+    text = trimmedStart(text);
+    if (!text.startsWith(view(name.substr(0, name.find(' ')))))
+        return -1;
+    text = trimmedStart(text.sliced(name.find(' ')));
+    if (!text.startsWith('=') || !trimmedStart(text.sliced(1)).startsWith("new Array("))
+        return -1;
+    text = trimmedStart(text.sliced(1)).sliced(10);
+    qint64 value = 0;
+    qsizetype digits = 0;
+    for (; digits < text.size() && digits < 8 && text[digits] >= '0' && text[digits] <= '9';
+         ++digits)
+        value = value * 10 + (text[digits] - '0');
+    return digits > 0 && text.sliced(digits).startsWith(')') ? value : -1;
+}
+
+// The page line by line: each line's text without its end, and its number.
+class Lines {
+public:
+    explicit Lines(QByteArrayView bytes) : bytes_(bytes) { moveTo(0, 1); }
+
+    bool atEnd() const { return start_ >= bytes_.size(); }
+    qsizetype start() const { return start_; }
+    qsizetype next() const { return next_; }
+    qsizetype previous() const { return previous_; }
+    int number() const { return number_; }
+    QByteArrayView text() const { return bytes_.sliced(start_, end_ - start_); }
+    QByteArrayView eol() const { return bytes_.sliced(end_, next_ - end_); }
+    // Where the text starts after its indent.
+    qsizetype indented() const { return end_ - trimmedStart(text()).size(); }
+
+    void moveTo(qsizetype start, int number) {
+        start_ = previous_ = qMin(start, bytes_.size());
+        number_ = number;
+        const auto* found =
+            start_ < bytes_.size()
+                ? static_cast<const char*>(std::memchr(bytes_.data() + start_, '\n',
+                                                       std::size_t(bytes_.size() - start_)))
+                : nullptr;
+        end_ = found ? found - bytes_.data() : bytes_.size();
+        next_ = found ? end_ + 1 : bytes_.size();
+        if (found && end_ > start_ && bytes_[end_ - 1] == '\r')
+            --end_;
+    }
+    void advance() {
+        const qsizetype previous = start_;
+        moveTo(next_, number_ + 1);
+        previous_ = previous;
+    }
+    // Moves to the first line from here whose text, indent and trailing blanks aside, `wanted`
+    // accepts; false, at the end, where there is none.
+    template <typename Wanted> bool find(const Wanted& wanted) {
+        for (; !atEnd(); advance())
+            if (wanted(trimmed(text())))
+                return true;
+        return false;
+    }
+
+private:
+    QByteArrayView bytes_;
+    qsizetype start_ = 0, end_ = 0, next_ = 0, previous_ = 0;
+    int number_ = 1;
+};
+
 // Whether `count` bytes at `a` and `b` are the same. The parts of a line are short, so eight
-// bytes at a time inline beat a call to memcmp.
+// bytes at a time inline beat a call to memcmp (bench_page_read).
 template <typename Word> bool sameWord(const char* a, const char* b) {
     Word x, y;
     std::memcpy(&x, a, sizeof x);
@@ -50,423 +118,353 @@ bool sameBytes(const char* a, const char* b, std::size_t count) {
     return count == 0 || *a == *b;
 }
 
-// How much of `text` the indent and the parts take from its start, or -1 where they differ.
-qsizetype prefixLength(QByteArrayView text, int indent,
-                       std::initializer_list<std::string_view> parts) {
-    static constexpr char blanks[] = "         ";
-    if (text.size() < indent || !sameBytes(text.data(), blanks, std::size_t(indent)))
-        return -1;
-    qsizetype at = indent;
-    for (const std::string_view part : parts) {
-        const auto size = qsizetype(part.size());
-        if (text.size() - at < size || !sameBytes(text.data() + at, part.data(), part.size()))
-            return -1;
-        at += size;
-    }
-    return at;
-}
-
-QByteArray joined(int indent, std::initializer_list<std::string_view> parts) {
-    QByteArray text(indent, ' ');
-    for (const std::string_view part : parts)
-        text.append(part.data(), qsizetype(part.size()));
-    return text;
-}
-
-// Where the page holds something no page of ours does: a byte beyond ASCII, a control
-// character other than a tab, or a carriage return that ends no line. The line, or 0.
-int foreignByteLine(QByteArrayView bytes) {
-    const auto foreign = [](uchar c) {
-        return (c >= 0x7F) | ((c < 0x20) & (c != '\t') & (c != '\n') & (c != '\r'));
-    };
-    const auto lineOf = [&](qsizetype at) { return int(bytes.first(at).count('\n')) + 1; };
-    // Block by block with no branch a byte, so that the compiler tests many bytes at once.
-    constexpr qsizetype block = 4096;
-    for (qsizetype from = 0; from < bytes.size(); from += block) {
-        const QByteArrayView part = bytes.sliced(from, qMin(block, bytes.size() - from));
-        bool any = false;
-        for (const char c : part)
-            any |= foreign(uchar(c));
-        for (qsizetype i = 0; any && i < part.size(); ++i)
-            if (foreign(uchar(part[i])))
-                return lineOf(from + i);
-    }
-    for (qsizetype at = bytes.indexOf('\r'); at >= 0; at = bytes.indexOf('\r', at + 1))
-        if (at + 1 == bytes.size() || bytes[at + 1] != '\n')
-            return lineOf(at);
-    return 0;
-}
-
-// Takes the page up line by line in the order the writer put it down. Where a line is not
-// what the writer gives, the page was changed by hand: the reader looks further on for the
-// line it expects, notes that the page is not exact, and reads on.
-class PageReader {
+// Takes a region up exactly as the writer puts it down, reading the values on the way, and
+// stops at the first byte that differs: the line where the page was changed by hand.
+class Matcher {
 public:
-    explicit PageReader(QByteArrayView bytes) : bytes_(bytes) {
-        load(0);
-        eol_ = next_ > 1 && bytes_[next_ - 2] == '\r' ? "\r\n" : "\n"; // as the page has them
-    }
+    Matcher(QByteArrayView bytes, qsizetype at, int line, QByteArrayView eol)
+        : bytes_(bytes), at_(at), line_(line), eol_(eol) {}
 
-    bool exact = true;
-    Refusal refusal = Refusal::None;
-    QString error;
-    qsizetype buttonCount = -1; // from the page's own count, once read
+    bool ok() const { return ok_; }
+    qsizetype at() const { return at_; }
+    int line() const { return line_; }
 
-    bool ok() const { return refusal == Refusal::None; }
-
-    // While the page is exactly as written, fixed lines are compared in place, as quickly as
-    // they are written; from the first that differs on, lines are taken one by one.
     void line(int indent, std::initializer_list<std::string_view> parts) {
-        if (!ok())
-            return;
-        if (fast_) {
-            qsizetype at = start_;
-            if (matchAt(at, indent, parts) && matchEol(at))
-                return moveTo(at);
-            fast_ = false;
-        }
-        findEnd();
-        expectLine(joined(indent, parts));
+        beginLine(indent, parts);
+        endLine({});
     }
-
-    void emptyLines(int count) {
-        for (int i = 0; i < count && ok(); ++i) {
-            qsizetype at = start_;
-            if (fast_ && matchEol(at)) {
-                moveTo(at);
-                continue;
-            }
-            fast_ = false;
-            findEnd();
-            expectEmpty();
-        }
-    }
-
-    // Finds the current line's end, which the quick comparison does not need.
-    void findEnd() {
-        if (!loaded_)
-            load(start_);
-    }
-
-    void expectLine(QByteArrayView expected) {
-        if (!ok())
-            return;
-        if (atEnd() || (unended_ && expected.startsWith(content())))
-            return failCutShortOrChanged();
-        if (content() == expected) {
-            load(next_);
-            return;
-        }
-        // Fixed text only marks the way: where the author took it out, read on from here.
-        exact = false;
-        const QByteArrayView wanted = trimmed(expected);
-        const qsizetype here = start_;
-        const int hereLine = lineNumber_;
-        if (seek([&](QByteArrayView text) { return trimmed(text) == wanted; }, false)) {
-            load(next_);
-        } else if (ok()) {
-            load(here);
-            lineNumber_ = hereLine;
-        }
-    }
-
     void beginLine(int indent, std::initializer_list<std::string_view> parts) {
-        findEnd();
-        if (!ok())
-            return;
-        if (midLine_) { // the line goes on after a value
-            const qsizetype length = prefixLength(rest(), indent, parts);
-            if (length >= 0) {
-                at_ += length;
-                return;
-            }
-            exact = false;
-            const QByteArray expected = joined(indent, parts);
-            const qsizetype found = rest().indexOf(expected);
-            if (found < 0)
-                return failCutShortOrChanged();
-            at_ += found + expected.size();
-            return;
-        }
-        if (atEnd() || endsWithin(indent, parts))
-            return failCutShortOrChanged();
-        const qsizetype length = prefixLength(content(), indent, parts);
-        if (length >= 0) {
-            at_ = start_ + length;
-        } else {
-            exact = false;
-            const QByteArray expected = joined(indent, parts);
-            const QByteArrayView wanted = trimmed(expected);
-            if (!seek([&](QByteArrayView text) { return trimmedStart(text).startsWith(wanted); }))
-                return;
-            at_ = end_ - trimmedStart(content()).size() + wanted.size();
-        }
-        midLine_ = true;
+        static constexpr char blanks[] = "         ";
+        take({blanks, std::size_t(indent)});
+        for (const std::string_view part : parts)
+            take(part);
     }
-
     void endLine(std::string_view last) {
-        findEnd();
-        if (!ok())
-            return;
-        exact = exact && rest() == QByteArrayView(last.data(), qsizetype(last.size()));
-        load(next_);
+        take(last);
+        take({eol_.data(), std::size_t(eol_.size())});
+        line_ += ok_;
+    }
+    void emptyLines(int count) {
+        for (int i = 0; i < count; ++i)
+            endLine({});
     }
 
-    void expectEmpty() {
-        if (!ok())
-            return;
-        if (atEnd())
-            return failCutShortOrChanged();
-        if (content().isEmpty())
-            load(next_);
-        else
-            exact = false; // a line the author added is passed over by the next search
-    }
-
-    void title(QString& text) {
-        findEnd();
-        if (!ok())
-            return;
-        const QByteArrayView line = atEnd() ? QByteArrayView() : content();
-        const qsizetype close = line.indexOf("</title>");
-        if (!line.startsWith("<title>") || close < 0) {
-            exact = false; // no title where the page keeps it
-            return;
-        }
-        const QByteArrayView typed = line.sliced(7, close - 7);
-        text = QString::fromLatin1(typed); // the page's own blank title writes itself back
-        exact = exact && close + 8 == line.size() && foreignByteLine(typed) == 0;
-        load(next_);
-    }
-
-    void count(QList<MenuButton>& buttons) {
-        findEnd();
-        if (!ok())
-            return;
-        qsizetype digits = 0;
-        qint64 value = 0;
-        while (digits < rest().size() && digits < 8 && rest()[digits] >= '0' &&
-               rest()[digits] <= '9')
-            value = value * 10 + (rest()[digits++] - '0');
-        if (digits == 0 || value == 0)
-            return unended_ && digits == rest().size() ? fail(Refusal::CutShort, cutShort())
-                                                       : fail(Refusal::NotOurs, notOurs());
-        if (value > MenuPage::maxButtons)
-            return fail(Refusal::TooManyButtons,
-                        QStringLiteral("it has %1 buttons; a menu has at most %2")
-                            .arg(value)
-                            .arg(MenuPage::maxButtons));
-        exact = exact && rest()[0] != '0';
-        at_ += digits;
-        buttonCount = value;
-        buttons.resize(value);
-    }
-
+    void count(const QList<MenuButton>& buttons) { take(Decimal(buttons.size())); }
     void scriptString(QString& text) {
-        findEnd();
-        if (ok() && !read([&](qsizetype& at) {
-                return PageEscaping::readScriptString(lineView(), at, text, exact);
-            }))
-            failCutShortOrChanged();
+        read([&](qsizetype& at, bool& exact) {
+            return PageEscaping::readScriptString(lineView(), at, text, exact);
+        });
     }
-
     void linkStatement(QString& frame, QString& link) {
-        findEnd();
-        if (ok() && !read([&](qsizetype& at) {
-                return PageEscaping::readLinkStatement(lineView(), at, frame, link, exact);
-            }))
-            failCutShortOrChanged();
+        read([&](qsizetype& at, bool& exact) {
+            return PageEscaping::readLinkStatement(lineView(), at, frame, link, exact);
+        });
     }
-
-    // The normal picture again, in the img tag: only checked against the script's.
+    // The normal picture again, in the img tag: as the writer spells the script's.
     void normalImageAttribute(const QString& name) {
-        findEnd();
-        if (!ok())
-            return;
-        const qsizetype quote = rest().indexOf('"');
-        if (quote < 0)
-            return failCutShortOrChanged();
-        const QByteArrayView attribute = rest().first(quote);
-        const bool plain = std::all_of(attribute.begin(), attribute.end(),
-                                       [](char c) { return c >= 0x20 && c < 0x7F && c != '&'; });
-        if (!plain || attribute.size() != name.size() || QLatin1StringView(attribute) != name) {
-            written_.clear(); // only a name with characters to escape is written otherwise
-            PageEscaping::appendHtmlAttribute(written_, name);
-            exact = exact && attribute == written_.view();
-        }
-        at_ += quote;
+        written_.clear();
+        PageEscaping::appendHtmlAttribute(written_, name);
+        take({written_.view().data(), std::size_t(written_.size())});
     }
-
     void buttonEnd(qint16& menuType) {
-        findEnd();
-        if (!ok())
-            return;
-        const bool vertical = rest() == "></a><br>";
-        const qint16 type = vertical || rest().contains("<br>") ? 1 : 2;
-        exact = exact && (vertical || rest() == "></a>") && (!typeSeen_ || type == menuType);
-        if (!typeSeen_)
-            menuType = type;
+        const qsizetype at = at_;
+        take(PageLayout::verticalEnd);
+        const qint16 type = ok_ ? 1 : 2;
+        if (!ok_) {
+            ok_ = true;
+            at_ = at;
+            take(PageLayout::horizontalEnd);
+        }
+        ok_ = ok_ && (!typeSeen_ || type == menuType);
+        menuType = type;
         typeSeen_ = true;
-        load(next_);
+        endLine({});
     }
-
-    // Anything after the last line but blank lines is the author's.
-    void finish() {
-        findEnd();
-        if (!ok())
-            return;
-        exact = exact && !unended_;
-        for (; !atEnd(); load(next_))
-            exact = exact && content().isEmpty();
-    }
-
-    int lineNumber() const { return lineNumber_; }
 
 private:
-    bool atEnd() const { return start_ >= bytes_.size(); }
-    QByteArrayView content() const { return bytes_.sliced(start_, end_ - start_); }
-    QByteArrayView rest() const { return bytes_.sliced(at_, end_ - at_); }
-    QByteArrayView lineView() const { return bytes_.first(end_); }
-
-    bool matchAt(qsizetype& at, int indent, std::initializer_list<std::string_view> parts) const {
-        const qsizetype length = prefixLength(bytes_.sliced(at), indent, parts);
-        at += length;
-        return length >= 0;
+    void take(std::string_view part) {
+        ok_ = ok_ && bytes_.size() - at_ >= qsizetype(part.size()) &&
+              sameBytes(bytes_.data() + at_, part.data(), part.size());
+        at_ += ok_ ? qsizetype(part.size()) : 0;
     }
-    bool matchEol(qsizetype& at) const {
-        const auto size = qsizetype(eol_.size());
-        if (bytes_.size() - at < size || bytes_[at] != eol_[0] ||
-            (size == 2 && bytes_[at + 1] != '\n'))
-            return false;
-        at += size;
-        return true;
-    }
-    // Moves on to the line starting at `at`, its end yet unknown.
-    void moveTo(qsizetype at) {
-        start_ = at;
-        ++lineNumber_;
-        loaded_ = false;
-    }
-
-    // Makes the line starting at `start` the current one.
-    void load(qsizetype start) {
-        loaded_ = true;
-        if (start > start_)
-            ++lineNumber_; // always the next line
-        start_ = at_ = start;
-        midLine_ = false;
-        const auto* found = static_cast<const char*>(
-            std::memchr(bytes_.data() + start, '\n', std::size_t(bytes_.size() - start)));
-        const qsizetype newline = found ? found - bytes_.data() : -1;
-        unended_ = newline < 0 && start < bytes_.size();
-        next_ = newline < 0 ? bytes_.size() : newline + 1;
-        end_ = newline < 0 ? bytes_.size() : newline;
-        if (end_ > start && bytes_[end_ - 1] == '\r')
-            --end_;
-    }
-
-    // Moves on to the first line from here that `wanted` accepts. Where there is none, a
-    // line that holds a value fails the reading; any line fails it once too many are missing,
-    // which also bounds the time a page that is none of ours takes.
-    template <typename Wanted> bool seek(const Wanted& wanted, bool holdsValue = true) {
-        for (; !atEnd(); load(next_))
-            if (wanted(content()))
-                return true;
-        if (holdsValue || ++missing_ > 16)
-            failCutShortOrChanged();
-        return false;
-    }
-
-    // A value from the current position on, read by `reader` within the line.
-    template <typename Reader> bool read(const Reader& reader) {
+    template <typename Reader> void read(const Reader& reader) {
         qsizetype at = at_;
-        if (!reader(at))
-            return false;
-        at_ = at;
-        return true;
+        bool exact = true;
+        ok_ = ok_ && reader(at, exact) && exact;
+        at_ = ok_ ? at : at_;
     }
-
-    static QString cutShort() { return QStringLiteral("the page is cut short"); }
-    static QString notOurs() { return QStringLiteral("it is not a menu page written by Tessel"); }
-
-    // Why the page ran out of what was expected. Before its count a page is told by its
-    // head: one that ends while all was as written is cut short, any other is no page of ours.
-    void failCutShortOrChanged() {
-        if (buttonCount < 0)
-            return exact ? fail(Refusal::CutShort, cutShort()) : fail(Refusal::NotOurs, notOurs());
-        if (!bytes_.contains("</body></html>"))
-            return fail(Refusal::CutShort, cutShort());
-        fail(Refusal::ChangedByHand,
-             QStringLiteral("it was changed by hand where Tessel keeps the menu (line %1)")
-                 .arg(lineNumber_));
-    }
-
-    // The last line, with no end, is the start of what was expected: the rest is missing.
-    bool endsWithin(int indent, std::initializer_list<std::string_view> parts) const {
-        return unended_ && joined(indent, parts).startsWith(content());
-    }
-
-    void fail(Refusal why, const QString& text) {
-        if (ok()) {
-            refusal = why;
-            error = text;
-        }
+    // The bytes up to the current line's end, for the value readers.
+    QByteArrayView lineView() const {
+        const auto* newline = static_cast<const char*>(
+            std::memchr(bytes_.data() + at_, '\n', std::size_t(bytes_.size() - at_)));
+        return bytes_.first(newline ? newline - bytes_.data() : bytes_.size());
     }
 
     QByteArrayView bytes_;
-    std::string_view eol_;
-    bool fast_ = true, loaded_ = false;
+    qsizetype at_;
+    int line_;
+    QByteArrayView eol_;
+    bool ok_ = true, typeSeen_ = false;
     PageBuffer written_;
-    qsizetype start_ = 0, end_ = 0, next_ = 0, at_ = 0;
-    int lineNumber_ = 1;
-    int missing_ = 0;
-    bool midLine_ = false, unended_ = false, typeSeen_ = false;
 };
 
-// How many button blocks the page holds, whatever its count says.
-qsizetype buttonBlocks(QByteArrayView bytes) {
+// How many menu blocks the page holds, whatever its count says.
+qsizetype blocksIn(QByteArrayView bytes) {
     qsizetype blocks = 0;
-    for (qsizetype at = 0; (at = bytes.indexOf("<!-- Button ", at)) >= 0; ++at)
-        blocks += at == 0 || bytes[at - 1] == '\n';
+    for (Lines lines(bytes); !lines.atEnd(); lines.advance())
+        blocks += trimmedStart(lines.text()).startsWith(view(PageLayout::buttonMarker));
     return blocks;
 }
+
+// The start of a key line for button `i`: as the writer spells it, up to `end`.
+QByteArray key(std::string_view start, int i, std::string_view end) {
+    const Decimal digits(i);
+    const std::string_view number = digits;
+    return view(start).toByteArray() + view(number).toByteArray() + view(end).toByteArray();
+}
+
+auto startingWith(const QByteArray& start) {
+    return [start](QByteArrayView text) { return text.startsWith(start); };
+}
+
+// The first line of button `i`'s block in the menu.
+auto marker(int i) {
+    return [line = key(PageLayout::buttonMarker, i, " -->")](QByteArrayView text) {
+        return text == line;
+    };
+}
+
+// Finds the menu's four regions in the page, wherever the author's HTML puts them, and reads
+// each as the writer gives it; a region changed by hand is read by its values alone.
+class PageReader {
+public:
+    explicit PageReader(QByteArrayView bytes) : bytes_(bytes), lines_(bytes) {}
+
+    PageReading read() {
+        if (!countRegion() || !scriptRegion() || !linkRegion() || !menuRegion())
+            return {Menu{}, PageFrame{}, 0, refusal_, error_};
+        const int extra = buttons() + 1;
+        for (const QByteArray& block :
+             {key(PageLayout::offImage, extra, "]"), key(PageLayout::linkTest, extra, ")"),
+              key(PageLayout::buttonMarker, extra, " -->")})
+            if (bytes_.sliced(reading_.frame.regions[0].from).contains(block))
+                return miscounted(), PageReading{Menu{}, PageFrame{}, 0, refusal_, error_};
+        reading_.frame.bytes = bytes_.toByteArray();
+        return std::move(reading_);
+    }
+
+private:
+    using Region = PageFrame::Region;
+    enum Section { Count, Script, Link, Buttons };
+
+    int buttons() const { return int(reading_.menu.buttons.size()); }
+
+    bool countRegion() {
+        if (!lines_.find(
+                [](QByteArrayView text) { return countOf(text, PageLayout::offCount) >= 0; }))
+            return refuse(Refusal::NotOurs,
+                          QStringLiteral("it is not a menu page written by Tessel"));
+        const qint64 count = countOf(lines_.text(), PageLayout::offCount);
+        if (count == 0)
+            return refuse(Refusal::NotOurs,
+                          QStringLiteral("it is not a menu page written by Tessel"));
+        if (count > MenuPage::maxButtons)
+            return refuse(Refusal::TooManyButtons,
+                          QStringLiteral("it has %1 buttons; a menu has at most %2")
+                              .arg(count)
+                              .arg(MenuPage::maxButtons));
+        reading_.menu.buttons.resize(count);
+        return region(Count, [this] {
+            lines_.advance();
+            if (!lines_.atEnd() && countOf(lines_.text(), PageLayout::overCount) >= 0)
+                lines_.advance();
+            return true;
+        });
+    }
+
+    bool scriptRegion() {
+        const QByteArray banner = view(PageLayout::bannerButton).toByteArray() + '1';
+        const QByteArray first = key(PageLayout::offImage, 1, "]");
+        if (!lines_.find(
+                [&](QByteArrayView text) { return text == banner || text.startsWith(first); }))
+            return missing(Script);
+        // The banner's first line of slashes goes with it.
+        const QByteArrayView before =
+            bytes_.sliced(lines_.previous(), lines_.start() - lines_.previous());
+        if (trimmed(lines_.text()) == banner && trimmed(before) == view(PageLayout::slashes54))
+            lines_.moveTo(lines_.previous(), lines_.number() - 1);
+        return region(Script, [this] {
+            for (int i = 1; i <= buttons(); ++i) {
+                MenuButton& button = reading_.menu.buttons[i - 1];
+                if (!value(key(PageLayout::offImage, i, PageLayout::sourceIs),
+                           button.normalImage) ||
+                    !value(key(PageLayout::overImage, i, PageLayout::sourceIs), button.overImage))
+                    return false;
+            }
+            takeEmptyLine();
+            return true;
+        });
+    }
+
+    bool linkRegion() {
+        if (!lines_.find(startingWith(key(PageLayout::linkTest, 1, ")"))))
+            return missing(Link);
+        return region(Link, [this] {
+            for (int i = 1; i <= buttons(); ++i) {
+                MenuButton& button = reading_.menu.buttons[i - 1];
+                if (!find(startingWith(key(PageLayout::linkTest, i, ")")), Link))
+                    return false;
+                lines_.advance();
+                bool exact = true;
+                qsizetype at = lines_.indented();
+                if (lines_.atEnd() || !PageEscaping::readLinkStatement(lineView(), at, button.frame,
+                                                                       button.link, exact))
+                    return changedAt(lines_.number());
+                lines_.advance();
+            }
+            return true;
+        });
+    }
+
+    bool menuRegion() {
+        if (!lines_.find(marker(1)))
+            return missing(Buttons);
+        return region(Buttons, [this] {
+            // A block taken out leaves the menu readable: its values stand in the script.
+            qsizetype end = lines_.start();
+            int number = lines_.number();
+            bool typeSeen = false;
+            for (int i = 1; i <= buttons(); ++i) {
+                if (!lines_.find(marker(i))) {
+                    lines_.moveTo(end, number);
+                    continue;
+                }
+                if (!lines_.find(startingWith(view(PageLayout::imageStart).toByteArray())))
+                    return missing(Buttons);
+                if (!typeSeen)
+                    reading_.menu.iMenuType = lines_.text().contains("<br>") ? 1 : 2;
+                typeSeen = true;
+                lines_.advance();
+                takeEmptyLine();
+                end = lines_.start();
+                number = lines_.number();
+            }
+            lines_.moveTo(end, number);
+            return typeSeen || missing(Buttons);
+        });
+    }
+
+    // Reads the region that starts at the current line: as the writer gives it where it can,
+    // else by `values`, which leaves the lines at the region's end.
+    template <typename Values> bool region(Section section, const Values& values) {
+        Region& region = reading_.frame.regions[section];
+        region.from = lines_.start();
+        if (!lines_.eol().isEmpty())
+            region.eol = lines_.eol().toByteArray();
+        Matcher matcher(bytes_, region.from, lines_.number(), region.eol);
+        Menu& menu = reading_.menu;
+        switch (section) {
+        case Count:
+            PageLayout::countLines(matcher, menu);
+            break;
+        case Script:
+            PageLayout::scriptBlocks(matcher, menu);
+            break;
+        case Link:
+            PageLayout::linkLines(matcher, menu);
+            break;
+        case Buttons:
+            PageLayout::menuBlocks(matcher, menu);
+            break;
+        }
+        if (matcher.ok()) {
+            region.to = matcher.at();
+            lines_.moveTo(region.to, matcher.line());
+            return true;
+        }
+        if (reading_.changedLine == 0)
+            reading_.changedLine = matcher.line();
+        if (!values())
+            return false;
+        if (lines_.atEnd() && !bytes_.endsWith('\n')) // it stops in the middle of a line
+            return refuse(Refusal::CutShort, QStringLiteral("the page is cut short"));
+        region.to = lines_.start();
+        return true;
+    }
+
+    // Moves to the key line of a section from here on; where there is none, says why.
+    template <typename Wanted> bool find(const Wanted& wanted, Section section) {
+        expected_ = lines_.number();
+        return lines_.find(wanted) || missing(section);
+    }
+
+    // Reads the script string on the key line from here on.
+    bool value(const QByteArray& keyLine, QString& text) {
+        if (!find(startingWith(keyLine), Script))
+            return false;
+        bool exact = true;
+        qsizetype at = lines_.indented() + keyLine.size();
+        if (!PageEscaping::readScriptString(lineView(), at, text, exact))
+            return changedAt(lines_.number());
+        lines_.advance();
+        return true;
+    }
+
+    void takeEmptyLine() {
+        if (!lines_.atEnd() && trimmed(lines_.text()).isEmpty())
+            lines_.advance();
+    }
+
+    QByteArrayView lineView() const { return bytes_.first(lines_.start() + lines_.text().size()); }
+
+    // A section's key line is missing: the page ends before the sections after it, it holds
+    // another number of buttons than it counts, or it was changed where its menu is.
+    bool missing(Section section) {
+        static constexpr std::string_view later[] = {
+            {}, PageLayout::linkTest, PageLayout::buttonMarker, {}};
+        const qsizetype from = reading_.frame.regions[Count].from;
+        if (later[section].empty() || !bytes_.sliced(from).contains(view(later[section])))
+            return refuse(Refusal::CutShort, QStringLiteral("the page is cut short"));
+        return blocksIn(bytes_) != buttons() ? miscounted() : changedAt(expected_);
+    }
+
+    bool miscounted() {
+        return refuse(Refusal::Miscounted, QStringLiteral("the page counts %1 buttons but holds %2")
+                                               .arg(buttons())
+                                               .arg(blocksIn(bytes_)));
+    }
+
+    bool changedAt(int line) {
+        return refuse(Refusal::ChangedByHand,
+                      QStringLiteral("it was changed by hand where Tessel keeps the menu (line %1)")
+                          .arg(line));
+    }
+
+    bool refuse(Refusal why, const QString& text) {
+        if (refusal_ == Refusal::None) {
+            refusal_ = why;
+            error_ = text;
+        }
+        return false;
+    }
+
+    QByteArrayView bytes_;
+    Lines lines_;
+    PageReading reading_;
+    Refusal refusal_ = Refusal::None;
+    QString error_;
+    int expected_ = 0; // where the key line looked for was expected
+};
 
 } // namespace
 
 PageReading MenuPage::read(QByteArrayView bytes) {
-    PageReading reading;
-    PageReader reader(bytes);
-    PageLayout::page(reader, reading.menu);
-    reader.finish();
-    // A page read exactly holds only what the writer writes; any other page of ours is looked
-    // through (a file that is no page at all is told so).
-    if (const int line =
-            (reader.exact && reader.ok()) || reader.buttonCount < 0 ? 0 : foreignByteLine(bytes)) {
-        reading.refusal = Refusal::ForeignBytes;
-        reading.error =
-            QStringLiteral("line %1 holds characters Tessel never writes; its pages are plain "
-                           "ASCII")
-                .arg(line);
-        return reading;
-    }
-    if (reader.buttonCount > 0 && (!reader.ok() || !reader.exact) &&
-        bytes.contains("</body></html>")) {
-        if (const qsizetype blocks = buttonBlocks(bytes); blocks != reader.buttonCount) {
-            reader.refusal = Refusal::Miscounted;
-            reader.error = QStringLiteral("the page counts %1 buttons but holds %2")
-                               .arg(reader.buttonCount)
-                               .arg(blocks);
-        }
-    }
-    if (!reader.ok())
-        return {Menu{}, false, reader.refusal, reader.error};
-    reading.handEdited = !reader.exact;
-    return reading;
+    return PageReader(bytes).read();
 }
 
 PageReading MenuPage::open(const QString& path) {
     const PageFile::Loaded loaded = PageFile::load(path, maxBytes);
     if (!loaded.error.isEmpty())
-        return {Menu{}, false, Refusal::NoFile, loaded.error};
+        return {Menu{}, PageFrame{}, 0, Refusal::NoFile, loaded.error};
     return read(loaded.bytes);
 }

@@ -1,14 +1,18 @@
 #pragma once
 
 // The menu page's lines in order, told once for both directions: the writer puts them down,
-// the reader takes them up, so that each is the other's exact inverse. A pass provides:
+// the reader checks them, so that each is the other's exact inverse. A pass provides:
 //   line(indent, {parts})          a whole line of fixed text
 //   beginLine(indent, {parts}), endLine(last)   a line around a value
 //   emptyLines(count)
-//   title(text), count(buttons), scriptString(text), linkStatement(frame, link),
+//   count(buttons), scriptString(text), linkStatement(frame, link),
 //   normalImageAttribute(name), buttonEnd(menuType)   the values
 //   ok()                           false once the reader has given up
 // `M` is `const Menu` for the writer and `Menu` for the reader, which fills it.
+//
+// Four regions hold the lines that depend on the menu: the count lines, the script blocks,
+// the link lines and the menu blocks. Everything around them is the page's frame: a new page
+// gets the one below, and a page its author has built on keeps its own.
 
 #include "generator/Menu.h"
 
@@ -20,6 +24,20 @@ namespace PageLayout {
 
 constexpr std::string_view slashes54 = "//////////////////////////////////////////////////////";
 constexpr std::string_view slashes51 = "///////////////////////////////////////////////////";
+
+// The pieces by which the reader finds each region's first line.
+constexpr std::string_view offCount = "OffMenuImage      = new Array(";
+constexpr std::string_view overCount = "OverMenuImage     = new Array(";
+constexpr std::string_view bannerButton = "// Button ";
+constexpr std::string_view offImage = "OffMenuImage[";
+constexpr std::string_view overImage = "OverMenuImage[";
+constexpr std::string_view sourceIs = "].src = \"";
+constexpr std::string_view linkTest = "if (i == ";
+constexpr std::string_view buttonMarker = "<!-- Button ";
+constexpr std::string_view imageStart = "<img src=\"";
+// A vertical menu breaks the line after each button; a horizontal one runs on in a row.
+constexpr std::string_view verticalEnd = "></a><br>";
+constexpr std::string_view horizontalEnd = "></a>";
 
 // A number's decimal digits without a heap allocation.
 class Decimal {
@@ -46,12 +64,13 @@ template <typename Pass> void Java_Rem(Pass& p, std::string_view ToPrint) {
     p.line(0, {slashes54});
 }
 
-template <typename Pass, typename M> void head(Pass& p, M& menu) {
+// The frame's head, up to the count lines.
+template <typename Pass> void headStart(Pass& p) {
     p.line(0, {"<html>"});
     p.line(0, {"<head>"});
     p.emptyLines(1);
     Html_Rem(p, "Enter your own Title between the > and < characters");
-    p.title(menu.title);
+    p.line(0, {"<title>  </title>"});
     p.emptyLines(2);
     Html_Rem(p, "Now we begin the javascript");
     p.emptyLines(1);
@@ -62,38 +81,43 @@ template <typename Pass, typename M> void head(Pass& p, M& menu) {
     p.emptyLines(2);
     Java_Rem(p, "Here are the declarations for the image arrays");
     p.emptyLines(1);
-    p.beginLine(3, {"OffMenuImage      = new Array("});
+}
+
+template <typename Pass, typename M> void countLines(Pass& p, M& menu) {
+    p.beginLine(3, {offCount});
     p.count(menu.buttons);
     p.endLine(")");
-    const Decimal count(menu.buttons.size());
-    p.line(3, {"OverMenuImage     = new Array(", count, ")"});
+    p.line(3, {overCount, Decimal(menu.buttons.size()), ")"});
+}
+
+template <typename Pass> void headEnd(Pass& p) {
     p.emptyLines(2);
     Java_Rem(p, "Now we will fill the arrays with images and links");
     p.emptyLines(1);
 }
 
-template <typename Pass, typename M> void imageArrays(Pass& p, M& menu) {
+template <typename Pass, typename M> void scriptBlocks(Pass& p, M& menu) {
     for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
         auto& button = menu.buttons[i - 1];
         const Decimal n(i);
         p.line(0, {slashes54});
-        p.line(0, {"// Button ", n});
+        p.line(0, {bannerButton, n});
         p.line(0, {slashes54});
         p.emptyLines(1);
-        p.line(3, {"OffMenuImage[", n, "] = new Image()"});
-        p.beginLine(3, {"OffMenuImage[", n, "].src = \""});
+        p.line(3, {offImage, n, "] = new Image()"});
+        p.beginLine(3, {offImage, n, sourceIs});
         p.scriptString(button.normalImage);
         p.endLine("\"");
         p.emptyLines(1);
-        p.line(3, {"OverMenuImage[", n, "] = new Image()"});
-        p.beginLine(3, {"OverMenuImage[", n, "].src = \""});
+        p.line(3, {overImage, n, "] = new Image()"});
+        p.beginLine(3, {overImage, n, sourceIs});
         p.scriptString(button.overImage);
         p.endLine("\"");
         p.emptyLines(1);
     }
 }
 
-template <typename Pass, typename M> void linkFunction(Pass& p, M& menu) {
+template <typename Pass> void linkStart(Pass& p) {
     Java_Rem(p, "Now we will create the functions needed");
     p.emptyLines(2);
     Java_Rem(p, "When button is selected, load related Link");
@@ -101,17 +125,21 @@ template <typename Pass, typename M> void linkFunction(Pass& p, M& menu) {
     p.line(3, {"function LinkSelected(i)"});
     p.line(3, {"{"});
     p.line(6, {"// load the selected link"});
+}
+
+template <typename Pass, typename M> void linkLines(Pass& p, M& menu) {
     for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
         auto& button = menu.buttons[i - 1];
-        p.line(6, {"if (i == ", Decimal(i), ")"});
+        p.line(6, {linkTest, Decimal(i), ")"});
         p.beginLine(9, {});
         p.linkStatement(button.frame, button.link);
         p.endLine({});
     }
-    p.line(3, {"}"});
 }
 
+// From the end of the link function to the menu.
 template <typename Pass> void swapFunctions(Pass& p) {
+    p.line(3, {"}"});
     p.emptyLines(2);
     Java_Rem(p, "When mouse passes over button, change image");
     p.emptyLines(1);
@@ -147,16 +175,16 @@ template <typename Pass> void swapFunctions(Pass& p) {
     p.emptyLines(1);
 }
 
-template <typename Pass, typename M> void buttons(Pass& p, M& menu) {
+template <typename Pass, typename M> void menuBlocks(Pass& p, M& menu) {
     for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
         const Decimal n(i);
-        p.line(0, {"<!-- Button ", n, " -->"});
+        p.line(0, {buttonMarker, n, " -->"});
         p.line(3, {"<a href=\"javascript:LinkSelected(", n, ")\""});
         p.line(6, {"onMouseOver=\"OverButton(But", n, ",", n, ");"});
         p.line(6, {"return true\""});
         p.line(6, {"onMouseOut=\"OffButton(But", n, ",", n, ");"});
         p.line(6, {"return true\">"});
-        p.beginLine(3, {"<img src=\""});
+        p.beginLine(3, {imageStart});
         p.normalImageAttribute(menu.buttons[i - 1].normalImage);
         p.beginLine(0, {"\" Name=\"But", n, "\" border=0"});
         p.buttonEnd(menu.iMenuType);
@@ -173,13 +201,16 @@ template <typename Pass> void tail(Pass& p) {
     p.line(0, {"</body></html>"});
 }
 
-// The whole page, in order.
+// A new page, frame and menu, in order.
 template <typename Pass, typename M> void page(Pass& p, M& menu) {
-    head(p, menu);
-    imageArrays(p, menu);
-    linkFunction(p, menu);
+    headStart(p);
+    countLines(p, menu);
+    headEnd(p);
+    scriptBlocks(p, menu);
+    linkStart(p);
+    linkLines(p, menu);
     swapFunctions(p);
-    buttons(p, menu);
+    menuBlocks(p, menu);
     tail(p);
 }
 

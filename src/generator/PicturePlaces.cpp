@@ -35,6 +35,10 @@ QString folderOf(const QString& path) {
     return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
 }
 
+QString nameOf(const PicturePlaces::Picture& picture) {
+    return picture.name.isEmpty() ? QFileInfo(picture.path).fileName() : picture.name;
+}
+
 // Copies one picture beside the page, through a temporary name, so that a failure leaves no
 // part of it; empty, or why it was not copied.
 QString copyOne(const QString& path, const QString& pageFolder) {
@@ -68,31 +72,30 @@ QString copyOne(const QString& path, const QString& pageFolder) {
 
 } // namespace
 
-QList<PicturePlaces::Picture> PicturePlaces::plan(const QStringList& chosen,
+QList<PicturePlaces::Picture> PicturePlaces::plan(const QList<Picture>& chosen,
                                                   const QString& pageFolder) {
     // Pictures by name: two different files of one name cannot both stand beside the page.
     QHash<QString, QStringList> filesByName;
-    QStringList files;
-    for (const QString& path : chosen) {
-        const QFileInfo picture(path);
-        QStringList& named = filesByName[picture.fileName()];
-        if (!named.contains(identity(picture))) {
-            named.append(identity(picture));
-            files.append(path);
+    QList<Picture> files;
+    for (const Picture& picture : chosen) {
+        QStringList& named = filesByName[nameOf(picture)];
+        if (!named.contains(identity(QFileInfo(picture.path)))) {
+            named.append(identity(QFileInfo(picture.path)));
+            files.append(picture);
         }
     }
     QList<Picture> pictures;
-    for (const QString& path : files) {
-        const QFileInfo picture(path);
-        const QFileInfo beside(QDir(pageFolder).filePath(picture.fileName()));
-        const bool inPlace = beside.exists() && (identity(beside) == identity(picture) ||
-                                                 sameBytes(path, beside.filePath()));
-        if (!picture.exists())
-            pictures.append({path, Place::Missing});
-        else if (filesByName.value(picture.fileName()).size() > 1)
-            pictures.append({path, Place::Clash});
-        else if (!inPlace)
-            pictures.append({path, beside.exists() ? Place::InTheWay : Place::Elsewhere});
+    for (Picture picture : files) {
+        const QFileInfo file(picture.path);
+        const QFileInfo there(QDir(pageFolder).filePath(nameOf(picture)));
+        const bool inPlace = there.exists() && (identity(there) == identity(file) ||
+                                                sameBytes(picture.path, there.filePath()));
+        picture.place = !file.exists()                                  ? Place::Missing
+                        : filesByName.value(nameOf(picture)).size() > 1 ? Place::Clash
+                        : there.exists()                                ? Place::InTheWay
+                                                                        : Place::Elsewhere;
+        if (!inPlace || picture.place == Place::Clash)
+            pictures.append(picture);
     }
     return pictures;
 }
@@ -105,8 +108,7 @@ QString PicturePlaces::note(const QList<Picture>& pictures, const QString& pageF
             " (another chosen picture has that name: rename one and choose it again)",
             " (it is gone from there: put it back, or choose it again)"};
         lines.append(QStringLiteral("%1, now in %2%3")
-                         .arg(QFileInfo(picture.path).fileName(), folderOf(picture.path),
-                              why[int(picture.place)]));
+                         .arg(nameOf(picture), folderOf(picture.path), why[int(picture.place)]));
     }
     if (lines.isEmpty())
         return {};
@@ -127,7 +129,7 @@ QString PicturePlaces::copyBeside(const QList<Picture>& pictures, const QString&
     qsizetype copied = 0;
     QStringList notCopied;
     for (const Picture& picture : pictures) {
-        const QString name = QFileInfo(picture.path).fileName();
+        const QString name = nameOf(picture);
         const QString why = picture.place == Place::InTheWay
                                 ? QStringLiteral("a different file of that name is in the way")
                             : picture.place == Place::Clash

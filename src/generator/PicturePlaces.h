@@ -18,11 +18,12 @@ enum class Place {
 struct Picture {
     QString path; // where it is now
     Place place;
+    QString name = {}; // as the page names it, relative to its folder; empty: the file's name
 };
 
-// Each chosen picture (full paths, repeats allowed) that the page will not find beside it, once,
-// in the order chosen. A file of that name beside the page with the same bytes is in place.
-QList<Picture> plan(const QStringList& chosen, const QString& pageFolder);
+// Each chosen picture (repeats allowed) that the page will not find where it names it, once,
+// in the order chosen. A file there with the same bytes is in place.
+QList<Picture> plan(const QList<Picture>& chosen, const QString& pageFolder);
 
 // The note that names them: where each is now, and why some cannot be copied; at most ten,
 // then how many more. Empty when all are in place.

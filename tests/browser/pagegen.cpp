@@ -1,6 +1,6 @@
 // Pages from outside the wizard:
 //   tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...   writes a menu's page
-//   tessel_pagegen --reread IN OUT                              reads a page, writes what it read
+//   tessel_pagegen --reread IN OUT     reads a page, writes its menu back into its own frame
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 
@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
             std::fprintf(stderr, "tessel_pagegen: %s: %s\n", argv[2], qPrintable(reading.error));
             return 1;
         }
-        return save(QString::fromLocal8Bit(argv[3]), MenuPage::text(reading.menu));
+        return save(QString::fromLocal8Bit(argv[3]), MenuPage::text(reading.menu, reading.frame));
     }
     if (argc < 3 || (argc - 3) % 4 != 0) {
         std::fprintf(stderr, "usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...\n"

@@ -38,6 +38,17 @@ struct FileSystem {
     }
 };
 
+// The bytes of a page outside the lines that hold its menu.
+QList<QByteArray> authorsLines(const PageReading& reading) {
+    QList<QByteArray> lines;
+    qsizetype at = 0;
+    for (const PageFrame::Region& region : reading.frame.regions) {
+        lines.append(reading.frame.bytes.mid(at, region.from - at));
+        at = region.to;
+    }
+    return lines << reading.frame.bytes.mid(at);
+}
+
 // The most memory the test has held so far, in kB.
 long peakMemory() {
     rusage usage{};
@@ -60,7 +71,7 @@ Menu hostileMenu(quint32 seed, int buttons) {
             result += pieces[random.bounded(int(pieces.size()))];
         return result;
     };
-    Menu menu{qint16(1 + random.bounded(2)), {}, random.bounded(2) ? "My <b>menu</b>" : ""};
+    Menu menu{qint16(1 + random.bounded(2)), {}};
     for (int i = 0; i < buttons; ++i)
         menu.buttons.append({text(), text(), text(), text()});
     return menu;
@@ -155,8 +166,10 @@ private slots:
             for (quint32 seed = 1; seed <= (buttons < 100 ? 50 : 2); ++seed) {
                 const QByteArray page = MenuPage::text(hostileMenu(seed, buttons));
                 const PageReading reading = MenuPage::read(page);
-                QVERIFY2(reading.error.isEmpty() && !reading.handEdited, qPrintable(reading.error));
+                QVERIFY2(reading.error.isEmpty() && !reading.changedLine,
+                         qPrintable(reading.error));
                 QCOMPARE(MenuPage::text(reading.menu), page);
+                QCOMPARE(MenuPage::text(reading.menu, reading.frame), page);
             }
         const Menu accents{1, {{"é😀.gif", "%41.gif", "日本.html", "日本"}}}; // read as typed
         QCOMPARE(MenuPage::read(MenuPage::text(accents)).menu.buttons, accents.buttons);
@@ -168,14 +181,23 @@ private slots:
 
     void readingPages() {
         QFETCH(TestData::Row, row);
-        const QString find = row["find"];
+        const QString find = row["find"], put = row["put"];
         QTemporaryDir dir;
         const QString path = dir.filePath("page.html");
         QByteArray page = TestData::read(TestData::path("example-vertical.html"));
-        if (find == "cut")
-            page.truncate(row["put"].toInt());
-        else if (!find.isEmpty())
-            page.replace(find.toUtf8(), row["put"].toUtf8());
+        if (find == "cut") {
+            page.truncate(put.toInt());
+        } else if (find == "lines") { // taken out, from one line to another
+            QList<QByteArray> lines = page.split('\n');
+            lines.remove(put.section('-', 0, 0).toInt() - 1,
+                         put.section('-', 1).toInt() - put.section('-', 0, 0).toInt() + 1);
+            page = lines.join('\n');
+        } else if (!find.isEmpty()) {
+            page.replace(find.toUtf8(),
+                         put.startsWith("latin1:") ? put.mid(7).toLatin1() : put.toUtf8());
+        }
+        if (row["ends"] == "lf")
+            page.replace("\r\n", "\n");
         if (find == "folder")
             QVERIFY(QDir().mkdir(path));
         else if (find == "fifo")
@@ -194,10 +216,19 @@ private slots:
             return;
         }
         QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
-        QCOMPARE(reading.handEdited, expected == "hand edited");
-        if (!reading.handEdited) // CR LF ends, and the author's title kept
-            QCOMPARE(MenuPage::text(reading.menu),
-                     page.replace("\r\n", "\n").replace("\n", "\r\n"));
+        QCOMPARE(reading.changedLine, expected == "intact" ? 0 : expected.section(' ', -1).toInt());
+        if (expected == "intact")
+            QCOMPARE(MenuPage::text(reading.menu, reading.frame), page);
+        // A change of the menu keeps every line of the author's: a link changed and a button
+        // added, then all buttons but the first dropped.
+        Menu changed = reading.menu;
+        changed.buttons.first().link = "changed.html";
+        changed.buttons.append({"n.gif", "o.gif", "new.html", "main"});
+        for (const Menu& menu : {changed, Menu{changed.iMenuType, {changed.buttons.first()}}}) {
+            const PageReading again = MenuPage::read(MenuPage::text(menu, reading.frame));
+            QVERIFY(again.changedLine == 0 && again.menu == menu);
+            QCOMPARE(authorsLines(again), authorsLines(reading));
+        }
     }
 
     void picturesBesideThePage_data() { TestData::rows("picture-places.txt"); }
@@ -206,11 +237,12 @@ private slots:
         QFETCH(TestData::Row, row);
         QStringList chosen = row["chosen"].split(' ');
         QTemporaryDir dir;
-        for (const char* folder : {"page", "pics", "A", "B", "pics/folder.gif", "ro", "full"})
+        for (const char* folder :
+             {"page", "page/img", "pics", "A", "B", "pics/folder.gif", "ro", "full"})
             QVERIFY(QDir(dir.path()).mkdir(folder));
         QVERIFY(QFile::link(dir.filePath("page"), dir.filePath("link")) &&
                 QFile::link(dir.filePath("pics"), dir.filePath("linkpics")));
-        QStringList names = {"page/a.gif", "page/b.gif", "pics/a.gif",
+        QStringList names = {"page/a.gif", "page/b.gif", "page/img/a.gif", "pics/a.gif",
                              "pics/c.gif", "A/home.gif", "B/home.gif"};
         for (int i = 1; i <= 12; ++i)
             names.append(QString("pics/%1.gif").arg(i));
@@ -226,9 +258,10 @@ private slots:
             QSKIP("mounting a small file system needs root; run the test as root or inside "
                   "unshare --user --map-root-user --mount");
         QVERIFY2(!small || fileSystem.mounted, "a small file system is mounted");
-        for (QString& path : chosen)
-            path = dir.filePath(path);
-        const QList<PicturePlaces::Picture> pictures = PicturePlaces::plan(chosen, page);
+        QList<PicturePlaces::Picture> named;
+        for (const QString& path : chosen) // path:name, where the page names it otherwise
+            named.append({dir.filePath(path.section(':', 0, 0)), {}, path.section(':', 1)});
+        const QList<PicturePlaces::Picture> pictures = PicturePlaces::plan(named, page);
         const QString note = PicturePlaces::note(pictures, page);
         static const QRegularExpression namesAPicture(", now in |^and \\d+ more$");
         QCOMPARE(note.split('\n').filter(namesAPicture),

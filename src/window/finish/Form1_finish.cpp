@@ -17,8 +17,13 @@
 #include <QUrl>
 
 void Form1::Show_Finish() {
-    state_.sFileName = trimBlanks(ui.txtFileName->text());
+    // An opened page's name, left as it was, names that very file, blanks and spelling and all.
+    const QString typed = ui.txtFileName->text();
+    const bool openedName = openedPage_ && typed == openedPage_->name;
+    state_.sFileName = openedName ? typed : trimBlanks(typed);
     state_.sExtension = ui.optExtension(0)->isChecked() ? "html" : "htm";
+    if (openedName && openedPage_->suffix.toLower() == state_.sExtension)
+        state_.sExtension = openedPage_->suffix;
     if (state_.sFileName.isEmpty()) {
         // A bare extension would make a hidden file nobody asked for.
         messenger_->warn(this, "Tessel", "Please enter a name for the Tessel file.");
@@ -47,11 +52,15 @@ void Form1::Show_Finish() {
 }
 
 void Form1::tellWherePicturesBelong() {
-    QStringList chosen;
+    // Each picture as the page names it: a name with a folder is looked for there, and one
+    // named by an address is no file at all.
+    QList<PicturePlaces::Picture> chosen;
     for (qint16 button = 1; button <= state_.iNumberOfButtons; ++button)
         for (const PictureKind kind : storedKinds)
-            if (!state_.sImageFile(button, kind).isEmpty())
-                chosen.append(picturePaths_(button, kind));
+            if (!picturePaths_(button, kind).isEmpty() &&
+                !state_.sImageFile(button, kind).isEmpty())
+                chosen.append({picturePaths_(button, kind), PicturePlaces::Place::Elsewhere,
+                               state_.sImageFile(button, kind)});
     const QString folder = QFileInfo(pagePath()).absolutePath();
     const QList<PicturePlaces::Picture> pictures = PicturePlaces::plan(chosen, folder);
     const QString note = PicturePlaces::note(pictures, folder);
@@ -72,36 +81,47 @@ void Form1::openWrittenPage() {
         messenger_->openPage(QUrl::fromLocalFile(pagePath()));
 }
 
+// An opened page's menu goes back into its author's frame; a new one gets Tessel's.
 QString Form1::Do_Finish() {
-    return PageFile::save(pagePath(), MenuPage::text(state_.menu()));
+    const Menu menu = state_.menu();
+    const QByteArray page =
+        openedPage_ ? MenuPage::text(menu, openedPage_->frame) : MenuPage::text(menu);
+    const QString failure = PageFile::save(pagePath(), page);
+    if (failure.isEmpty())
+        ownFile_ = {QFileInfo(pagePath()).absoluteFilePath(), digest(page)};
+    return failure;
 }
 
 QString Form1::pagePath() const {
     // An opened page goes back to its own folder; a new one lands beside the pictures, where
     // the finish page says the page belongs.
-    const QString folder = !openedFolder_.isEmpty()        ? openedFolder_
+    const QString folder = openedPage_                     ? openedPage_->folder
                            : !lastPictureFolder_.isEmpty() ? lastPictureFolder_
                                                            : QDir::currentPath();
     return QDir::cleanPath(QDir(folder).filePath(state_.sFileName + "." + state_.sExtension));
 }
 
-// A file in the way is replaced without a question only where it is one of our pages as we
-// wrote it (a second Finish, or an opened page written back); anything else may be the user's.
+// A file in the way is replaced without a question only where it is the one this window
+// opened or wrote, as it was then; anything else may be the user's, and they are asked.
 bool Form1::mayReplace(const QString& path) {
     const QFileInfo existing(path);
     if (!existing.exists() || existing.isDir())
         return true; // nothing there, or a folder, which the save refuses by itself
-    const PageReading reading = MenuPage::open(path);
-    if (reading.refusal == Refusal::None && !reading.handEdited)
+    const PageFile::Loaded there = PageFile::load(path, MenuPage::maxBytes);
+    const bool own = ownFile_.path == existing.absoluteFilePath();
+    if (own && there.error.isEmpty() && digest(there.bytes) == ownFile_.digest)
         return true;
+    const PageReading reading = MenuPage::read(there.bytes);
     const QString why =
-        reading.refusal == Refusal::None
-            ? QStringLiteral("It is a Tessel page that was changed by hand: writing it again "
-                             "keeps its menu and title, and loses the other changes.")
-        : reading.refusal == Refusal::NotOurs
-            ? QStringLiteral("Tessel did not write it.")
-            : QStringLiteral("Tessel cannot read it back as one of its pages: %1.")
-                  .arg(reading.error);
+        own                      ? QStringLiteral("It was changed since Tessel opened or wrote it.")
+        : !there.error.isEmpty() ? QStringLiteral("Tessel cannot read it: %1.").arg(there.error)
+        : reading.refusal == Refusal::NotOurs ? QStringLiteral("Tessel did not write it.")
+        : reading.refusal != Refusal::None
+            ? QStringLiteral("Tessel cannot read it back as one of its pages: %1.")
+                  .arg(reading.error)
+        : MenuPage::text(reading.menu) == there.bytes
+            ? QStringLiteral("It is a Tessel page that holds another menu.")
+            : QStringLiteral("It is a Tessel page with its author's own HTML.");
     return messenger_->ask(this, "Tessel",
                            QStringLiteral("The file\n%1\nis already there. %2\n\nReplace it?")
                                .arg(QDir::toNativeSeparators(path), why),

@@ -3,16 +3,31 @@
 #include "generator/MenuPage.h"
 #include "wizard/Messenger.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 
+namespace {
+
+// A picture named by an address is no file beside the page: nothing to look for or copy.
+bool isAddress(const QString& name) {
+    return name.contains(QLatin1String("://")) || name.startsWith(QLatin1String("//")) ||
+           name.startsWith(QLatin1String("data:"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QByteArray Form1::digest(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
 void Form1::choosePageToOpen() {
     if (shownPage_ != Page::MenuType)
         return;
-    ui.CommonDialog2.InitDir = openedFolder_.isEmpty() ? lastPictureFolder_ : openedFolder_;
+    ui.CommonDialog2.InitDir = openedPage_ ? openedPage_->folder : lastPictureFolder_;
     if (ui.CommonDialog2.ShowOpen(this))
         openPage(ui.CommonDialog2.FileName);
 }
@@ -21,40 +36,44 @@ void Form1::openPage(const QString& path) {
     if (shownPage_ != Page::MenuType)
         return; // the menu is fixed from the first Next on
     const QFileInfo file(path);
+    const QString suffix = file.suffix().toLower();
     PageReading reading = MenuPage::open(path);
-    if (reading.refusal == Refusal::None && file.suffix() != "html" && file.suffix() != "htm") {
+    if (reading.refusal == Refusal::None && suffix != "html" && suffix != "htm") {
         reading.refusal = Refusal::NoFile;
         reading.error = "its name does not end in .html or .htm, so Finish could not write it back";
     }
+    const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
     if (reading.refusal != Refusal::None) {
         messenger_->warn(
             this, "Tessel",
-            QStringLiteral("The page\n%1\ncannot be opened: %2.")
-                .arg(QDir::toNativeSeparators(file.absoluteFilePath()), reading.error));
+            QStringLiteral("The page\n%1\ncannot be opened: %2.").arg(shown, reading.error));
         return;
     }
     // The menu-type and file-name pages show the page; its buttons wait for the first Next.
     ui.optMenuType(reading.menu.iMenuType == 1 ? 0 : 1)->setChecked(true);
     ui.HScroll1->setValue(int(reading.menu.buttons.size()));
     ui.txtFileName->setText(file.completeBaseName());
-    ui.optExtension(file.suffix() == "html" ? 0 : 1)->setChecked(true);
+    ui.optExtension(suffix == "html" ? 0 : 1)->setChecked(true);
+    ownFile_ = {file.absoluteFilePath(), digest(reading.frame.bytes)};
+    openedPage_ = {std::move(reading.frame), file.absolutePath(), file.completeBaseName(),
+                   file.suffix()};
     opened_ = std::move(reading.menu);
-    openedFolder_ = file.absolutePath();
-    if (reading.handEdited)
+    if (reading.changedLine > 0)
         messenger_->inform(this, "Tessel",
-                           QStringLiteral("The page\n%1\nwas changed by hand. Tessel keeps its "
-                                          "menu and title; writing it again will not keep the "
-                                          "other changes.")
-                               .arg(QDir::toNativeSeparators(file.absoluteFilePath())));
+                           QStringLiteral("The page\n%1\nwas changed by hand in the lines that "
+                                          "hold its menu, first at line %2. Tessel has read its "
+                                          "menu and will write its own form of the menu there; "
+                                          "every other line stays as it is.")
+                               .arg(shown)
+                               .arg(reading.changedLine));
 }
 
 // On the first Next after opening: the opened buttons, as many as the count now asks for;
-// their pictures are looked for beside the page, where the page loads them from.
+// their pictures are looked for where the page loads them from, relative to its folder.
 void Form1::takeOpenedButtons() {
-    state_.sTitle = opened_ ? opened_->title : QString();
     if (!opened_)
         return;
-    const QDir folder(openedFolder_);
+    const QDir folder(openedPage_->folder);
     const qint16 kept = qint16(qMin<qsizetype>(state_.iNumberOfButtons, opened_->buttons.size()));
     for (qint16 i = 1; i <= kept; ++i) {
         const MenuButton& button = opened_->buttons.at(i - 1);
@@ -62,10 +81,23 @@ void Form1::takeOpenedButtons() {
             const QString& name =
                 kind == PictureKind::Normal ? button.normalImage : button.overImage;
             state_.sImageFile(i, kind) = name;
-            picturePaths_(i, kind) = name.isEmpty() ? QString() : folder.filePath(name);
+            picturePaths_(i, kind) =
+                name.isEmpty() || isAddress(name) ? QString() : folder.filePath(name);
         }
         state_.sLink(i) = button.link;
         state_.sFrame(i) = button.frame;
     }
     opened_.reset();
+}
+
+// A new menu starts from nothing opened: neither that page's frame nor its name, nor the
+// right to replace its file without a question.
+void Form1::forgetOpenedPage() {
+    opened_.reset();
+    ownFile_ = {};
+    if (!openedPage_)
+        return;
+    openedPage_.reset();
+    ui.txtFileName->setText("Tessel");
+    ui.optExtension(0)->setChecked(true);
 }

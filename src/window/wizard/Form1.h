@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/Form1Layout.h"
-#include "generator/Menu.h"
+#include "generator/MenuPage.h"
 #include "wizard/Pages.h"
 #include "wizard/WizardState.h"
 
@@ -14,6 +14,7 @@ class FileChooser;
 class FormTutor;
 class ImageBox;
 class Messenger;
+class QLineEdit;
 
 // The wizard's main window. It holds the wizard state and every control; its methods live
 // beside the part of the wizard they belong to, in the files listed below. Everything the user
@@ -63,6 +64,7 @@ private:
     void cmdStep_Click(qint16 Index);
     void cmdOk_Click();
     bool mayDropUnwrittenWork();
+    static QString typedOr(const QLineEdit* box, const QString& stored);
     void goNext();
     void goBack();
     void showAbout();
@@ -100,6 +102,8 @@ private:
     // finish/Form1_open.cpp: opening a page Tessel wrote.
     void choosePageToOpen();
     void takeOpenedButtons();
+    void forgetOpenedPage();
+    static QByteArray digest(const QByteArray& bytes);
 
     // tutor/Form1_tutor.cpp.
     void UpdateTutor();
@@ -114,7 +118,20 @@ private:
     QString lastPictureFolder_;  // folder of the picture chosen last
     QString lastTriedFolder_;    // folder of the last file offered, usable or not
     std::optional<Menu> opened_; // an opened page's menu, until the first Next takes it
-    Menu writtenMenu_;           // as fixed, opened or last written: what New would not lose
-    QString openedFolder_;       // the opened page's folder, where Finish writes it back
+    // The page this window opened, until New: its author's frame, where Finish writes it back
+    // and its name as its file spells it.
+    struct OpenedPage {
+        PageFrame frame;
+        QString folder, name, suffix;
+    };
+    std::optional<OpenedPage> openedPage_;
+    // The file this window opened or wrote last, and a digest of what it held then: Finish
+    // replaces it without a question while it still holds that, and no other file.
+    struct OwnFile {
+        QString path;
+        QByteArray digest;
+    };
+    OwnFile ownFile_;
+    Menu writtenMenu_; // as fixed, opened or last written: what New would not lose
     BoundedArray2D<QString> picturePaths_{"picturePaths"}; // full paths beside the bare names
 };

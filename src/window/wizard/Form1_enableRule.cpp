@@ -9,8 +9,7 @@ void Form1::Initialize_New() {
     state_.iStep = 0;
     state_.iLastStep = 2;
     state_.bNewMenu = true;
-    opened_.reset(); // a new menu starts from nothing opened
-    openedFolder_.clear();
+    forgetOpenedPage(); // a new menu starts from nothing opened
     showPage(Page::MenuType);
     Check_iStep();
     EndTutor();

@@ -51,8 +51,8 @@ bool Form1::mayDropUnwrittenWork() {
     Menu now = state_.menu();
     if (shownPage_ == Page::Button) {
         MenuButton& button = now.buttons[state_.iStep - 1];
-        button.link = trimBlanks(ui.txtButtonLinks->text());
-        button.frame = trimBlanks(ui.txtFrameName->text());
+        button.link = typedOr(ui.txtButtonLinks, button.link);
+        button.frame = typedOr(ui.txtFrameName, button.frame);
     }
     return now == writtenMenu_ ||
            messenger_->ask(this, "Tessel",
@@ -64,14 +64,21 @@ bool Form1::mayDropUnwrittenWork() {
 void Form1::goNext() {
     if (state_.iStep < state_.iLastStep) {
         if (Pages::ofStep(state_.iStep, state_.iLastStep) == Page::Button) {
-            state_.sLink(state_.iStep) = trimBlanks(ui.txtButtonLinks->text());
-            state_.sFrame(state_.iStep) = trimBlanks(ui.txtFrameName->text());
+            state_.sLink(state_.iStep) = typedOr(ui.txtButtonLinks, state_.sLink(state_.iStep));
+            state_.sFrame(state_.iStep) = typedOr(ui.txtFrameName, state_.sFrame(state_.iStep));
         }
         ++state_.iStep;
         Do_Step();
     }
     if (state_.bTutor)
         UpdateTutor();
+}
+
+// What a text box holds for the button: what the user typed, trimmed, or where they did not
+// edit it, the stored value as it is: a value read from a page keeps its blanks, and one longer
+// than the box takes stays whole.
+QString Form1::typedOr(const QLineEdit* box, const QString& stored) {
+    return box->isModified() ? trimBlanks(box->text()) : stored;
 }
 
 void Form1::goBack() {

@@ -5,7 +5,6 @@
 Menu WizardState::menu() const {
     Menu menu;
     menu.iMenuType = iMenuType;
-    menu.title = sTitle;
     menu.buttons.reserve(iNumberOfButtons);
     for (qint16 i = 1; i <= iNumberOfButtons; ++i)
         menu.buttons.append({sImageFile(i, PictureKind::Normal),

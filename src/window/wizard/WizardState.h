@@ -21,7 +21,6 @@ struct WizardState {
     BoundedArray<QString> sFrame{"sFrame"};           // per button, trimmed; empty means no frame
     qint16 iStep = 0;
     bool bTutor = false;
-    QString sTitle; // the title of an opened page, kept when it is written again
 
     // The menu built so far: its type and every button from 1 to the count.
     Menu menu() const;
