@@ -8,17 +8,32 @@
 #include <functional>
 #include <vector>
 
-// The median time of `runs` runs of `work`, in milliseconds.
-inline double medianMs(int runs, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+// Times each of `works` once a round, taking turns, for `runs` rounds, so that a change in the
+// machine's speed during the run meets all of them alike. Per work, its times in ms.
+inline std::vector<std::vector<double>>
+interleaved(int runs, const std::vector<std::function<void()>>& works) {
+    std::vector<std::vector<double>> times(works.size());
+    for (int round = 0; round < runs; ++round)
+        for (std::size_t i = 0; i < works.size(); ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            works[i]();
+            times[i].push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+    return times;
+}
+
+inline double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The median, over the rounds, of `a`'s time against `b`'s in the same round.
+inline double medianRatio(const std::vector<double>& a, const std::vector<double>& b) {
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        ratios.push_back(a[i] / b[i]);
+    return median(ratios);
 }
 
 // The largest menu: 1000 buttons, every other one opening in a frame.

@@ -53,7 +53,7 @@ QByteArray text(const Menu& menu);
 QByteArray text(const Menu& menu, const PageFrame& frame);
 
 // The menu a page holds, found by its own lines wherever the author's HTML puts them.
-PageReading read(QByteArrayView bytes);
+PageReading read(const QByteArray& bytes);
 
 // Reads the page file at `path`, refusing anything no page can be before reading it whole.
 PageReading open(const QString& path);

@@ -238,18 +238,12 @@ auto marker(int i) {
 // each as the writer gives it; a region changed by hand is read by its values alone.
 class PageReader {
 public:
-    explicit PageReader(QByteArrayView bytes) : bytes_(bytes), lines_(bytes) {}
+    explicit PageReader(const QByteArray& bytes) : page_(bytes), bytes_(page_), lines_(bytes_) {}
 
     PageReading read() {
         if (!countRegion() || !scriptRegion() || !linkRegion() || !menuRegion())
             return {Menu{}, PageFrame{}, 0, refusal_, error_};
-        const int extra = buttons() + 1;
-        for (const QByteArray& block :
-             {key(PageLayout::offImage, extra, "]"), key(PageLayout::linkTest, extra, ")"),
-              key(PageLayout::buttonMarker, extra, " -->")})
-            if (bytes_.sliced(reading_.frame.regions[0].from).contains(block))
-                return miscounted(), PageReading{Menu{}, PageFrame{}, 0, refusal_, error_};
-        reading_.frame.bytes = bytes_.toByteArray();
+        reading_.frame.bytes = page_; // shared, not copied
         return std::move(reading_);
     }
 
@@ -378,18 +372,37 @@ private:
             break;
         }
         if (matcher.ok()) {
-            region.to = matcher.at();
-            lines_.moveTo(region.to, matcher.line());
-            return true;
+            lines_.moveTo(matcher.at(), matcher.line());
+        } else {
+            if (reading_.changedLine == 0)
+                reading_.changedLine = matcher.line();
+            if (!values())
+                return false;
+            if (lines_.atEnd() && !bytes_.endsWith('\n')) // it stops in the middle of a line
+                return refuse(Refusal::CutShort, QStringLiteral("the page is cut short"));
         }
-        if (reading_.changedLine == 0)
-            reading_.changedLine = matcher.line();
-        if (!values())
-            return false;
-        if (lines_.atEnd() && !bytes_.endsWith('\n')) // it stops in the middle of a line
-            return refuse(Refusal::CutShort, QStringLiteral("the page is cut short"));
         region.to = lines_.start();
-        return true;
+        return !followedByAnotherBlock(section) || miscounted();
+    }
+
+    // Whether a block of one button more than the page counts follows a region.
+    bool followedByAnotherBlock(Section section) {
+        const int extra = buttons() + 1;
+        Lines next = lines_;
+        const QByteArrayView line = trimmed(next.text());
+        next.advance();
+        switch (section) {
+        case Script:
+            return line.startsWith(key(PageLayout::offImage, extra, "]")) ||
+                   trimmed(line == view(PageLayout::slashes54) ? next.text() : line) ==
+                       key(PageLayout::bannerButton, extra, {});
+        case Link:
+            return line.startsWith(key(PageLayout::linkTest, extra, ")"));
+        case Buttons:
+            return line == key(PageLayout::buttonMarker, extra, " -->");
+        default:
+            return false;
+        }
     }
 
     // Moves to the key line of a section from here on; where there is none, says why.
@@ -448,6 +461,7 @@ private:
         return false;
     }
 
+    const QByteArray page_;
     QByteArrayView bytes_;
     Lines lines_;
     PageReading reading_;
@@ -458,7 +472,7 @@ private:
 
 } // namespace
 
-PageReading MenuPage::read(QByteArrayView bytes) {
+PageReading MenuPage::read(const QByteArray& bytes) {
     return PageReader(bytes).read();
 }
 

@@ -142,12 +142,14 @@ private slots:
         QFETCH(QString, way);
         QFETCH(int, count);
         const TestSupport::WorkingFolder here;
+        // Values kept as read: a link longer than a text box holds, a frame with blanks, a
+        // picture in a folder of the page's and one named by an address.
         Menu menu{2,
                   {{"red.bmp", "gone.gif", "a \"b\" & c.html", ""},
-                   {"", "blue.bmp", "news.html", "main"},
-                   {"x.gif", "y.gif", "日本.html", "top"}}};
-        here.picture("red.bmp", "site/red.bmp");
-        here.picture("blue.bmp", "site/blue.bmp");
+                   {"", "blue.bmp", "news.html?" + QString(40000, 'x'), " main "},
+                   {"img/x.gif", "http://example.org/y.gif", "日本.html", "top"}}};
+        for (const char* picture : {"site/red.bmp", "site/blue.bmp", "site/img/x.gif"})
+            here.picture("red.bmp", picture);
         const QString path = here.filePath("site/my.menu.htm");
         const QByteArray page =
             MenuPage::text(menu).replace("<title>  </title>", "<TITLE>Café</TITLE>");
@@ -180,6 +182,7 @@ private slots:
         QCOMPARE(TestData::read(here.filePath("site/copy.htm")),
                  MenuPage::text(menu, MenuPage::read(page).frame)); // the author's title kept
         QCOMPARE(wizard.messages->warnings + wizard.messages->questions, QStringList());
+        QCOMPARE(wizard.messages->notes.join("").count(", now in "), 1); // gone.gif alone
     }
 
     // A page that cannot be opened, or any way in off the menu-type page, changes nothing; a
@@ -217,6 +220,34 @@ private slots:
         QCOMPARE(wizard.dialog->filters.size() + warnings.size(), 2);
         wizard.walk(">F"); // the new menu is written where a new one goes, not over the page
         QCOMPARE(TestData::read("Tessel.html"), MenuPage::text({1, {{}}}));
+    }
+
+    // A page its author has built on: a link changed and a button added, every line of the
+    // author's kept.
+    void authorsPage() {
+        const TestSupport::WorkingFolder here;
+        const QByteArray page = TestData::read(TestData::path("authors-page.html"));
+        QVERIFY(PageFile::save("shop.html", page).isEmpty());
+        Wizard wizard;
+        wizard.form.openPage("shop.html");
+        QCOMPARE(wizard.walk("3>l>>>F").last(), "3 EN---AT 4"); // its own page: no question
+        const PageReading reading = MenuPage::read(page);
+        Menu menu = reading.menu;
+        menu.buttons.first().link = "a.html";
+        menu.buttons.append(MenuButton());
+        QCOMPARE(TestData::read("shop.html"), MenuPage::text(menu, reading.frame));
+    }
+
+    // An opened page goes back to its own file, its name and extension spelled as they are.
+    void openedNamesKept() {
+        for (const QString name : {"M.HTML", "a .html", "b.Htm"}) {
+            const TestSupport::WorkingFolder here;
+            QVERIFY(PageFile::save(name, MenuPage::text({1, {{}}})).isEmpty());
+            Wizard wizard;
+            wizard.form.openPage(name);
+            QCOMPARE(wizard.walk(">>F").last(), "3 EN---AT 2"); // its own: no question
+            QCOMPARE(QDir().entryList(QDir::Files), QStringList(name));
+        }
     }
 
     // Finish replaces without asking only the page this window opened or wrote, as it was
