@@ -17,13 +17,13 @@ QString PageFile::writeAll(QIODevice& device, const QByteArray& bytes) {
     return {};
 }
 
-QString PageFile::save(const QString& path, const QByteArray& bytes, const Writer& writer) {
+QString PageFile::save(const QString& path, const QByteArray& bytes) {
     if (QFileInfo(path).isDir())
         return QStringLiteral("a folder of that name is in the way");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (const QString failure = writer(file, bytes); !failure.isEmpty()) {
+    if (const QString failure = writeAll(file, bytes); !failure.isEmpty()) {
         file.cancelWriting(); // the temporary file goes with `file`; the target stays as it was
         return failure;
     }

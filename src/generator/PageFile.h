@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
-
 class QIODevice;
 
 // Puts a page on disk whole or not at all: it is written beside the target under a temporary
@@ -13,8 +11,6 @@ namespace PageFile {
 
 // Writes every byte to `device` and flushes it; returns the reason on any shortfall.
 QString writeAll(QIODevice& device, const QByteArray& bytes);
-
-using Writer = std::function<QString(QIODevice&, const QByteArray&)>;
 
 // A file read whole, or why it was not.
 struct Loaded {
@@ -28,6 +24,6 @@ Loaded load(const QString& path, qint64 maxBytes);
 
 // Saves `bytes` as `path`, replacing an existing file. Returns the reason it could not, or an
 // empty string. On failure no partial file is left and an existing file is untouched.
-QString save(const QString& path, const QByteArray& bytes, const Writer& writer = writeAll);
+QString save(const QString& path, const QByteArray& bytes);
 
 } // namespace PageFile

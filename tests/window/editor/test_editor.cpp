@@ -1,7 +1,5 @@
 #include "TestSupport.h"
 
-#include "forms/FileDialogChooser.h"
-
 using TestData::path;
 using TestSupport::Wizard;
 
@@ -85,8 +83,6 @@ private slots:
         // Any letter case matches: a Linux file system tells PHOTO.JPG from photo.jpg.
         QCOMPARE(wizard.dialog->filters.first(), "Pictures (*.bmp;*.jpg;*.gif) "
                                                  "(*.[bB][mM][pP] *.[jJ][pP][gG] *.[gG][iI][fF])");
-        QCOMPARE(FileDialogChooser::makeDialog(nullptr, "", "")->fileMode(),
-                 QFileDialog::ExistingFile);
         // Back to button 2: both pictures again, the preview on the normal one; none on 1.
         moveOnto(wizard, "imgButtons(3)");
         wizard.walk("<");
