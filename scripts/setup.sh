@@ -15,8 +15,10 @@ for job in "$@"; do
     case "$job" in
     run) packages+=("${build[@]}") ;;
     test)
-        # adwaita-qt6: the wizard is checked under the GNOME styles, light and dark.
-        packages+=("${build[@]}" chromium firefox-esr clang libfuzzer-14-dev adwaita-qt6)
+        # adwaita-qt6: the wizard is checked under the GNOME styles, light and dark; sway,
+        # grim and qt6-wayland: the tutor on a headless Wayland desktop.
+        packages+=("${build[@]}" chromium firefox-esr clang libfuzzer-14-dev adwaita-qt6
+            sway grim qt6-wayland)
         command -v node >/dev/null 2>&1 || packages+=(nodejs)
         command -v npm >/dev/null 2>&1 || packages+=(npm)
         ;;

@@ -10,8 +10,9 @@ namespace {
 constexpr double smallestPoints = 5;
 } // namespace
 
-FormTutor::FormTutor() : QWidget(nullptr, Qt::Window) {
+FormTutor::FormTutor(QWidget* parent) : QWidget(parent, parent ? Qt::Widget : Qt::Window) {
     setObjectName("formTutor");
+    setAccessibleName("Tutor");
     setFont(Style::windowFont());
 
     lblTutor = new QLabel(this);

@@ -5,6 +5,7 @@
 #include "tutor/TutorTexts.h"
 #include "wizard/Blanks.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 
 namespace {
@@ -13,11 +14,28 @@ constexpr double widthTwips = 1950;
 constexpr double labelInsetTwips = 240;
 } // namespace
 
+// A Wayland desktop places every window itself and ignores where a program would put one:
+// there the tutor stands inside the main window, on its right, and the window grows to take it.
+bool Form1::tutorInside() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void Form1::UpdateTutor() {
     const QString text = TutorTexts::forPage(Pages::ofStep(state_.iStep, state_.iLastStep));
     if (!formTutor_)
-        formTutor_ = std::make_unique<FormTutor>();
+        formTutor_ = std::make_unique<FormTutor>(tutorInside() ? this : nullptr);
     FormTutor& tutor = *formTutor_;
+    if (tutorInside()) {
+        const int wizardWidth = Twips::toPixels(6240), gap = Twips::toPixels(gapTwips);
+        const int width = Twips::toPixels(widthTwips), height = Twips::toPixels(4308);
+        setFixedSize(wizardWidth + gap + width, height);
+        tutor.setGeometry(wizardWidth + gap, 0, width, height);
+        tutor.lblTutor->resize(Twips::toPixels(widthTwips - labelInsetTwips),
+                               height - Twips::toPixels(labelInsetTwips));
+        tutor.setText(trimBlanks(text));
+        tutor.show();
+        return;
+    }
 
     // Outer measures of both windows, in twips, summed in floating point.
     const QRect main = frameGeometry();
@@ -46,4 +64,5 @@ void Form1::UpdateTutor() {
 void Form1::EndTutor() {
     state_.bTutor = false;
     formTutor_.reset();
+    setFixedSize(Twips::toPixels(6240), Twips::toPixels(4308)); // the tutor's room goes with it
 }

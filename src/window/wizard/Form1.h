@@ -108,6 +108,7 @@ private:
     // tutor/Form1_tutor.cpp.
     void UpdateTutor();
     void EndTutor();
+    static bool tutorInside();
 
     WizardState state_;
     Hold hold_ = Hold::None; // what holds the step buttons now
