@@ -8,7 +8,8 @@ class TestWayland : public QObject {
     // Where the compositor shows this process's window: its content on the screen.
     static QRect shownAt(const QJsonObject& node) {
         if (node["pid"].toInt() == QCoreApplication::applicationPid()) {
-            const QJsonObject at = node["rect"].toObject(), content = node["window_rect"].toObject();
+            const QJsonObject at = node["rect"].toObject(),
+                              content = node["window_rect"].toObject();
             return {at["x"].toInt() + content["x"].toInt(), at["y"].toInt() + content["y"].toInt(),
                     content["width"].toInt(), content["height"].toInt()};
         }
@@ -25,6 +26,10 @@ class TestWayland : public QObject {
         return process.waitForFinished() ? process.readAllStandardOutput() : QByteArray();
     }
 
+    static QRect shown() {
+        return shownAt(QJsonDocument::fromJson(run("swaymsg", {"-t", "get_tree", "-r"})).object());
+    }
+
 private slots:
     void tutorBesideTheWizard() {
         if (!QGuiApplication::platformName().startsWith("wayland"))
@@ -34,18 +39,25 @@ private slots:
         const QSize wizardSize(416, 287), tutorSize(130, 287); // 6240 and 1950 twips wide
         QRect window;
         QVERIFY(QTest::qWaitFor([&] {
-            window = shownAt(QJsonDocument::fromJson(run("swaymsg", {"-t", "get_tree", "-r"})).object());
-            return window.width() >= wizardSize.width() + tutorSize.width();
+            window = shown();
+            return window.width() == wizardSize.width() + 1 + tutorSize.width(); // 20 twips apart
         }));
-        QTest::qWait(200); // the compositor shows the window's last frame
+        // The screen, once the compositor shows the tutor's light yellow right of the wizard.
         const QString file = QDir::temp().filePath("tessel-wayland.png");
-        run("grim", {file});
-        const QImage screen(file);
-        // The wizard whole, as it draws itself, and the tutor's light yellow to its right.
-        QCOMPARE(screen.copy(QRect(window.topLeft(), wizardSize)).convertToFormat(QImage::Format_RGB32),
-                 wizard.form.grab(QRect(QPoint(), wizardSize)).toImage().convertToFormat(QImage::Format_RGB32));
-        const QRect tutor(window.topLeft() + QPoint(window.width() - tutorSize.width(), 0), tutorSize);
-        QCOMPARE(screen.pixelColor(tutor.topLeft() + QPoint(4, 4)), QColor(255, 255, 192));
+        const QPoint tutorAt = window.topLeft() + QPoint(wizardSize.width() + 5, 5);
+        QImage screen;
+        QVERIFY(QTest::qWaitFor([&] {
+            run("grim", {file});
+            return (screen = QImage(file)).pixelColor(tutorAt) == QColor(255, 255, 192);
+        }));
+        // The wizard whole, as it draws itself.
+        const auto rgb = [](const QImage& image) {
+            return image.convertToFormat(QImage::Format_RGB32);
+        };
+        QCOMPARE(rgb(screen.copy(QRect(window.topLeft(), wizardSize))),
+                 rgb(wizard.form.grab(QRect(QPoint(), wizardSize)).toImage()));
+        wizard.walk("T"); // off: the window shrinks back to the wizard
+        QVERIFY(QTest::qWaitFor([&] { return shown().width() == wizardSize.width(); }));
     }
 };
 
