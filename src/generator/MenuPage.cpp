@@ -61,17 +61,12 @@ QByteArray MenuPage::text(const Menu& menu) {
 
 QByteArray MenuPage::text(const Menu& menu, const PageFrame& frame) {
     PageWriter writer(frame.bytes.size() + bytesPerButton * menu.buttons.size());
-    using Region = void (*)(PageWriter&, const Menu&);
-    static constexpr Region regions[] = {PageLayout::countLines<PageWriter, const Menu>,
-                                         PageLayout::scriptBlocks<PageWriter, const Menu>,
-                                         PageLayout::linkLines<PageWriter, const Menu>,
-                                         PageLayout::menuBlocks<PageWriter, const Menu>};
     qsizetype at = 0;
     for (std::size_t i = 0; i < frame.regions.size(); ++i) {
         const PageFrame::Region& region = frame.regions[i];
         writer.out.append(frame.bytes.constData() + at, region.from - at);
         writer.eol = std::string_view(region.eol.constData(), std::size_t(region.eol.size()));
-        regions[i](writer, menu);
+        PageLayout::regions<PageWriter, const Menu>[i](writer, menu);
         at = region.to;
     }
     writer.out.append(frame.bytes.constData() + at, frame.bytes.size() - at);

@@ -356,21 +356,7 @@ private:
         if (!lines_.eol().isEmpty())
             region.eol = lines_.eol().toByteArray();
         Matcher matcher(bytes_, region.from, lines_.number(), region.eol);
-        Menu& menu = reading_.menu;
-        switch (section) {
-        case Count:
-            PageLayout::countLines(matcher, menu);
-            break;
-        case Script:
-            PageLayout::scriptBlocks(matcher, menu);
-            break;
-        case Link:
-            PageLayout::linkLines(matcher, menu);
-            break;
-        case Buttons:
-            PageLayout::menuBlocks(matcher, menu);
-            break;
-        }
+        PageLayout::regions<Matcher, Menu>[section](matcher, reading_.menu);
         if (matcher.ok()) {
             lines_.moveTo(matcher.at(), matcher.line());
         } else {

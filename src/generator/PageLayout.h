@@ -16,6 +16,7 @@
 
 #include "generator/Menu.h"
 
+#include <array>
 #include <charconv>
 #include <string>
 #include <string_view>
@@ -200,6 +201,11 @@ template <typename Pass> void tail(Pass& p) {
     p.emptyLines(1);
     p.line(0, {"</body></html>"});
 }
+
+// The four regions, in the order they stand in a page.
+template <typename Pass, typename M>
+constexpr std::array<void (*)(Pass&, M&), 4> regions = {countLines<Pass, M>, scriptBlocks<Pass, M>,
+                                                        linkLines<Pass, M>, menuBlocks<Pass, M>};
 
 // A new page, frame and menu, in order.
 template <typename Pass, typename M> void page(Pass& p, M& menu) {
