@@ -14,8 +14,7 @@ inline QByteArray read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A row of a table, its cells read by the names in the table's first row. A last name ending
-// in "..." takes every cell from there on.
+// A row, its cells read by the names in the table's first row; a last "name..." takes the rest.
 struct Row {
     QStringList names, cells;
     QString operator[](const QString& name) const {
@@ -26,8 +25,7 @@ struct Row {
     QStringList rest() const { return cells.mid(names.size() - 1); }
 };
 
-// Tab-separated cells without blank and "#" lines; a line starting "+<tab>" goes on with the
-// row above; "\u{HEX}" stands for an unprintable character.
+// Tab-separated cells; "#" lines are comments, "+<tab>" goes on with the row above.
 inline QList<Row> table(const QString& name) {
     static const QRegularExpression character(R"(\\u\{([0-9A-F]+)\})");
     QList<Row> rows;

@@ -27,8 +27,7 @@ struct WorkingFolder : QTemporaryDir {
     }
 };
 
-// Keeps what the wizard tells and asks the user, each question after the button Enter takes,
-// answering from a script (else Cancel), and the pages it would open.
+// Keeps what the wizard tells, asks (after the default answer) and opens; answers as scripted.
 struct RecordingMessenger : Messenger {
     QStringList warnings, notes, questions;
     QList<bool> answers;
@@ -103,8 +102,7 @@ struct Wizard {
         dialog->answers.append(path.isEmpty() ? std::nullopt : std::optional<QString>(path));
         click(ui.cmdSelect(kind));
     }
-    // The page in front ("?" unless it alone is visible), the step buttons (enabled ones by key),
-    // the button number; T: tutor.
+    // The page in front ("?" unless alone), the enabled step buttons, the number; T: tutor.
     QString where() const {
         const int page = int(form.shownPage());
         bool alone = true;
@@ -118,10 +116,8 @@ struct Wizard {
         const bool tutor = form.formTutor() && form.formTutor()->isVisible();
         return (form.isVisible() ? main : "closed") + (tutor ? " T" : "");
     }
-    // Per key: a step button or OK clicked (upper case) or its mnemonic pressed (lower case,
-    // w for New), the count (a digit), closing the tutor (x) or window (X), a link typed (l), a
-    // picture chosen (p), the next question answered yes (y). A question asked on the way
-    // follows where the user stands, after "?" and the button Enter takes.
+    // Per key, as roads.txt tells; a question asked on the way follows, after "?" and the
+    // button Enter takes.
     QStringList walk(const QString& keys) {
         QStringList seen;
         for (const QChar key : keys) {

@@ -1,7 +1,6 @@
-// Feeds the page reader any bytes. A page it takes with its menu intact must come back byte
-// for byte when its menu is written into its frame; any page it takes must, once written back,
-// read again intact, with the same menu and the author's bytes around it. Built with clang's
-// libFuzzer (TESSEL_FUZZ).
+// Feeds the page reader any bytes (clang's libFuzzer, TESSEL_FUZZ). A page read intact comes
+// back byte for byte when its menu is written into its frame; any page read, once written
+// back, reads again intact, with the same menu and the author's bytes before it.
 #include "generator/MenuPage.h"
 
 #include <cstdint>

@@ -11,8 +11,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-// A small file system mounted for a test's life on `folder`, where one is given: read-only,
-// or one that fills up at 64 kB. Only root may mount one, or a user in a namespace of its own.
+// A file system of 64 kB, read-only or not, on `folder` where given, for the test's life.
 struct FileSystem {
     const QByteArray at;
     const bool mounted, refused;
@@ -127,11 +126,6 @@ private slots:
         }
     }
 
-    void smallPageOnAFullDisk() { // taken into a buffer, then refused as it is flushed
-        QFile full("/dev/full");
-        QVERIFY(full.open(QIODevice::WriteOnly) && !PageFile::writeAll(full, "<html>").isEmpty());
-    }
-
     // Every page the writer gives reads back into a menu that writes the same bytes.
     void roundTrip() {
         for (const int buttons : {1, 2, 3, 12, 1000})
@@ -192,15 +186,13 @@ private slots:
         QCOMPARE(reading.changedLine, expected == "intact" ? 0 : expected.section(' ', -1).toInt());
         if (expected == "intact")
             QCOMPARE(MenuPage::text(reading.menu, reading.frame), page);
-        // A change of the menu keeps every line of the author's: a link changed and a button
-        // added, then all buttons but the first dropped.
+        // A link changed and a button added, then all but the first dropped: the frame stays.
         Menu changed = reading.menu;
         changed.buttons.first().link = "changed.html";
         changed.buttons.append({"n.gif", "o.gif", "new.html", "main"});
         for (const Menu& menu : {changed, Menu{changed.iMenuType, {changed.buttons.first()}}}) {
             const PageReading again = MenuPage::read(MenuPage::text(menu, reading.frame));
             QVERIFY(again.changedLine == 0 && again.menu == menu);
-            // The same menu written into either frame gives the same page: the same frame.
             QCOMPARE(MenuPage::text(reading.menu, again.frame),
                      MenuPage::text(reading.menu, reading.frame));
         }

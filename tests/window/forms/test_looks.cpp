@@ -63,8 +63,7 @@ class TestLooks : public QObject {
         return control->sizeHint().width() <= control->width();
     }
 
-    // Makes a window the active one, as the user's next click would: a window in the
-    // background takes the style's dimmed colours, and the tutor takes the focus on each step.
+    // A window in the background is dimmed, and the tutor takes the focus on each step.
     static QStringList activate(QWidget* window) {
         window->activateWindow();
         return QTest::qWaitForWindowActive(window) ? QStringList() : QStringList("inactive");
@@ -80,9 +79,8 @@ class TestLooks : public QObject {
         return parts * 100 >= area.width() * area.height();
     }
 
-    // The texts in the window that a user cannot read or see whole, with their contrast, and
-    // the controls that do not stand out. A disabled control is meant to recede and is left
-    // out; a page is the surface itself.
+    // Texts a user cannot read or see whole, with their contrast, and controls that do not
+    // stand out; a disabled control is meant to recede, and a page is the surface itself.
     static QStringList unreadable(QWidget* window) {
         QStringList faults = activate(window);
         const QImage shot = window->grab().toImage();
@@ -98,9 +96,8 @@ class TestLooks : public QObject {
                       : control->inherits("QAbstractButton") || control->inherits("QLineEdit");
             if (!text || !control->isVisible() || !control->isEnabled())
                 continue;
-            // Buttons and text boxes draw the desktop's own pairs while active. The colours of
-            // labels and option buttons are chosen here, for every state of the window, and a
-            // style may draw an option button's caption in the Text colour.
+            // Buttons and text boxes draw the desktop's own pairs while active; labels and option
+            // buttons take colours chosen here for every state, options maybe in Text.
             const QPalette& colours = control->palette();
             QList<QColor> inks{colours.color(QPalette::Active, control->foregroundRole())};
             const bool radio = control->inherits("QRadioButton");
@@ -146,8 +143,6 @@ private slots:
 
     void readableEverywhere_data() { TestData::rows("looks.txt"); }
 
-    // Per row: the widget style, the palette Tessel starts under, the one the desktop then
-    // switches to, how much larger the desktop's font is, and the look recorded for it.
     void readableEverywhere() {
         QFETCH(TestData::Row, row);
         if (!QStyleFactory::keys().contains(row["style"]))

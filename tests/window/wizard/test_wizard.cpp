@@ -3,7 +3,6 @@
 #include "CommandLine.h"
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
-#include "wizard/Blanks.h"
 
 using TestSupport::Wizard;
 
@@ -18,20 +17,11 @@ class TestWizard : public QObject {
         return MenuPage::text({type, buttons});
     }
 
-    static const Form1Layout& ui(const Wizard& wizard) { return wizard.ui; }
-
     static QString nameOf(QWidget* control) {
         return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
     }
 
 private slots:
-    void trimsBlanksOnly() {
-        QStringList kept;
-        for (const char* typed : {"a", "  a", "a   ", " a  b ", "\ta \t", "   "})
-            kept.append(trimBlanks(typed));
-        QCOMPARE(kept, (QStringList{"a", "a", "a", "a  b", "\ta \t", ""}));
-    }
-
     // The enable rule, About and OK, New and the tutor's switch, key by key from start-up.
     void roads_data() { TestData::rows("roads.txt"); }
 
@@ -67,8 +57,7 @@ private slots:
         QCOMPARE(ui.txtFileName->text(), "Tessel"); // the name offered
         Wizard::type(ui.txtFileName, "  ../pics/road  ");
         QCOMPARE(wizard.walk("yF").last(), "3 EN---AT 4 ?Copy");
-        // A name is taken from beside the picture chosen last; the note looks in the page's
-        // own folder and names the pictures elsewhere.
+        // A bare name goes beside the picture chosen last; the note names pictures elsewhere.
         const QString written = work_.filePath("pics/road.html");
         QCOMPARE(TestData::read(written), page({{"home.bmp", "home2.gif", "index.html", ""},
                                                 {"", "", "news.html", "main"},
@@ -125,22 +114,14 @@ private slots:
         QCOMPARE(TestData::read(written), refused ? QByteArray() : page({{}}, 2));
     }
 
-    // From every page, Tab goes round the controls the user can see, and only those.
-    // Every way in opens a page alike. The first Next takes its buttons, as many as the count
-    // then asks for, with their pictures from beside the page; Finish under a new name in the
-    // page's folder writes the same bytes.
-    void openingPages_data() {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<int>("count"); // set after opening; 0 keeps the page's
-        for (const char* way : {"command line", "shortcut", "button", "drop"})
-            QTest::addRow("%s", way) << way << 0;
-        QTest::addRow("fewer buttons") << "command line" << 2;
-        QTest::addRow("more buttons") << "drop" << 4;
-    }
+    // Every way in opens a page alike. Next takes its buttons, as many as the count asks, with
+    // pictures where the page names them; Finish under a new name keeps the page's frame.
+    void openingPages_data() { TestData::rows("openings.txt"); }
 
     void openingPages() {
-        QFETCH(QString, way);
-        QFETCH(int, count);
+        QFETCH(TestData::Row, row);
+        const QString way = row["way"];
+        const int count = row["count"].toInt();
         const TestSupport::WorkingFolder here;
         // Values kept as read: a link longer than a text box holds, a frame with blanks, a
         // picture in a folder of the page's and one named by an address.
@@ -185,8 +166,8 @@ private slots:
         QCOMPARE(wizard.messages->notes.join("").count(", now in "), 1); // gone.gif alone
     }
 
-    // A page that cannot be opened, or any way in off the menu-type page, changes nothing; a
-    // page changed by hand opens with a note; New forgets an opened page, its title too.
+    // Refused pages and ways in off the menu-type page change nothing; a page changed by hand
+    // opens with a note; New forgets an opened page, its title and name too.
     void refusedOpenings() {
         const TestSupport::WorkingFolder here;
         QVERIFY(QDir().mkdir("site"));
@@ -214,16 +195,15 @@ private slots:
         wizard.dialog->answers.append(page);
         wizard.form.openPage(page);
         QTest::keyClick(&wizard.form, Qt::Key_O, Qt::ControlModifier);
-        QVERIFY(!Wizard::dropOn(ui(wizard).picStep(0), {page}));
-        QCOMPARE(wizard.where() + wizard.fields() + ui(wizard).txtFileName->text(),
+        QVERIFY(!Wizard::dropOn(wizard.ui.picStep(0), {page}));
+        QCOMPARE(wizard.where() + wizard.fields() + wizard.ui.txtFileName->text(),
                  "1 EN->-AT 1|Tessel"); // New forgot the opened page's name
         QCOMPARE(wizard.dialog->filters.size() + warnings.size(), 2);
         wizard.walk(">F"); // the new menu is written where a new one goes, not over the page
         QCOMPARE(TestData::read("Tessel.html"), MenuPage::text({1, {{}}}));
     }
 
-    // A page its author has built on: a link changed and a button added, every line of the
-    // author's kept.
+    // A page its author built on: a link changed, a button added, every line of theirs kept.
     void authorsPage() {
         const TestSupport::WorkingFolder here;
         const QByteArray page = TestData::read(TestData::path("authors-page.html"));
@@ -268,8 +248,7 @@ private slots:
         QCOMPARE(QDir().entryList(QDir::Files), QStringList(file)); // and no other file
     }
 
-    // The real message boxes: title and text where they belong, Enter on the default button,
-    // Escape on the other one.
+    // The real message boxes: title and text in place, Enter on the default, Escape on no.
     void messageBoxes() {
         BoxMessenger boxes;
         QStringList seen;
@@ -305,6 +284,7 @@ private slots:
                  row["page"] + '|' + row["status"] + '|' + row["answer"]);
     }
 
+    // From every page, Tab goes round the controls the user can see, and only those.
     void tabWalk_data() { TestData::rows("tab-order.txt"); }
 
     void tabWalk() {
