@@ -254,11 +254,11 @@ private:
     int buttons() const { return int(reading_.menu.buttons.size()); }
 
     bool countRegion() {
-        if (!lines_.find(
-                [](QByteArrayView text) { return countOf(text, PageLayout::offCount) >= 0; }))
-            return refuse(Refusal::NotOurs,
-                          QStringLiteral("it is not a menu page written by Tessel"));
-        const qint64 count = countOf(lines_.text(), PageLayout::offCount);
+        const auto isCount = [](QByteArrayView text) {
+            return countOf(text, PageLayout::offCount) >= 0;
+        };
+        const qint64 count =
+            lines_.find(isCount) ? countOf(lines_.text(), PageLayout::offCount) : 0;
         if (count == 0)
             return refuse(Refusal::NotOurs,
                           QStringLiteral("it is not a menu page written by Tessel"));
