@@ -54,7 +54,6 @@ public:
 
     bool atEnd() const { return start_ >= bytes_.size(); }
     qsizetype start() const { return start_; }
-    qsizetype next() const { return next_; }
     qsizetype previous() const { return previous_; }
     int number() const { return number_; }
     QByteArrayView text() const { return bytes_.sliced(start_, end_ - start_); }

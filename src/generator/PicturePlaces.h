@@ -21,8 +21,9 @@ struct Picture {
     QString name = {}; // as the page names it, relative to its folder; empty: the file's name
 };
 
-// Each chosen picture (repeats allowed) that the page will not find where it names it, once,
-// in the order chosen. A file there with the same bytes is in place.
+// Each chosen picture (repeats allowed; the place it comes with is found here) that the page
+// will not find where it names it, once, in the order chosen. A file there with the same
+// bytes is in place.
 QList<Picture> plan(const QList<Picture>& chosen, const QString& pageFolder);
 
 // The note that names them: where each is now, and why some cannot be copied; at most ten,

@@ -8,9 +8,9 @@
 
 // Controls that share a name, told apart by an index. Indexes may have gaps (the editor's
 // images are 0, 1 and 3); asking for a missing one is a programming error that stops the
-// program with the array's name and the index. Unlike BoundedArray, which holds values in a
-// dense, resizable range and is shared with the page generator, this one only points at
-// controls the window owns and is filled once, when the window is built.
+// program with the array's name and the index. Unlike BoundedArray, which holds the wizard's
+// values in a dense, resizable range, this one only points at controls the window owns and is
+// filled once, when the window is built.
 template <typename T> class ControlArray {
 public:
     explicit ControlArray(const char* name) : name_(name) {}
