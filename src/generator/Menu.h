@@ -1,7 +1,23 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
+
+#include <array>
+
+// A block of a page's own lines as its author left them: Tessel's lines with the author's
+// bytes among and inside them. `bytes` is the block as read, and each of Tessel's pieces in it
+// (a piece of fixed text, a number, a value, a line's indent or end) stands at a mark: piece k
+// from marks[2k] to marks[2k + 1]. Written again, every byte stays but for the numbers and the
+// values, which are written anew. Empty: the block is in Tessel's own form.
+struct BlockTemplate {
+    QByteArray bytes;
+    QList<qint32> marks;
+
+    bool isEmpty() const { return bytes.isEmpty(); }
+    bool operator==(const BlockTemplate&) const = default;
+};
 
 // What a menu page is written from: plain data, no widgets.
 struct MenuButton {
@@ -9,6 +25,9 @@ struct MenuButton {
     QString overImage;   // file name of the picture shown under the mouse
     QString link;
     QString frame; // empty: open the link in the parent window
+    // The author's form of the button's block in the script, the link function and the menu,
+    // carried with the button wherever it goes.
+    std::array<BlockTemplate, 3> ownLines = {};
 
     bool operator==(const MenuButton&) const = default;
 };

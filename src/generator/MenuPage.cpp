@@ -2,7 +2,9 @@
 
 #include "generator/PageEscaping.h"
 #include "generator/PageLayout.h"
+#include "generator/PageTokens.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -10,65 +12,157 @@ namespace {
 // Puts the page down, straight into the buffer that is returned: each byte is written once.
 class PageWriter {
 public:
-    // About 2.4 kB fixed and 600 bytes a button: one allocation for the whole page.
-    explicit PageWriter(qsizetype size) : out(size) {}
+    explicit PageWriter(PageBuffer& out) : out(out) {}
 
-    PageBuffer out;
+    PageBuffer& out;
     std::string_view eol = "\r\n";
 
     bool ok() const { return true; }
-    void line(int indent, std::initializer_list<std::string_view> parts) {
+    void line(int indent, std::initializer_list<PageLayout::Part> parts) {
         beginLine(indent, parts);
         endLine({});
     }
-    void beginLine(int indent, std::initializer_list<std::string_view> parts) {
+    void beginLine(int indent, std::initializer_list<PageLayout::Part> parts) {
         out.append(indent, ' ');
-        for (const std::string_view part : parts)
-            out.append(part.data(), qsizetype(part.size()));
+        for (const PageLayout::Part& part : parts)
+            append(part.text);
     }
     void endLine(std::string_view last) {
-        out.append(last.data(), qsizetype(last.size()));
-        out.append(eol.data(), qsizetype(eol.size()));
+        append(last);
+        append(eol);
     }
     void emptyLines(int count) {
         for (int i = 0; i < count; ++i)
-            out.append(eol.data(), qsizetype(eol.size()));
-    }
-    void count(const QList<MenuButton>& buttons) {
-        const PageLayout::Decimal n(buttons.size());
-        out.append(std::string_view(n).data(), qsizetype(std::string_view(n).size()));
+            append(eol);
     }
     void scriptString(const QString& text) { PageEscaping::appendScriptString(out, text); }
     void linkStatement(const QString& frame, const QString& link) {
         PageEscaping::appendLinkStatement(out, frame, link);
     }
     void normalImageAttribute(const QString& name) { PageEscaping::appendHtmlAttribute(out, name); }
-    void buttonEnd(qint16 menuType) {
-        endLine(menuType == 1 ? PageLayout::verticalEnd : PageLayout::horizontalEnd);
+    void lineBreak(qint16 menuType) {
+        if (menuType == 1)
+            append(PageLayout::lineBreak);
     }
+
+private:
+    void append(std::string_view text) { out.append(text.data(), qsizetype(text.size())); }
+};
+
+// Writes a block in its author's form: every byte of it again, but for the numbers and the
+// values, which are written as the menu now has them.
+class TemplateWriter : public PageTokens::Pieces<TemplateWriter> {
+public:
+    TemplateWriter(const BlockTemplate& form, PageBuffer& out) : form_(form), out_(out) {}
+
+    void piece(PageTokens::Kind kind, std::string_view text, bool) {
+        using PageTokens::Kind;
+        const qint32 from = mark(), to = form_.marks.value(2 * piece_ + 1, from);
+        ++piece_;
+        if (kind == Kind::Text || kind == Kind::Number)
+            out_.append(text.data(), qsizetype(text.size()));
+        else if (kind == Kind::Indent || kind == Kind::Eol || kind == Kind::Blank)
+            out_.append(form_.bytes.constData() + from, to - from);
+        at_ = to;
+    }
+    void scriptString(const QString& text) {
+        place();
+        PageEscaping::appendScriptString(out_, text);
+    }
+    void linkStatement(const QString& frame, const QString& link) {
+        place();
+        PageEscaping::appendLinkStatement(out_, frame, link);
+    }
+    void normalImageAttribute(const QString& name) {
+        place();
+        PageEscaping::appendHtmlAttribute(out_, name);
+    }
+    void lineBreak(qint16 menuType) {
+        value(PageTokens::Kind::Break);
+        if (menuType == 1)
+            out_.append(PageLayout::lineBreak.data(), qsizetype(PageLayout::lineBreak.size()));
+    }
+    // Whatever of the author's follows the last piece.
+    void finish() { out_.append(form_.bytes.constData() + at_, form_.bytes.size() - at_); }
+
+private:
+    // Writes the author's bytes up to the next piece and says where that piece starts.
+    qint32 mark() {
+        const qint32 from = form_.marks.value(2 * piece_, at_);
+        out_.append(form_.bytes.constData() + at_, from - at_);
+        return from;
+    }
+    void place() { value(); }
+
+    const BlockTemplate& form_;
+    PageBuffer& out_;
+    qsizetype piece_ = 0;
+    qint32 at_ = 0;
 };
 
 // About 2.4 kB fixed and 600 bytes a button: one allocation for the whole page.
 constexpr qsizetype bytesPerButton = 700;
 
-} // namespace
-
-QByteArray MenuPage::text(const Menu& menu) {
-    PageWriter writer(2600 + bytesPerButton * menu.buttons.size());
-    PageLayout::page(writer, menu);
-    return writer.out.take();
+// Block `i` of a region, in the author's form where it has one.
+void writeBlock(PageWriter& writer, int region, const Menu& menu, qsizetype i,
+                const BlockTemplate& form) {
+    if (form.isEmpty()) {
+        PageLayout::blocks<PageWriter, const Menu>[std::size_t(region)](writer, menu, i);
+        return;
+    }
+    TemplateWriter author(form, writer.out);
+    PageLayout::blocks<TemplateWriter, const Menu>[std::size_t(region)](author, menu, i);
+    author.finish();
 }
 
+} // namespace
+
+QByteArray MenuPage::blockText(const Menu& menu, int region, qsizetype i, const BlockTemplate& form,
+                               QByteArrayView eol) {
+    PageBuffer out;
+    PageWriter writer(out);
+    writer.eol = std::string_view(eol.data(), std::size_t(eol.size()));
+    writeBlock(writer, region, menu, i, form);
+    return out.take();
+}
+
+QByteArray MenuPage::text(const Menu& menu) {
+    PageBuffer out(2600 + bytesPerButton * menu.buttons.size());
+    PageWriter writer(out);
+    PageLayout::page(writer, menu);
+    return out.take();
+}
+
+// Each region's blocks go where the page had them, and the author's lines between two blocks
+// stay between the blocks at the same places. New blocks follow the last one; where there are
+// fewer, the author's lines from between the blocks that went stay after the last one.
 QByteArray MenuPage::text(const Menu& menu, const PageFrame& frame) {
-    PageWriter writer(frame.bytes.size() + bytesPerButton * menu.buttons.size());
+    PageBuffer out(frame.bytes.size() + bytesPerButton * menu.buttons.size());
+    PageWriter writer(out);
+    const char* bytes = frame.bytes.constData();
+    std::array<int, 4> order = {0, 1, 2, 3};
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        return frame.regions[std::size_t(a)].from() < frame.regions[std::size_t(b)].from();
+    });
     qsizetype at = 0;
-    for (std::size_t i = 0; i < frame.regions.size(); ++i) {
-        const PageFrame::Region& region = frame.regions[i];
-        writer.out.append(frame.bytes.constData() + at, region.from - at);
+    for (const int r : order) {
+        const PageFrame::Region& region = frame.regions[std::size_t(r)];
+        out.append(bytes + at, region.from() - at);
         writer.eol = std::string_view(region.eol.constData(), std::size_t(region.eol.size()));
-        PageLayout::regions<PageWriter, const Menu>[i](writer, menu);
-        at = region.to;
+        const qsizetype blocks = r == PageLayout::Count ? 1 : menu.buttons.size();
+        const auto gap = [&](qsizetype after) { // between block `after` and the next, from 0
+            const qsizetype from = region.blocks[2 * after + 1], to = region.blocks[2 * after + 2];
+            out.append(bytes + from, to - from);
+        };
+        for (qsizetype i = 0; i < blocks; ++i) {
+            writeBlock(writer, r, menu, i + 1,
+                       r == PageLayout::Count ? frame.countLines
+                                              : menu.buttons[i].ownLines[std::size_t(r - 1)]);
+            for (qsizetype g = i; g < region.count() - 1 && (g == i || i == blocks - 1); ++g)
+                gap(g);
+        }
+        at = region.to();
     }
-    writer.out.append(frame.bytes.constData() + at, frame.bytes.size() - at);
-    return writer.out.take();
+    out.append(bytes + at, frame.bytes.size() - at);
+    return out.take();
 }

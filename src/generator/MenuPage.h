@@ -7,25 +7,32 @@
 
 #include <array>
 
-// A page without its menu: everything around the four regions whose lines depend on the menu
-// (the count lines, the script blocks, the link lines, the menu blocks). It is the page's
-// author's, kept byte for byte; the menu is written into it.
+// A page without its menu: everything around the blocks whose lines depend on the menu (the
+// count lines, and each button's block in the script, the link function and the menu). It is
+// the page's author's, kept byte for byte, between the blocks too; the menu is written into it.
 struct PageFrame {
     struct Region {
-        qsizetype from = 0, to = 0; // the region's bytes in the page
-        QByteArray eol = "\r\n";    // the line end its lines are written with
+        QList<qsizetype> blocks; // where each block starts and ends, in page order
+        QByteArray eol = "\r\n"; // the line end its new blocks are written with
+
+        qsizetype from() const { return blocks.first(); }
+        qsizetype to() const { return blocks.last(); }
+        qsizetype count() const { return blocks.size() / 2; }
     };
     QByteArray bytes;              // the page as it was read
-    std::array<Region, 4> regions; // in the order they stand in the page
+    std::array<Region, 4> regions; // count lines, script, link function, menu
+    BlockTemplate countLines;      // the author's form of the count lines
 };
 
 // Why a page could not be read.
 enum class Refusal {
     None,
     NotOurs,        // no menu page written by Tessel at all
+    Encoding,       // in an encoding or with line ends Tessel does not read
     CutShort,       // one of ours, ending before its menu does
     Miscounted,     // its count does not match its button blocks
     TooManyButtons, // more than a menu can have
+    Ambiguous,      // a button's lines stand twice, both live
     ChangedByHand,  // changed where Tessel keeps the menu, beyond reading
     NoFile,         // missing, a folder, not a regular file, too large or unreadable
 };
@@ -51,6 +58,11 @@ QByteArray text(const Menu& menu);
 
 // The menu written into a page's own frame, each region with its own line end.
 QByteArray text(const Menu& menu, const PageFrame& frame);
+
+// Block `i` of a region (in PageLayout's order) as written for `menu`, with lines ending in
+// `eol`; in the author's form `form` where that is not empty.
+QByteArray blockText(const Menu& menu, int region, qsizetype i, const BlockTemplate& form,
+                     QByteArrayView eol);
 
 // The menu a page holds, found by its own lines wherever the author's HTML puts them.
 PageReading read(const QByteArray& bytes);

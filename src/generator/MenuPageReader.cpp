@@ -3,13 +3,21 @@
 #include "generator/PageEscaping.h"
 #include "generator/PageFile.h"
 #include "generator/PageLayout.h"
+#include "generator/PageSyntax.h"
+#include "generator/PageTokens.h"
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
 using PageLayout::Decimal;
+using PageLayout::Part;
+using PageTokens::Kind;
 
 QByteArrayView view(std::string_view text) {
     return {text.data(), qsizetype(text.size())};
@@ -21,13 +29,13 @@ QByteArrayView trimmedStart(QByteArrayView text) {
     return text;
 }
 
-// Without blanks at either end, nor a line end.
-QByteArrayView trimmed(QByteArrayView text) {
-    text = trimmedStart(text);
-    while (!text.isEmpty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||
-                               text.back() == '\n'))
-        text.chop(1);
-    return text;
+// The number of digits at the start of `text` (at most nine), or -1.
+qint64 numberAt(QByteArrayView text, qsizetype& digits) {
+    qint64 value = 0;
+    for (digits = 0;
+         digits < text.size() && digits < 9 && text[digits] >= '0' && text[digits] <= '9'; ++digits)
+        value = value * 10 + (text[digits] - '0');
+    return digits > 0 ? value : -1;
 }
 
 // The button count of a count line as the author may have spaced it, or -1.
@@ -39,60 +47,20 @@ qint64 countOf(QByteArrayView text, std::string_view name) {
     if (!text.startsWith('=') || !trimmedStart(text.sliced(1)).startsWith("new Array("))
         return -1;
     text = trimmedStart(text.sliced(1)).sliced(10);
-    qint64 value = 0;
     qsizetype digits = 0;
-    for (; digits < text.size() && digits < 8 && text[digits] >= '0' && text[digits] <= '9';
-         ++digits)
-        value = value * 10 + (text[digits] - '0');
-    return digits > 0 && text.sliced(digits).startsWith(')') ? value : -1;
+    const qint64 value = numberAt(text, digits);
+    return value >= 0 && text.sliced(digits).startsWith(')') ? value : -1;
 }
 
-// The page line by line: each line's text without its end, and its number.
-class Lines {
-public:
-    explicit Lines(QByteArrayView bytes) : bytes_(bytes) { moveTo(0, 1); }
-
-    bool atEnd() const { return start_ >= bytes_.size(); }
-    qsizetype start() const { return start_; }
-    qsizetype previous() const { return previous_; }
-    int number() const { return number_; }
-    QByteArrayView text() const { return bytes_.sliced(start_, end_ - start_); }
-    QByteArrayView eol() const { return bytes_.sliced(end_, next_ - end_); }
-    // Where the text starts after its indent.
-    qsizetype indented() const { return end_ - trimmedStart(text()).size(); }
-
-    void moveTo(qsizetype start, int number) {
-        start_ = previous_ = qMin(start, bytes_.size());
-        number_ = number;
-        const auto* found =
-            start_ < bytes_.size()
-                ? static_cast<const char*>(std::memchr(bytes_.data() + start_, '\n',
-                                                       std::size_t(bytes_.size() - start_)))
-                : nullptr;
-        end_ = found ? found - bytes_.data() : bytes_.size();
-        next_ = found ? end_ + 1 : bytes_.size();
-        if (found && end_ > start_ && bytes_[end_ - 1] == '\r')
-            --end_;
-    }
-    void advance() {
-        const qsizetype previous = start_;
-        moveTo(next_, number_ + 1);
-        previous_ = previous;
-    }
-    // Moves to the first line from here whose text, indent and trailing blanks aside, `wanted`
-    // accepts; false, at the end, where there is none.
-    template <typename Wanted> bool find(const Wanted& wanted) {
-        for (; !atEnd(); advance())
-            if (wanted(trimmed(text())))
-                return true;
-        return false;
-    }
-
-private:
-    QByteArrayView bytes_;
-    qsizetype start_ = 0, end_ = 0, next_ = 0, previous_ = 0;
-    int number_ = 1;
-};
+// The button a key line names after `start` and before `end`, or -1.
+qint64 buttonOf(QByteArrayView text, std::string_view start, std::string_view end) {
+    if (!text.startsWith(view(start)))
+        return -1;
+    qsizetype digits = 0;
+    const qint64 value = numberAt(text.sliced(qsizetype(start.size())), digits);
+    return value > 0 && text.sliced(qsizetype(start.size()) + digits).startsWith(view(end)) ? value
+                                                                                            : -1;
+}
 
 // Whether `count` bytes at `a` and `b` are the same. The parts of a line are short, so eight
 // bytes at a time inline beat a call to memcmp (bench_page_read).
@@ -117,26 +85,40 @@ bool sameBytes(const char* a, const char* b, std::size_t count) {
     return count == 0 || *a == *b;
 }
 
-// Takes a region up exactly as the writer puts it down, reading the values on the way, and
-// stops at the first byte that differs: the line where the page was changed by hand.
+// A normal picture's name in a button's img tag, checked once the script has given the name.
+struct ImageCheck {
+    qsizetype button, from, to;
+    int line;
+};
+
+// The menu's direction from the first block read; every other block must agree.
+bool takeMenuType(qint16& menuType, bool vertical) {
+    const qint16 type = vertical ? 1 : 2;
+    if (menuType == 0)
+        menuType = type;
+    return menuType == type;
+}
+
+// Takes a block up exactly as the writer puts it down, reading the values on the way, and
+// stops at the first byte that differs.
 class Matcher {
 public:
-    Matcher(QByteArrayView bytes, qsizetype at, int line, QByteArrayView eol)
-        : bytes_(bytes), at_(at), line_(line), eol_(eol) {}
+    Matcher(QByteArrayView bytes, qsizetype at, QByteArrayView eol, std::vector<ImageCheck>& images,
+            qsizetype button, int line)
+        : bytes_(bytes), at_(at), eol_(eol), images_(images), button_(button), line_(line) {}
 
     bool ok() const { return ok_; }
     qsizetype at() const { return at_; }
-    int line() const { return line_; }
 
-    void line(int indent, std::initializer_list<std::string_view> parts) {
+    void line(int indent, std::initializer_list<Part> parts) {
         beginLine(indent, parts);
         endLine({});
     }
-    void beginLine(int indent, std::initializer_list<std::string_view> parts) {
+    void beginLine(int indent, std::initializer_list<Part> parts) {
         static constexpr char blanks[] = "         ";
         take({blanks, std::size_t(indent)});
-        for (const std::string_view part : parts)
-            take(part);
+        for (const Part& part : parts)
+            take(part.text);
     }
     void endLine(std::string_view last) {
         take(last);
@@ -147,37 +129,29 @@ public:
         for (int i = 0; i < count; ++i)
             endLine({});
     }
-
-    void count(const QList<MenuButton>& buttons) { take(Decimal(buttons.size())); }
     void scriptString(QString& text) {
         read([&](qsizetype& at, bool& exact) {
-            return PageEscaping::readScriptString(lineView(), at, text, exact);
+            return PageEscaping::readScriptString(lineView(), at, text,
+                                                  PageEscaping::Charset::Windows1252, exact);
         });
     }
     void linkStatement(QString& frame, QString& link) {
         read([&](qsizetype& at, bool& exact) {
-            return PageEscaping::readLinkStatement(lineView(), at, frame, link, exact);
+            return PageEscaping::readLinkStatement(lineView(), at, frame, link,
+                                                   PageEscaping::Charset::Windows1252, exact);
         });
     }
-    // The normal picture again, in the img tag: as the writer spells the script's.
-    void normalImageAttribute(const QString& name) {
-        written_.clear();
-        PageEscaping::appendHtmlAttribute(written_, name);
-        take({written_.view().data(), std::size_t(written_.size())});
+    void normalImageAttribute(const QString&) {
+        const qsizetype quote = ok_ ? lineView().indexOf('"', at_) : -1;
+        ok_ = quote >= 0;
+        if (ok_)
+            images_.push_back({button_, at_, quote, line_});
+        at_ = ok_ ? quote : at_;
     }
-    void buttonEnd(qint16& menuType) {
-        const qsizetype at = at_;
-        take(PageLayout::verticalEnd);
-        const qint16 type = ok_ ? 1 : 2;
-        if (!ok_) {
-            ok_ = true;
-            at_ = at;
-            take(PageLayout::horizontalEnd);
-        }
-        ok_ = ok_ && (!typeSeen_ || type == menuType);
-        menuType = type;
-        typeSeen_ = true;
-        endLine({});
+    void lineBreak(qint16& menuType) {
+        const bool vertical = ok_ && bytes_.sliced(at_).startsWith(view(PageLayout::lineBreak));
+        at_ += vertical ? qsizetype(PageLayout::lineBreak.size()) : 0;
+        ok_ = ok_ && takeMenuType(menuType, vertical);
     }
 
 private:
@@ -201,241 +175,516 @@ private:
 
     QByteArrayView bytes_;
     qsizetype at_;
-    int line_;
     QByteArrayView eol_;
-    bool ok_ = true, typeSeen_ = false;
-    PageBuffer written_;
+    std::vector<ImageCheck>& images_;
+    qsizetype button_;
+    int line_;
+    bool ok_ = true;
 };
 
-// How many menu blocks the page holds, whatever its count says.
-qsizetype blocksIn(QByteArrayView bytes) {
-    qsizetype blocks = 0;
-    for (Lines lines(bytes); !lines.atEnd(); lines.advance())
-        blocks += trimmedStart(lines.text()).startsWith(view(PageLayout::buttonMarker));
-    return blocks;
-}
+// One piece of a block's lines as the reader looks for it.
+struct Piece {
+    Kind kind;
+    bool floating;
+    std::string_view text; // fixed text: the layout's own, which lives as long as the program
+    std::string number;    // a number's digits
+    enum Value { Script, Link, Image } value = Script;
+    QString* first = nullptr;
+    QString* second = nullptr;
+    qint16* menuType = nullptr;
+};
 
-// The start of a key line for button `i`: as the writer spells it, up to `end`.
-QByteArray key(std::string_view start, int i, std::string_view end) {
-    const Decimal digits(i);
-    const std::string_view number = digits;
-    return view(start).toByteArray() + view(number).toByteArray() + view(end).toByteArray();
-}
+// The pieces of a block, as PageTokens counts them.
+class Recorder : public PageTokens::Pieces<Recorder> {
+public:
+    std::vector<Piece> pieces;
 
-auto startingWith(const QByteArray& start) {
-    return [start](QByteArrayView text) { return text.startsWith(start); };
-}
+    void piece(Kind kind, std::string_view text, bool floating) {
+        pieces.push_back({kind, floating, kind == Kind::Number ? std::string_view() : text,
+                          kind == Kind::Number ? std::string(text) : std::string()});
+    }
+    void scriptString(QString& text) {
+        value();
+        pieces.back().first = &text;
+    }
+    void linkStatement(QString& frame, QString& link) {
+        value();
+        pieces.back().value = Piece::Link;
+        pieces.back().first = &frame;
+        pieces.back().second = &link;
+    }
+    void normalImageAttribute(const QString&) {
+        value();
+        pieces.back().value = Piece::Image;
+    }
+    void lineBreak(qint16& menuType) {
+        value(Kind::Break);
+        pieces.back().menuType = &menuType;
+    }
+};
 
-// The first line of button `i`'s block in the menu.
-auto marker(int i) {
-    return [line = key(PageLayout::buttonMarker, i, " -->")](QByteArrayView text) {
-        return text == line;
-    };
-}
+const char* const regionNames[] = {"count", "script", "link function", "menu"};
 
-// Finds the menu's four regions in the page, wherever the author's HTML puts them, and reads
-// each as the writer gives it; a region changed by hand is read by its values alone.
+// Finds the menu in a page, wherever the author's HTML puts its blocks and whatever the author
+// wrote among them, and keeps everything else as the page's frame.
 class PageReader {
 public:
-    explicit PageReader(const QByteArray& bytes) : page_(bytes), bytes_(page_), lines_(bytes_) {}
+    explicit PageReader(const QByteArray& bytes) : page_(bytes), bytes_(page_), syntax_(bytes_) {}
 
     PageReading read() {
-        if (!countRegion() || !scriptRegion() || !linkRegion() || !menuRegion())
-            return {Menu{}, PageFrame{}, 0, refusal_, error_};
+        if (!findKeys() || !checkCounts())
+            return refused();
+        std::sort(keys_.begin(), keys_.end(),
+                  [](const Key& a, const Key& b) { return a.line < b.line; });
+        qsizetype low = 0;
+        for (std::size_t i = 0; i < keys_.size(); ++i) {
+            const qsizetype high = i + 1 < keys_.size() ? keys_[i + 1].line : syntax_.lines();
+            if (!readBlock(keys_[i], low, high))
+                return refused();
+            low = syntax_.lineAt(qMax<qsizetype>(keys_[i].to - 1, keys_[i].from)) + 1;
+        }
+        if (!assemble())
+            return refused();
         reading_.frame.bytes = page_; // shared, not copied
         return std::move(reading_);
     }
 
 private:
-    using Region = PageFrame::Region;
-    enum Section { Count, Script, Link, Buttons };
+    struct Key {
+        int region;
+        qint64 button;
+        qsizetype line;
+        qsizetype from = 0, to = 0; // the block's bytes, once read
+    };
 
-    int buttons() const { return int(reading_.menu.buttons.size()); }
+    // A block's pieces and where each stands in the page; its lines, by their pieces.
+    struct Block {
+        std::vector<Piece> pieces;
+        std::vector<qsizetype> marks;
+        std::vector<std::pair<std::size_t, std::size_t>> lines{};
+        qsizetype changedLine = 0, unreadable = 0; // line numbers, from 1
+    };
 
-    bool countRegion() {
-        const auto isCount = [](QByteArrayView text) {
-            return countOf(text, PageLayout::offCount) >= 0;
-        };
-        const qint64 count =
-            lines_.find(isCount) ? countOf(lines_.text(), PageLayout::offCount) : 0;
+    PageReading refused() { return {Menu{}, PageFrame{}, 0, refusal_, error_}; }
+    qsizetype buttons() const { return reading_.menu.buttons.size(); }
+    int lineNumber(qsizetype line) const { return int(line + 1); }
+    QByteArrayView text(qsizetype line) const {
+        return bytes_.sliced(syntax_.start(line), syntax_.end(line) - syntax_.start(line));
+    }
+
+    // The live lines that name a button (or count them): each block's key line.
+    bool findKeys() {
+        for (qsizetype line = 0; line < syntax_.lines(); ++line) {
+            const PageSyntax::Context context = syntax_.context(line);
+            if (context == PageSyntax::Other)
+                continue;
+            const QByteArrayView words = trimmedStart(text(line));
+            const auto key = [&](int region, qint64 button) {
+                if (button > 0 || (region == PageLayout::Count && button >= 0))
+                    keys_.push_back({region, button, line});
+            };
+            if (context == PageSyntax::Html) {
+                key(PageLayout::Buttons, buttonOf(words, PageLayout::buttonMarker, " -->"));
+            } else if (words.startsWith('O')) {
+                // "OffMenuImage[i] =" starts a script block; its ".src" line is no second one.
+                const qint64 button = buttonOf(words, PageLayout::offImage, "]");
+                const QByteArrayView rest = button > 0
+                                                ? trimmedStart(words.sliced(words.indexOf(']') + 1))
+                                                : QByteArrayView();
+                key(PageLayout::Script, rest.startsWith('=') ? button : -1);
+                key(PageLayout::Count, countOf(words, PageLayout::offCount));
+            } else if (words.startsWith('i')) {
+                key(PageLayout::Link, buttonOf(words, PageLayout::linkTest, ")"));
+            }
+        }
+        return true;
+    }
+
+    // The count, and blocks for as many buttons in each region, each once.
+    bool checkCounts() {
+        std::array<std::vector<const Key*>, 4> found;
+        for (const Key& key : keys_)
+            found[std::size_t(key.region)].push_back(&key);
+        const auto& counts = found[PageLayout::Count];
+        if (counts.empty())
+            return notOurs();
+        if (counts.size() > 1)
+            return twice(*counts[0], *counts[1]);
+        const qint64 count = counts.front()->button;
         if (count == 0)
-            return refuse(Refusal::NotOurs,
-                          QStringLiteral("it is not a menu page written by Tessel"));
+            return notOurs();
         if (count > MenuPage::maxButtons)
             return refuse(Refusal::TooManyButtons,
                           QStringLiteral("it has %1 buttons; a menu has at most %2")
                               .arg(count)
                               .arg(MenuPage::maxButtons));
         reading_.menu.buttons.resize(count);
-        return region(Count, [this] {
-            lines_.advance();
-            if (!lines_.atEnd() && countOf(lines_.text(), PageLayout::overCount) >= 0)
-                lines_.advance();
-            return true;
-        });
-    }
-
-    bool scriptRegion() {
-        const QByteArray banner = view(PageLayout::bannerButton).toByteArray() + '1';
-        const QByteArray first = key(PageLayout::offImage, 1, "]");
-        if (!lines_.find(
-                [&](QByteArrayView text) { return text == banner || text.startsWith(first); }))
-            return missing(Script);
-        // The banner's first line of slashes goes with it.
-        const QByteArrayView before =
-            bytes_.sliced(lines_.previous(), lines_.start() - lines_.previous());
-        if (trimmed(lines_.text()) == banner && trimmed(before) == view(PageLayout::slashes54))
-            lines_.moveTo(lines_.previous(), lines_.number() - 1);
-        return region(Script, [this] {
-            for (int i = 1; i <= buttons(); ++i) {
-                MenuButton& button = reading_.menu.buttons[i - 1];
-                if (!value(key(PageLayout::offImage, i, PageLayout::sourceIs),
-                           button.normalImage) ||
-                    !value(key(PageLayout::overImage, i, PageLayout::sourceIs), button.overImage))
-                    return false;
-            }
-            takeEmptyLine();
-            return true;
-        });
-    }
-
-    bool linkRegion() {
-        if (!lines_.find(startingWith(key(PageLayout::linkTest, 1, ")"))))
-            return missing(Link);
-        return region(Link, [this] {
-            for (int i = 1; i <= buttons(); ++i) {
-                MenuButton& button = reading_.menu.buttons[i - 1];
-                if (!find(startingWith(key(PageLayout::linkTest, i, ")")), Link))
-                    return false;
-                lines_.advance();
-                bool exact = true;
-                qsizetype at = lines_.indented();
-                if (lines_.atEnd() || !PageEscaping::readLinkStatement(lineView(), at, button.frame,
-                                                                       button.link, exact))
-                    return changedAt(lines_.number());
-                lines_.advance();
-            }
-            return true;
-        });
-    }
-
-    bool menuRegion() {
-        if (!lines_.find(marker(1)))
-            return missing(Buttons);
-        return region(Buttons, [this] {
-            // A block taken out leaves the menu readable: its values stand in the script.
-            qsizetype end = lines_.start();
-            int number = lines_.number();
-            bool typeSeen = false;
-            for (int i = 1; i <= buttons(); ++i) {
-                if (!lines_.find(marker(i))) {
-                    lines_.moveTo(end, number);
+        reading_.menu.iMenuType = 0;
+        qsizetype held = 0;
+        bool beyond = false;
+        for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region) {
+            std::vector<const Key*> seen(std::size_t(count) + 1, nullptr);
+            qsizetype distinct = 0;
+            for (const Key* key : found[std::size_t(region)]) {
+                beyond = beyond || key->button > count;
+                if (key->button > count)
                     continue;
-                }
-                if (!lines_.find(startingWith(view(PageLayout::imageStart).toByteArray())))
-                    return missing(Buttons);
-                if (!typeSeen)
-                    reading_.menu.iMenuType = lines_.text().contains("<br>") ? 1 : 2;
-                typeSeen = true;
-                lines_.advance();
-                takeEmptyLine();
-                end = lines_.start();
-                number = lines_.number();
+                if (seen[std::size_t(key->button)])
+                    return twice(*seen[std::size_t(key->button)], *key);
+                seen[std::size_t(key->button)] = key;
+                ++distinct;
             }
-            lines_.moveTo(end, number);
-            return typeSeen || missing(Buttons);
-        });
-    }
-
-    // Reads the region that starts at the current line: as the writer gives it where it can,
-    // else by `values`, which leaves the lines at the region's end.
-    template <typename Values> bool region(Section section, const Values& values) {
-        Region& region = reading_.frame.regions[section];
-        region.from = lines_.start();
-        if (!lines_.eol().isEmpty())
-            region.eol = lines_.eol().toByteArray();
-        Matcher matcher(bytes_, region.from, lines_.number(), region.eol);
-        PageLayout::regions<Matcher, Menu>[section](matcher, reading_.menu);
-        if (matcher.ok()) {
-            lines_.moveTo(matcher.at(), matcher.line());
-        } else {
-            if (reading_.changedLine == 0)
-                reading_.changedLine = matcher.line();
-            if (!values())
-                return false;
-            if (lines_.atEnd() && !bytes_.endsWith('\n')) // it stops in the middle of a line
-                return refuse(Refusal::CutShort, QStringLiteral("the page is cut short"));
+            held = qMax(held, beyond ? qsizetype(found[std::size_t(region)].size()) : distinct);
+            heldIn_[std::size_t(region)] = distinct;
         }
-        region.to = lines_.start();
-        return !followedByAnotherBlock(section) || miscounted();
-    }
-
-    // Whether a block of one button more than the page counts follows a region.
-    bool followedByAnotherBlock(Section section) {
-        const int extra = buttons() + 1;
-        Lines next = lines_;
-        const QByteArrayView line = trimmed(next.text());
-        next.advance();
-        switch (section) {
-        case Script:
-            return line.startsWith(key(PageLayout::offImage, extra, "]")) ||
-                   trimmed(line == view(PageLayout::slashes54) ? next.text() : line) ==
-                       key(PageLayout::bannerButton, extra, {});
-        case Link:
-            return line.startsWith(key(PageLayout::linkTest, extra, ")"));
-        case Buttons:
-            return line == key(PageLayout::buttonMarker, extra, " -->");
-        default:
-            return false;
-        }
-    }
-
-    // Moves to the key line of a section from here on; where there is none, says why.
-    template <typename Wanted> bool find(const Wanted& wanted, Section section) {
-        expected_ = lines_.number();
-        return lines_.find(wanted) || missing(section);
-    }
-
-    // Reads the script string on the key line from here on.
-    bool value(const QByteArray& keyLine, QString& text) {
-        if (!find(startingWith(keyLine), Script))
-            return false;
-        bool exact = true;
-        qsizetype at = lines_.indented() + keyLine.size();
-        if (!PageEscaping::readScriptString(lineView(), at, text, exact))
-            return changedAt(lines_.number());
-        lines_.advance();
+        const bool allShort = heldIn_[1] == heldIn_[2] && heldIn_[2] == heldIn_[3] && held < count;
+        if (beyond || (allShort && held > 0))
+            return refuse(
+                Refusal::Miscounted,
+                QStringLiteral("the page counts %1 buttons but holds %2").arg(count).arg(held));
+        for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region)
+            if (heldIn_[std::size_t(region)] == 0)
+                return !cutShort(counts.front()->line) &&
+                       refuse(Refusal::ChangedByHand,
+                              QStringLiteral("its %1 holds no lines for its buttons")
+                                  .arg(regionNames[region]));
+        for (int region = PageLayout::Script; region <= PageLayout::Link; ++region)
+            if (heldIn_[std::size_t(region)] < count)
+                return missingIn(region, found[std::size_t(region)]);
         return true;
     }
 
-    void takeEmptyLine() {
-        if (!lines_.atEnd() && trimmed(lines_.text()).isEmpty())
-            lines_.advance();
-    }
-
-    QByteArrayView lineView() const { return bytes_.first(lines_.start() + lines_.text().size()); }
-
-    // A section's key line is missing: the page ends before the sections after it, it holds
-    // another number of buttons than it counts, or it was changed where its menu is.
-    bool missing(Section section) {
-        static constexpr std::string_view later[] = {
-            {}, PageLayout::linkTest, PageLayout::buttonMarker, {}};
-        const qsizetype from = reading_.frame.regions[Count].from;
-        if (later[section].empty() || !bytes_.sliced(from).contains(view(later[section])))
-            return refuse(Refusal::CutShort, QStringLiteral("the page is cut short"));
-        return blocksIn(bytes_) != buttons() ? miscounted() : changedAt(expected_);
-    }
-
-    bool miscounted() {
-        return refuse(Refusal::Miscounted, QStringLiteral("the page counts %1 buttons but holds %2")
-                                               .arg(buttons())
-                                               .arg(blocksIn(bytes_)));
-    }
-
-    bool changedAt(int line) {
+    // A region holds lines for some buttons but not all.
+    bool missingIn(int region, const std::vector<const Key*>& keys) {
+        std::vector<bool> has(std::size_t(buttons()) + 1, false);
+        for (const Key* key : keys)
+            has[std::size_t(key->button)] = true;
+        const auto missing = std::find(has.begin() + 1, has.end(), false) - has.begin();
         return refuse(Refusal::ChangedByHand,
+                      QStringLiteral("its %1 holds no lines for button %2; the lines for button "
+                                     "%3 stand at line %4")
+                          .arg(regionNames[region])
+                          .arg(missing)
+                          .arg(keys.front()->button)
+                          .arg(lineNumber(keys.front()->line)));
+    }
+
+    // Reads the block of `key`, which may reach from line `low` up to line `high`: as the
+    // writer gives it where it can, else among the author's lines.
+    bool readBlock(Key& key, qsizetype low, qsizetype high) {
+        static constexpr qsizetype linesBeforeKey[] = {0, 4, 0, 0};
+        const qsizetype first = key.line - linesBeforeKey[key.region];
+        QByteArray& eol = reading_.frame.regions[std::size_t(key.region)].eol;
+        if (reading_.frame.regions[std::size_t(key.region)].blocks.isEmpty())
+            eol =
+                bytes_.sliced(syntax_.end(key.line), syntax_.next(key.line) - syntax_.end(key.line))
+                    .toByteArray();
+        if (first >= low) {
+            Matcher matcher(bytes_, syntax_.start(first), eol, images_, key.button,
+                            lineNumber(first));
+            PageLayout::blocks<Matcher, Menu>[std::size_t(key.region)](matcher, reading_.menu,
+                                                                       key.button);
+            const qsizetype limit = high < syntax_.lines() ? syntax_.start(high) : bytes_.size();
+            if (matcher.ok() && matcher.at() <= limit) {
+                key.from = syntax_.start(first);
+                key.to = matcher.at();
+                return place(key, {});
+            }
+        }
+        return findBlock(key, low, high);
+    }
+
+    // The block among the author's lines: each of Tessel's lines found nearest the key line,
+    // the author's lines between and inside them kept in the block's own form.
+    bool findBlock(Key& key, qsizetype low, qsizetype high) {
+        currentButton_ = key.button;
+        Recorder recorder;
+        PageLayout::blocks<Recorder, Menu>[std::size_t(key.region)](recorder, reading_.menu,
+                                                                    key.button);
+        Block block{recorder.pieces, std::vector<qsizetype>(2 * recorder.pieces.size(), 0)};
+        for (std::size_t i = 0; i < block.pieces.size();) { // the lines, by their pieces
+            std::size_t end = i + 1;
+            while (block.pieces[i].kind != Kind::Blank && block.pieces[end - 1].kind != Kind::Eol)
+                ++end;
+            block.lines.push_back({i, end});
+            i = end;
+        }
+        const PageSyntax::Context live =
+            key.region == PageLayout::Buttons ? PageSyntax::Html : PageSyntax::Script;
+        std::size_t keyLine = 0;
+        while (keyLine < block.lines.size() &&
+               (isBlankLine(block, keyLine) || !matchLine(block, keyLine, key.line)))
+            ++keyLine;
+        bool complete = keyLine < block.lines.size();
+        qsizetype firstLine = key.line, lastLine = key.line;
+        if (complete) { // backwards from the key line, then forwards
+            qsizetype at = key.line - 1;
+            for (std::size_t l = keyLine; l-- > 0 && complete;) {
+                if (isBlankLine(block, l)) {
+                    const bool there = at >= low && syntax_.isBlank(at);
+                    markBlank(block, l, there ? at : at + 1, there);
+                    at -= there;
+                    continue;
+                }
+                qsizetype line = at;
+                while (line >= low && !(syntax_.context(line) == live && matchLine(block, l, line)))
+                    --line;
+                complete = line >= low;
+                firstLine = complete ? line : firstLine;
+                at = line - 1;
+            }
+            at = key.line + 1;
+            for (std::size_t l = keyLine + 1; l < block.lines.size() && complete; ++l) {
+                if (isBlankLine(block, l)) {
+                    const bool there = at < high && syntax_.isBlank(at);
+                    markBlank(block, l, at, there);
+                    lastLine = there ? at : lastLine;
+                    at += there;
+                    continue;
+                }
+                qsizetype line = at;
+                while (line < high && !(syntax_.context(line) == live && matchLine(block, l, line)))
+                    ++line;
+                complete = line < high;
+                lastLine = complete ? line : lastLine;
+                at = line + 1;
+            }
+        }
+        if (!complete)
+            return readValuesAlone(key, block, high, live);
+        key.from = syntax_.start(firstLine);
+        key.to = syntax_.next(lastLine);
+        BlockTemplate form{bytes_.sliced(key.from, key.to - key.from).toByteArray(), {}};
+        form.marks.reserve(qsizetype(block.marks.size()));
+        for (const qsizetype mark : block.marks)
+            form.marks.append(qint32(mark - key.from));
+        if (block.changedLine > 0)
+            changed(block.changedLine - 1);
+        // A form that differs from Tessel's own only in its values is Tessel's own.
+        const QByteArray& eol = reading_.frame.regions[std::size_t(key.region)].eol;
+        if (MenuPage::blockText(reading_.menu, key.region, key.button, form, eol) ==
+            MenuPage::blockText(reading_.menu, key.region, key.button, {}, eol))
+            form = {};
+        return place(key, std::move(form));
+    }
+
+    // A block whose lines are not all there: Tessel writes its own form of it in its place,
+    // once its values are found.
+    bool readValuesAlone(Key& key, Block& block, qsizetype high, PageSyntax::Context live) {
+        qsizetype lastLine = key.line;
+        for (std::size_t l = 0; l < block.lines.size(); ++l) {
+            const auto [from, to] = block.lines[l];
+            const bool values = std::any_of(block.pieces.begin() + qsizetype(from),
+                                            block.pieces.begin() + qsizetype(to),
+                                            [](const Piece& p) { return p.kind == Kind::Value; });
+            qsizetype line = key.line;
+            while (line < high && !(syntax_.context(line) == live && matchLine(block, l, line)))
+                ++line;
+            if (line < high)
+                lastLine = qMax(lastLine, line);
+            else if (values || cutShort(key.line))
+                return changedBeyondReading(block.unreadable ? block.unreadable - 1 : key.line);
+        }
+        key.from = syntax_.start(key.line);
+        key.to = syntax_.next(lastLine);
+        changed(key.line);
+        return place(key, {});
+    }
+
+    bool isBlankLine(const Block& block, std::size_t l) const {
+        return block.pieces[block.lines[l].first].kind == Kind::Blank;
+    }
+    void markBlank(Block& block, std::size_t l, qsizetype line, bool there) {
+        const std::size_t piece = block.lines[l].first;
+        const qsizetype at = line < syntax_.lines() ? syntax_.start(line) : bytes_.size();
+        block.marks[2 * piece] = at;
+        block.marks[2 * piece + 1] = there ? syntax_.next(line) : at;
+    }
+
+    // Whether page line `line` is block line `l`, each of its pieces in order with the author's
+    // bytes only where a piece may float; marks the pieces and reads the values where it is.
+    bool matchLine(Block& block, std::size_t l, qsizetype line) {
+        const auto [from, to] = block.lines[l];
+        qsizetype at = syntax_.start(line);
+        const qsizetype end = syntax_.end(line);
+        const QByteArrayView lineView = bytes_.first(end);
+        bool exact = true;
+        qint16 menuType = reading_.menu.iMenuType;
+        std::optional<ImageCheck> image;
+        for (std::size_t p = from; p < to; ++p) {
+            Piece& piece = block.pieces[p];
+            qsizetype mark = at;
+            switch (piece.kind) {
+            case Kind::Indent:
+                while (at < end && (bytes_[at] == ' ' || bytes_[at] == '\t'))
+                    ++at;
+                break;
+            case Kind::Text:
+            case Kind::Number: {
+                const QByteArrayView wanted =
+                    piece.kind == Kind::Text ? view(piece.text) : view(piece.number);
+                mark = piece.floating ? lineView.indexOf(wanted, at) : at;
+                if (mark < 0 || !lineView.sliced(mark).startsWith(wanted))
+                    return false;
+                at = mark + wanted.size();
+                break;
+            }
+            case Kind::Value:
+                if (!readValue(piece, lineView, at, exact, image, line)) {
+                    block.unreadable = block.unreadable ? block.unreadable : line + 1;
+                    return false;
+                }
+                break;
+            case Kind::Break: {
+                const bool vertical = lineView.sliced(at).startsWith(view(PageLayout::lineBreak));
+                at += vertical ? qsizetype(PageLayout::lineBreak.size()) : 0;
+                exact = takeMenuType(menuType, vertical) && exact;
+                break;
+            }
+            case Kind::Eol: // a line of Tessel's with no end is one cut short
+                mark = end;
+                at = syntax_.next(line);
+                if (at == end)
+                    return false;
+                break;
+            case Kind::Blank:
+                break;
+            }
+            block.marks[2 * p] = mark;
+            block.marks[2 * p + 1] = at;
+        }
+        reading_.menu.iMenuType = menuType;
+        if (image)
+            images_.push_back(*image);
+        if (!exact && (block.changedLine == 0 || line < block.changedLine - 1))
+            block.changedLine = line + 1;
+        return true;
+    }
+
+    bool readValue(Piece& piece, QByteArrayView lineView, qsizetype& at, bool& exact,
+                   std::optional<ImageCheck>& image, qsizetype line) {
+        switch (piece.value) {
+        case Piece::Script:
+            return PageEscaping::readScriptString(lineView, at, *piece.first, charset(), exact);
+        case Piece::Link:
+            return PageEscaping::readLinkStatement(lineView, at, *piece.first, *piece.second,
+                                                   charset(), exact);
+        case Piece::Image: {
+            const qsizetype quote = lineView.indexOf('"', at);
+            if (quote < 0)
+                return false;
+            image = ImageCheck{currentButton_, at, quote, lineNumber(line)};
+            at = quote;
+            return true;
+        }
+        }
+        return false;
+    }
+
+    PageEscaping::Charset charset() {
+        if (!charset_)
+            charset_ = PageEscaping::charsetOf(bytes_);
+        return *charset_;
+    }
+
+    // Keeps a block read, with its author's form where it has one.
+    bool place(const Key& key, BlockTemplate form) {
+        PageFrame::Region& region = reading_.frame.regions[std::size_t(key.region)];
+        region.blocks.append(key.from);
+        region.blocks.append(key.to);
+        placed_.push_back(key);
+        if (key.region == PageLayout::Count)
+            reading_.frame.countLines = std::move(form);
+        else
+            reading_.menu.buttons[key.button - 1].ownLines[std::size_t(key.region - 1)] =
+                std::move(form);
+        return true;
+    }
+
+    // After every block: the regions apart from one another, each block where its button
+    // stands, and the pictures in the menu as the script names them.
+    bool assemble() {
+        std::vector<Key> byPlace = placed_;
+        std::sort(byPlace.begin(), byPlace.end(),
+                  [](const Key& a, const Key& b) { return a.from < b.from; });
+        std::array<qsizetype, 4> next = {1, 1, 1, 1};
+        std::array<bool, 4> done = {};
+        int current = -1;
+        for (const Key& key : byPlace) {
+            if (key.region != current && done[std::size_t(key.region)])
+                return refuse(Refusal::ChangedByHand,
+                              QStringLiteral("its %1 and its %2 are mixed at line %3")
+                                  .arg(regionNames[current])
+                                  .arg(regionNames[key.region])
+                                  .arg(lineNumber(syntax_.lineAt(key.from))));
+            if (current >= 0 && key.region != current)
+                done[std::size_t(current)] = true;
+            current = key.region;
+            if (key.region != PageLayout::Count && key.button != next[std::size_t(key.region)])
+                changed(syntax_.lineAt(key.from));
+            ++next[std::size_t(key.region)];
+        }
+        if (heldIn_[PageLayout::Buttons] < buttons())
+            changed(syntax_.lineAt(reading_.frame.regions[PageLayout::Buttons].to()));
+        if (reading_.menu.iMenuType == 0)
+            reading_.menu.iMenuType = 1;
+        PageBuffer written;
+        for (const ImageCheck& image : images_) {
+            written.clear();
+            PageEscaping::appendHtmlAttribute(written,
+                                              reading_.menu.buttons[image.button - 1].normalImage);
+            if (written.view() != bytes_.sliced(image.from, image.to - image.from))
+                changed(image.line - 1);
+        }
+        return true;
+    }
+
+    // A line (from 0) where the page's menu differs from Tessel's own form of it.
+    void changed(qsizetype line) {
+        const int number = lineNumber(line);
+        if (reading_.changedLine == 0 || number < reading_.changedLine)
+            reading_.changedLine = number;
+    }
+
+    bool notOurs() {
+        if (bytes_.startsWith("\xFF\xFE") || bytes_.startsWith("\xFE\xFF") ||
+            bytes_.first(qMin<qsizetype>(bytes_.size(), 512)).contains('\0'))
+            return refuse(Refusal::Encoding,
+                          QStringLiteral("it is written in UTF-16; Tessel reads pages in UTF-8 or "
+                                         "in an 8-bit encoding such as Windows-1252"));
+        if (bytes_.contains('\r') && !bytes_.contains('\n'))
+            return refuse(Refusal::Encoding,
+                          QStringLiteral("its lines end in CR alone; Tessel reads pages whose "
+                                         "lines end in CR LF or in LF"));
+        return refuse(Refusal::NotOurs, QStringLiteral("it is not a menu page written by Tessel"));
+    }
+
+    bool twice(const Key& a, const Key& b) {
+        const QString what = a.region == PageLayout::Count
+                                 ? QStringLiteral("its count of buttons stands twice")
+                                 : QStringLiteral("the lines for button %1 stand twice in its %2")
+                                       .arg(a.button)
+                                       .arg(regionNames[a.region]);
+        return refuse(Refusal::Ambiguous, QStringLiteral("%1, at lines %2 and %3")
+                                              .arg(what)
+                                              .arg(lineNumber(a.line))
+                                              .arg(lineNumber(b.line)));
+    }
+
+    // Whether the page ends before its menu does, with no end of its HTML after `line`; says so.
+    bool cutShort(qsizetype line) {
+        const QByteArray rest = bytes_.sliced(syntax_.start(line)).toByteArray().toLower();
+        if (rest.contains("</html"))
+            return false;
+        refuse(Refusal::CutShort, QStringLiteral("the page is cut short"));
+        return true;
+    }
+
+    bool changedBeyondReading(qsizetype line) {
+        return !cutShort(line) &&
+               refuse(Refusal::ChangedByHand,
                       QStringLiteral("it was changed by hand where Tessel keeps the menu (line %1)")
-                          .arg(line));
+                          .arg(lineNumber(line)));
     }
 
     bool refuse(Refusal why, const QString& text) {
@@ -448,11 +697,15 @@ private:
 
     const QByteArray page_;
     QByteArrayView bytes_;
-    Lines lines_;
+    PageSyntax syntax_;
+    std::vector<Key> keys_, placed_;
+    std::array<qsizetype, 4> heldIn_ = {};
+    std::vector<ImageCheck> images_;
+    std::optional<PageEscaping::Charset> charset_;
+    qsizetype currentButton_ = 0;
     PageReading reading_;
     Refusal refusal_ = Refusal::None;
     QString error_;
-    int expected_ = 0; // where the key line looked for was expected
 };
 
 } // namespace

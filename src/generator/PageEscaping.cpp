@@ -1,6 +1,8 @@
 #include "generator/PageEscaping.h"
 
+#include <QRegularExpression>
 #include <QSet>
+#include <QStringDecoder>
 
 #include <cstring>
 
@@ -72,36 +74,59 @@ void append(PageBuffer& out, std::string_view text) {
 }
 
 // Addresses and image names write non-ASCII as percent-encoded UTF-8, as a browser would send
-// it; a frame name is no address, so it keeps its characters as script escapes.
-enum class NonAscii { PercentUtf8, ScriptEscape };
+// it; a frame name is no address, so it keeps its characters as script escapes. Inside an HTML
+// attribute an address is written with character references instead of script escapes.
+enum class Quoting { ScriptPercentUtf8, ScriptEscape, HtmlAttribute };
 
-void appendScriptLiteral(PageBuffer& out, const QString& text, NonAscii nonAscii) {
-    const auto plain = [](char16_t c) {
-        return c >= 0x20 && c < 0x7F && c != u'\\' && c != u'"' && c != u'<';
-    };
+// An ASCII character that cannot stand for itself inside the quotes.
+void appendEscaped(PageBuffer& out, char16_t c, Quoting quoting) {
+    if (quoting == Quoting::HtmlAttribute) {
+        if (c == u'&') {
+            append(out, "&amp;");
+        } else if (c == u'"') {
+            append(out, "&quot;");
+        } else {
+            const QByteArray number = QByteArray::number(int(c));
+            out.append('&');
+            out.append('#');
+            out.append(number.constData(), number.size());
+            out.append(';');
+        }
+    } else if (c == u'\\') {
+        append(out, "\\\\");
+    } else if (c == u'"') {
+        append(out, "\\\"");
+    } else if (c == u'<') { // keeps "</script>" in a value from ending the script
+        append(out, "\\x3C");
+    } else {
+        append(out, "\\x");
+        appendHex2(out, c);
+    }
+}
+
+bool isPlainInScript(char16_t c) {
+    return c >= 0x20 && c < 0x7F && c != u'\\' && c != u'"' && c != u'<';
+}
+
+bool isPlainInAttribute(char16_t c) {
+    return c >= 0x20 && c < 0x7F && c != u'&' && c != u'"';
+}
+
+void appendQuoted(PageBuffer& out, const QString& text, Quoting quoting) {
     for (qsizetype i = 0; i < text.size();) {
-        appendPlainRun(out, text, i, plain);
+        if (quoting == Quoting::HtmlAttribute)
+            appendPlainRun(out, text, i, isPlainInAttribute);
+        else
+            appendPlainRun(out, text, i, isPlainInScript);
         if (i == text.size())
             break;
         const char16_t c = text.at(i).unicode();
-        if (c > 0x7F) {
-            if (nonAscii == NonAscii::ScriptEscape)
-                appendUtf16Escape(out, text.at(i++).unicode());
-            else
-                appendPercentUtf8(out, nextCodePoint(text, i));
-            continue;
-        }
-        ++i;
-        if (c == u'\\') {
-            append(out, "\\\\");
-        } else if (c == u'"') {
-            append(out, "\\\"");
-        } else if (c == u'<') { // keeps "</script>" in a value from ending the script
-            append(out, "\\x3C");
-        } else {
-            append(out, "\\x");
-            appendHex2(out, c);
-        }
+        if (c <= 0x7F)
+            appendEscaped(out, text.at(i++).unicode(), quoting);
+        else if (quoting == Quoting::ScriptEscape)
+            appendUtf16Escape(out, text.at(i++).unicode());
+        else
+            appendPercentUtf8(out, nextCodePoint(text, i));
     }
 }
 
@@ -127,33 +152,11 @@ void PageEscaping::appendPercentEncoded(PageBuffer& out, const QString& text) {
 }
 
 void PageEscaping::appendScriptString(PageBuffer& out, const QString& addressOrName) {
-    appendScriptLiteral(out, addressOrName, NonAscii::PercentUtf8);
+    appendQuoted(out, addressOrName, Quoting::ScriptPercentUtf8);
 }
 
 void PageEscaping::appendHtmlAttribute(PageBuffer& out, const QString& address) {
-    const auto plain = [](char16_t c) { return c >= 0x20 && c < 0x7F && c != u'&' && c != u'"'; };
-    for (qsizetype i = 0; i < address.size();) {
-        appendPlainRun(out, address, i, plain);
-        if (i == address.size())
-            break;
-        const char16_t c = address.at(i).unicode();
-        if (c > 0x7F) {
-            appendPercentUtf8(out, nextCodePoint(address, i));
-            continue;
-        }
-        ++i;
-        if (c == u'&') {
-            append(out, "&amp;");
-        } else if (c == u'"') {
-            append(out, "&quot;");
-        } else {
-            const QByteArray number = QByteArray::number(int(c));
-            out.append('&');
-            out.append('#');
-            out.append(number.constData(), number.size());
-            out.append(';');
-        }
-    }
+    appendQuoted(out, address, Quoting::HtmlAttribute);
 }
 
 bool PageEscaping::isPlainFrameName(const QString& frame) {
@@ -169,24 +172,22 @@ bool PageEscaping::isPlainFrameName(const QString& frame) {
 }
 
 void PageEscaping::appendLinkStatement(PageBuffer& out, const QString& frame, const QString& link) {
-    if (frame.isEmpty()) {
-        append(out, "parent.location = \"");
-    } else if (isPlainFrameName(frame)) {
-        append(out, "parent.");
-        appendPercentEncoded(out, frame); // plain ASCII, so copied as it is
-        append(out, ".location = \"");
-    } else {
+    using namespace LinkStatement;
+    if (!frame.isEmpty() && !isPlainFrameName(frame)) {
         // The browser's own rule for a link's target: keywords do what they say, any other
         // name finds the frame of that name or opens a new window.
-        append(out, "window.open(\"");
+        append(out, openStart);
         appendScriptString(out, link);
-        append(out, "\", \"");
-        appendScriptLiteral(out, frame, NonAscii::ScriptEscape);
-        append(out, "\");");
+        append(out, openBetween);
+        appendQuoted(out, frame, Quoting::ScriptEscape);
+        append(out, openEnd);
         return;
     }
+    append(out, parentStart);
+    appendPercentEncoded(out, frame); // plain ASCII, so copied as it is
+    append(out, frame.isEmpty() ? locationIs.substr(1) : locationIs);
     appendScriptString(out, link);
-    append(out, "\";");
+    append(out, end);
 }
 
 // ---- reading back
@@ -247,8 +248,8 @@ qsizetype percentCharacter(QByteArrayView bytes, qsizetype at, char32_t& c) {
 
 // The script literal up to its closing quote. Non-ASCII arrives percent-encoded (addresses
 // and names) or as \uXXXX escapes (frame names).
-bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAscii nonAscii,
-                       bool& exact) {
+bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, Quoting quoting,
+                       PageEscaping::Charset charset, bool& exact) {
     // Most values hold nothing escaped: up to the quote at once.
     if (const auto* quote = static_cast<const char*>(
             std::memchr(bytes.data() + at, '"', std::size_t(bytes.size() - at)))) {
@@ -260,7 +261,7 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAs
         }
         if (!escaped) {
             exact = exact && plain;
-            text = QString::fromLatin1(value);
+            text = plain ? QString::fromLatin1(value) : PageEscaping::decode(value, charset);
             at += value.size();
             return true;
         }
@@ -272,7 +273,7 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAs
             at = i;
             return true;
         }
-        if (c == '%' && nonAscii == NonAscii::PercentUtf8) {
+        if (c == '%' && quoting == Quoting::ScriptPercentUtf8) {
             char32_t character = 0;
             if (const qsizetype length = percentCharacter(bytes, i, character)) {
                 text += character > 0xFFFF ? QString::fromUcs4(&character, 1)
@@ -290,7 +291,7 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAs
                 ++end;
             for (qsizetype k = i; k < end; ++k)
                 exact = exact && bytes[k] != '<' && bytes[k] >= 0x20 && bytes[k] < 0x7F;
-            text.append(QLatin1StringView(bytes.sliced(i, end - i)));
+            text.append(PageEscaping::decode(bytes.sliced(i, end - i), charset));
             i = end;
             continue;
         }
@@ -308,7 +309,7 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAs
             i += 4;
         } else if (kind == 'u' && hexAt(bytes, i + 2, 4, upper) >= 0) {
             const char16_t unit = char16_t(hexAt(bytes, i + 2, 4, upper));
-            exact = exact && upper && unit > 0x7F && nonAscii == NonAscii::ScriptEscape;
+            exact = exact && upper && unit > 0x7F && quoting == Quoting::ScriptEscape;
             text += QChar(unit);
             i += 6;
         } else {
@@ -316,6 +317,10 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, NonAs
         }
     }
     return false; // no closing quote
+}
+
+QByteArrayView view(std::string_view text) {
+    return {text.data(), qsizetype(text.size())};
 }
 
 bool take(QByteArrayView bytes, qsizetype& at, QByteArrayView expected) {
@@ -328,30 +333,64 @@ bool take(QByteArrayView bytes, qsizetype& at, QByteArrayView expected) {
 } // namespace
 
 bool PageEscaping::readScriptString(QByteArrayView bytes, qsizetype& at, QString& text,
-                                    bool& exact) {
-    return readScriptLiteral(bytes, at, text, NonAscii::PercentUtf8, exact);
+                                    Charset charset, bool& exact) {
+    return readScriptLiteral(bytes, at, text, Quoting::ScriptPercentUtf8, charset, exact);
 }
 
 bool PageEscaping::readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame,
-                                     QString& link, bool& exact) {
+                                     QString& link, Charset charset, bool& exact) {
+    using namespace LinkStatement;
     frame.clear();
-    if (take(bytes, at, "window.open(\"")) {
-        if (!readScriptString(bytes, at, link, exact) || !take(bytes, at, "\", \"") ||
-            !readScriptLiteral(bytes, at, frame, NonAscii::ScriptEscape, exact) ||
-            !take(bytes, at, "\");"))
+    if (take(bytes, at, view(openStart))) {
+        if (!readScriptString(bytes, at, link, charset, exact) ||
+            !take(bytes, at, view(openBetween)) ||
+            !readScriptLiteral(bytes, at, frame, Quoting::ScriptEscape, charset, exact) ||
+            !take(bytes, at, view(openEnd)))
             return false;
         exact = exact && !frame.isEmpty() && !isPlainFrameName(frame);
         return true;
     }
-    if (!take(bytes, at, "parent."))
+    if (!take(bytes, at, view(parentStart)))
         return false;
-    if (!take(bytes, at, "location = \"")) {
-        const qsizetype dot = bytes.sliced(at).indexOf(QByteArrayView(".location = \""));
+    if (!take(bytes, at, view(locationIs.substr(1)))) { // a frame's name stands before it
+        const qsizetype dot = bytes.sliced(at).indexOf(view(locationIs));
         if (dot <= 0)
             return false;
-        frame = QString::fromLatin1(bytes.sliced(at, dot));
+        frame = decode(bytes.sliced(at, dot), charset);
         exact = exact && isPlainFrameName(frame);
-        at += dot + 13;
+        at += dot + qsizetype(locationIs.size());
     }
-    return readScriptString(bytes, at, link, exact) && take(bytes, at, "\";");
+    return readScriptString(bytes, at, link, charset, exact) && take(bytes, at, view(end));
+}
+
+PageEscaping::Charset PageEscaping::charsetOf(QByteArrayView page) {
+    if (page.startsWith("\xEF\xBB\xBF"))
+        return Charset::Utf8;
+    // A meta charset stands in the head, within its first kilobytes.
+    const QByteArray head = page.first(qMin<qsizetype>(page.size(), 4096)).toByteArray().toLower();
+    static const QRegularExpression meta(R"(<meta[^>]*charset\s*=\s*["']?\s*([a-z0-9_-]+))");
+    const QRegularExpressionMatch said = meta.match(QString::fromLatin1(head));
+    if (said.hasMatch())
+        return said.captured(1) == "utf-8" || said.captured(1) == "utf8" ? Charset::Utf8
+                                                                         : Charset::Windows1252;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    (void)utf8.decode(page);
+    return utf8.hasError() ? Charset::Windows1252 : Charset::Utf8;
+}
+
+QString PageEscaping::decode(QByteArrayView bytes, Charset charset) {
+    if (charset == Charset::Utf8)
+        return QString::fromUtf8(bytes);
+    // Windows-1252 gives 0x80 to 0x9F printable characters; Latin-1 is the rest of it.
+    static constexpr char16_t high[32] = {
+        0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* to = text.data();
+    for (const char c : bytes) {
+        const uchar byte = uchar(c);
+        *to++ = QChar(byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte));
+    }
+    return text;
 }

@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <string_view>
+
 // How user text is put into the page so that it means there what the user typed, whatever
 // characters it holds and whatever encoding the browser assumes, and how it is read back.
 // Every written result is pure ASCII.
@@ -22,22 +24,38 @@ void appendScriptString(PageBuffer& out, const QString& addressOrName);
 // The normal image's name inside the img tag's double-quoted src attribute.
 void appendHtmlAttribute(PageBuffer& out, const QString& address);
 
-// The statement (without indent) that opens `link` for a button whose frame is `frame`.
+// The statement (without indent) that opens `link` for a button whose frame is `frame`:
+//   parent.location = "LINK";  parent.FRAME.location = "LINK";  window.open("LINK", "FRAME");
+namespace LinkStatement {
+constexpr std::string_view parentStart = "parent.", locationIs = ".location = \"", end = "\";";
+constexpr std::string_view openStart = "window.open(\"", openBetween = "\", \"", openEnd = "\");";
+} // namespace LinkStatement
+
 void appendLinkStatement(PageBuffer& out, const QString& frame, const QString& link);
 
 // True where `frame` can be reached as parent.<frame>: a plain script name that no browser
 // keyword or built-in window property takes.
 bool isPlainFrameName(const QString& frame);
 
+// The 8-bit encodings a page's own text may be in, and its raw bytes read in one.
+enum class Charset { Utf8, Windows1252 };
+// UTF-8 where the page says so (a byte-order mark, a meta charset) or reads as UTF-8 throughout;
+// else Windows-1252, which browsers read for Latin-1 too.
+Charset charsetOf(QByteArrayView page);
+QString decode(QByteArrayView bytes, Charset charset);
+
 // Reading back. Each takes the bytes from `at` on, moves `at` past what it read and says
 // whether it could; `exact` turns false where the bytes are not what writing the result
 // would give (a hand edit that still reads).
 
+// Characters typed by hand, not escaped, are read in `charset`.
+
 // A script string written by appendScriptString, up to its closing quote (not taken).
-bool readScriptString(QByteArrayView bytes, qsizetype& at, QString& text, bool& exact);
+bool readScriptString(QByteArrayView bytes, qsizetype& at, QString& text, Charset charset,
+                      bool& exact);
 
 // A statement written by appendLinkStatement.
 bool readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame, QString& link,
-                       bool& exact);
+                       Charset charset, bool& exact);
 
 } // namespace PageEscaping

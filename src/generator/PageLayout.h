@@ -1,18 +1,20 @@
 #pragma once
 
-// The menu page's lines in order, told once for both directions: the writer puts them down,
-// the reader checks them, so that each is the other's exact inverse. A pass provides:
-//   line(indent, {parts})          a whole line of fixed text
+// The menu page's lines in order, told once for every direction: the writer puts them down,
+// the readers check them or find them among the author's lines, and an author's form of a
+// button's lines is written again through them. A pass provides:
+//   line(indent, {parts})          a whole line of fixed text and numbers
 //   beginLine(indent, {parts}), endLine(last)   a line around a value
 //   emptyLines(count)
-//   count(buttons), scriptString(text), linkStatement(frame, link),
-//   normalImageAttribute(name), buttonEnd(menuType)   the values
+//   scriptString(text), linkStatement(frame, link), normalImageAttribute(name),
+//   lineBreak(menuType)            the values
 //   ok()                           false once the reader has given up
-// `M` is `const Menu` for the writer and `Menu` for the reader, which fills it.
+// `M` is `const Menu` for the writers and `Menu` for the readers, which fill it.
 //
-// Four regions hold the lines that depend on the menu: the count lines, the script blocks,
-// the link lines and the menu blocks. Everything around them is the page's frame: a new page
-// gets the one below, and a page its author has built on keeps its own.
+// Four regions hold the lines that depend on the menu: the count lines, and one block per
+// button in each of the script, the link function and the menu. Everything else is the page's
+// frame: a new page gets the one below, and a page its author has built on keeps its own,
+// between the blocks too.
 
 #include "generator/Menu.h"
 
@@ -35,10 +37,8 @@ constexpr std::string_view overImage = "OverMenuImage[";
 constexpr std::string_view sourceIs = "].src = \"";
 constexpr std::string_view linkTest = "if (i == ";
 constexpr std::string_view buttonMarker = "<!-- Button ";
-constexpr std::string_view imageStart = "<img src=\"";
 // A vertical menu breaks the line after each button; a horizontal one runs on in a row.
-constexpr std::string_view verticalEnd = "></a><br>";
-constexpr std::string_view horizontalEnd = "></a>";
+constexpr std::string_view lineBreak = "<br>";
 
 // A number's decimal digits without a heap allocation.
 class Decimal {
@@ -51,6 +51,15 @@ public:
 private:
     char digits_[24] = {};
     std::size_t size_ = 0;
+};
+
+// A piece of a line: fixed text, or a number (a button's, or the count).
+struct Part {
+    constexpr Part(std::string_view text) : text(text) {}
+    constexpr Part(const char* text) : text(text) {}
+    Part(const Decimal& number) : text(number), isNumber(true) {}
+    std::string_view text;
+    bool isNumber = false;
 };
 
 // The two comment banners: one for the HTML, one for the script.
@@ -84,11 +93,10 @@ template <typename Pass> void headStart(Pass& p) {
     p.emptyLines(1);
 }
 
-template <typename Pass, typename M> void countLines(Pass& p, M& menu) {
-    p.beginLine(3, {offCount});
-    p.count(menu.buttons);
-    p.endLine(")");
-    p.line(3, {overCount, Decimal(menu.buttons.size()), ")"});
+template <typename Pass, typename M> void countBlock(Pass& p, M& menu, qsizetype) {
+    const Decimal n(menu.buttons.size());
+    p.line(3, {offCount, n, ")"});
+    p.line(3, {overCount, n, ")"});
 }
 
 template <typename Pass> void headEnd(Pass& p) {
@@ -97,25 +105,23 @@ template <typename Pass> void headEnd(Pass& p) {
     p.emptyLines(1);
 }
 
-template <typename Pass, typename M> void scriptBlocks(Pass& p, M& menu) {
-    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
-        auto& button = menu.buttons[i - 1];
-        const Decimal n(i);
-        p.line(0, {slashes54});
-        p.line(0, {bannerButton, n});
-        p.line(0, {slashes54});
-        p.emptyLines(1);
-        p.line(3, {offImage, n, "] = new Image()"});
-        p.beginLine(3, {offImage, n, sourceIs});
-        p.scriptString(button.normalImage);
-        p.endLine("\"");
-        p.emptyLines(1);
-        p.line(3, {overImage, n, "] = new Image()"});
-        p.beginLine(3, {overImage, n, sourceIs});
-        p.scriptString(button.overImage);
-        p.endLine("\"");
-        p.emptyLines(1);
-    }
+template <typename Pass, typename M> void scriptBlock(Pass& p, M& menu, qsizetype i) {
+    auto& button = menu.buttons[i - 1];
+    const Decimal n(i);
+    p.line(0, {slashes54});
+    p.line(0, {bannerButton, n});
+    p.line(0, {slashes54});
+    p.emptyLines(1);
+    p.line(3, {offImage, n, "] = new Image()"});
+    p.beginLine(3, {offImage, n, sourceIs});
+    p.scriptString(button.normalImage);
+    p.endLine("\"");
+    p.emptyLines(1);
+    p.line(3, {overImage, n, "] = new Image()"});
+    p.beginLine(3, {overImage, n, sourceIs});
+    p.scriptString(button.overImage);
+    p.endLine("\"");
+    p.emptyLines(1);
 }
 
 template <typename Pass> void linkStart(Pass& p) {
@@ -128,14 +134,12 @@ template <typename Pass> void linkStart(Pass& p) {
     p.line(6, {"// load the selected link"});
 }
 
-template <typename Pass, typename M> void linkLines(Pass& p, M& menu) {
-    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
-        auto& button = menu.buttons[i - 1];
-        p.line(6, {linkTest, Decimal(i), ")"});
-        p.beginLine(9, {});
-        p.linkStatement(button.frame, button.link);
-        p.endLine({});
-    }
+template <typename Pass, typename M> void linkBlock(Pass& p, M& menu, qsizetype i) {
+    auto& button = menu.buttons[i - 1];
+    p.line(6, {linkTest, Decimal(i), ")"});
+    p.beginLine(9, {});
+    p.linkStatement(button.frame, button.link);
+    p.endLine({});
 }
 
 // From the end of the link function to the menu.
@@ -176,21 +180,20 @@ template <typename Pass> void swapFunctions(Pass& p) {
     p.emptyLines(1);
 }
 
-template <typename Pass, typename M> void menuBlocks(Pass& p, M& menu) {
-    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i) {
-        const Decimal n(i);
-        p.line(0, {buttonMarker, n, " -->"});
-        p.line(3, {"<a href=\"javascript:LinkSelected(", n, ")\""});
-        p.line(6, {"onMouseOver=\"OverButton(But", n, ",", n, ");"});
-        p.line(6, {"return true\""});
-        p.line(6, {"onMouseOut=\"OffButton(But", n, ",", n, ");"});
-        p.line(6, {"return true\">"});
-        p.beginLine(3, {imageStart});
-        p.normalImageAttribute(menu.buttons[i - 1].normalImage);
-        p.beginLine(0, {"\" Name=\"But", n, "\" border=0"});
-        p.buttonEnd(menu.iMenuType);
-        p.emptyLines(1);
-    }
+template <typename Pass, typename M> void menuBlock(Pass& p, M& menu, qsizetype i) {
+    const Decimal n(i);
+    p.line(0, {buttonMarker, n, " -->"});
+    p.line(3, {"<a href=\"javascript:LinkSelected(", n, ")\""});
+    p.line(6, {"onMouseOver=\"OverButton(But", n, ",", n, ");"});
+    p.line(6, {"return true\""});
+    p.line(6, {"onMouseOut=\"OffButton(But", n, ",", n, ");"});
+    p.line(6, {"return true\">"});
+    p.beginLine(3, {"<img src=\""});
+    p.normalImageAttribute(menu.buttons[i - 1].normalImage);
+    p.beginLine(0, {"\" Name=\"But", n, "\" border=0></a>"});
+    p.lineBreak(menu.iMenuType);
+    p.endLine({});
+    p.emptyLines(1);
 }
 
 template <typename Pass> void tail(Pass& p) {
@@ -202,21 +205,28 @@ template <typename Pass> void tail(Pass& p) {
     p.line(0, {"</body></html>"});
 }
 
-// The four regions, in the order they stand in a page.
+enum Region { Count, Script, Link, Buttons };
+
+// The block of each region: the count region has one, the others one per button.
+template <typename Pass, typename M> using Block = void (*)(Pass&, M&, qsizetype);
 template <typename Pass, typename M>
-constexpr std::array<void (*)(Pass&, M&), 4> regions = {countLines<Pass, M>, scriptBlocks<Pass, M>,
-                                                        linkLines<Pass, M>, menuBlocks<Pass, M>};
+constexpr std::array<Block<Pass, M>, 4> blocks = {countBlock<Pass, M>, scriptBlock<Pass, M>,
+                                                  linkBlock<Pass, M>, menuBlock<Pass, M>};
 
 // A new page, frame and menu, in order.
 template <typename Pass, typename M> void page(Pass& p, M& menu) {
+    const qsizetype buttons = menu.buttons.size();
     headStart(p);
-    countLines(p, menu);
+    countBlock(p, menu, 0);
     headEnd(p);
-    scriptBlocks(p, menu);
+    for (qsizetype i = 1; i <= buttons && p.ok(); ++i)
+        scriptBlock(p, menu, i);
     linkStart(p);
-    linkLines(p, menu);
+    for (qsizetype i = 1; i <= buttons && p.ok(); ++i)
+        linkBlock(p, menu, i);
     swapFunctions(p);
-    menuBlocks(p, menu);
+    for (qsizetype i = 1; i <= buttons && p.ok(); ++i)
+        menuBlock(p, menu, i);
     tail(p);
 }
 

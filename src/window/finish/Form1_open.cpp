@@ -86,6 +86,7 @@ void Form1::takeOpenedButtons() {
         }
         state_.sLink(i) = button.link;
         state_.sFrame(i) = button.frame;
+        state_.ownLines(i) = button.ownLines;
     }
     opened_.reset();
 }

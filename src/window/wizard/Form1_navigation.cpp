@@ -129,6 +129,7 @@ void Form1::fixMenu() {
     state_.sImageFile.redim(1, state_.iNumberOfButtons, 0, 2);
     state_.sLink.redim(1, state_.iNumberOfButtons);
     state_.sFrame.redim(1, state_.iNumberOfButtons);
+    state_.ownLines.redim(1, state_.iNumberOfButtons);
     allocatePicturePaths();
     takeOpenedButtons();
     writtenMenu_ = state_.menu(); // nothing filled yet

@@ -8,6 +8,7 @@ Menu WizardState::menu() const {
     menu.buttons.reserve(iNumberOfButtons);
     for (qint16 i = 1; i <= iNumberOfButtons; ++i)
         menu.buttons.append({sImageFile(i, PictureKind::Normal),
-                             sImageFile(i, PictureKind::MouseOver), sLink(i), sFrame(i)});
+                             sImageFile(i, PictureKind::MouseOver), sLink(i), sFrame(i),
+                             ownLines(i)});
     return menu;
 }

@@ -19,6 +19,8 @@ struct WizardState {
     BoundedArray2D<QString> sImageFile{"sImageFile"}; // (button, kind): kind 0 normal, 1 mouse-over
     BoundedArray<QString> sLink{"sLink"};             // per button, trimmed
     BoundedArray<QString> sFrame{"sFrame"};           // per button, trimmed; empty means no frame
+    // Per button, the author's form of its lines in an opened page, kept through the wizard.
+    BoundedArray<std::array<BlockTemplate, 3>> ownLines{"ownLines"};
     qint16 iStep = 0;
     bool bTutor = false;
 

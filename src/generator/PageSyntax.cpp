@@ -1,0 +1,285 @@
+#include "generator/PageSyntax.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Whether `word` stands at `at`, in any case.
+bool startsWithNoCase(QByteArrayView bytes, qsizetype at, QByteArrayView word) {
+    return bytes.size() - at >= word.size() &&
+           qstrnicmp(bytes.data() + at, word.data(), std::size_t(word.size())) == 0;
+}
+
+// Reads the page as a browser does, a stretch at a time, and says in which state each line's
+// first character stands. Comments are read as browsers read them: in the HTML from "<!--" to
+// "-->", in a script from "/*" to "*/" and from "//", "<!--" or a line's leading "-->" to the
+// line's end. Whatever starts in a script, "</script" ends it.
+class Reader {
+public:
+    explicit Reader(QByteArrayView bytes) : bytes_(bytes) { enter(Data, 0); }
+
+    // The state of the byte at `at`; calls come with `at` never smaller than before. The bytes
+    // that open a comment or a string are read in the state before it.
+    PageSyntax::Context contextAt(qsizetype at) {
+        while (stateEnd_ <= at && stateEnd_ < bytes_.size())
+            step();
+        switch (at < pos_ ? previous_ : state_) {
+        case Data:
+        case Tag:
+            return PageSyntax::Html;
+        case Code:
+            return PageSyntax::Script;
+        default:
+            return PageSyntax::Other;
+        }
+    }
+
+private:
+    enum State { Data, Tag, Comment, RawText, Code, LineComment, BlockComment, String };
+
+    // Moves past the stretch in the current state and takes the next state.
+    void step() {
+        pos_ = stateEnd_;
+        switch (state_) {
+        case Data:
+            return data();
+        case Tag:
+            return tag();
+        case Comment:
+        case RawText:
+        case LineComment:
+        case BlockComment:
+        case String:
+            return enter(next_, pos_);
+        case Code:
+            return code();
+        }
+    }
+
+    // HTML text or script code from `at` on, to its next turn.
+    void enter(State state, qsizetype at) {
+        previous_ = state_ = state;
+        pos_ = at;
+        stateEnd_ = state == Data ? findTagStart(at) : findCodeTurn(at);
+    }
+    // A comment, a string or plain text from `from` to `until`, and `then` after it.
+    void stay(State state, qsizetype from, qsizetype until, State then) {
+        previous_ = state_;
+        state_ = state;
+        pos_ = from;
+        stateEnd_ = qMax(from, until);
+        next_ = then;
+    }
+
+    qsizetype size() const { return bytes_.size(); }
+    qsizetype find(QByteArrayView what, qsizetype from) const {
+        const qsizetype at = bytes_.indexOf(what, from);
+        return at < 0 ? size() : at;
+    }
+    // The first "</script" from `from`, in any case, or the page's end.
+    qsizetype scriptEnd(qsizetype from, qsizetype before) const {
+        for (qsizetype at = from; at < before; ++at) {
+            const auto* lt = static_cast<const char*>(
+                std::memchr(bytes_.data() + at, '<', std::size_t(before - at)));
+            if (!lt)
+                break;
+            at = lt - bytes_.data();
+            if (startsWithNoCase(bytes_, at, "</script"))
+                return at;
+        }
+        return before;
+    }
+
+    // HTML text runs to the next '<' that opens a tag or a comment.
+    qsizetype findTagStart(qsizetype from) const {
+        for (qsizetype at = from; at < size(); ++at) {
+            const auto* lt = static_cast<const char*>(
+                std::memchr(bytes_.data() + at, '<', std::size_t(size() - at)));
+            if (!lt)
+                return size();
+            at = lt - bytes_.data();
+            const char c = at + 1 < size() ? bytes_[at + 1] : '\0';
+            if (isLetter(c) || c == '!' || c == '?' ||
+                (c == '/' && at + 2 < size() && isLetter(bytes_[at + 2])))
+                return at;
+        }
+        return size();
+    }
+
+    void data() {
+        const qsizetype at = pos_;
+        if (startsWithNoCase(bytes_, at, "<!--")) {
+            qsizetype inside = at + 4;
+            if (startsWithNoCase(bytes_, inside, ">") || startsWithNoCase(bytes_, inside, "->"))
+                return enter(Data, inside + (bytes_[inside] == '>' ? 1 : 2)); // "<!-->"
+            const qsizetype close = find("-->", inside);
+            return stay(Comment, inside, qMin(size(), close + 3), Data);
+        }
+        if (bytes_[at + 1] == '!' || bytes_[at + 1] == '?') { // a declaration or the like
+            const qsizetype close = find(">", at);
+            return stay(Comment, at + 2, qMin(size(), close + 1), Data);
+        }
+        qsizetype name = at + 1 + (bytes_[at + 1] == '/');
+        qsizetype nameEnd = name;
+        while (nameEnd < size() &&
+               (isLetter(bytes_[nameEnd]) || (bytes_[nameEnd] >= '0' && bytes_[nameEnd] <= '9')))
+            ++nameEnd;
+        tagName_ = bytes_[at + 1] == '/' ? QByteArrayView() : bytes_.sliced(name, nameEnd - name);
+        previous_ = state_ = Tag;
+        pos_ = nameEnd;
+        stateEnd_ = tagEnd(nameEnd);
+    }
+
+    // The end of a tag, just past its '>', with its attributes' quoted values passed over.
+    qsizetype tagEnd(qsizetype from) const {
+        for (qsizetype at = from; at < size(); ++at) {
+            const char c = bytes_[at];
+            if (c == '>')
+                return at + 1;
+            if (c == '=') {
+                qsizetype value = at + 1;
+                while (value < size() &&
+                       (isBlank(bytes_[value]) || bytes_[value] == '\n' || bytes_[value] == '\r'))
+                    ++value;
+                if (value < size() && (bytes_[value] == '"' || bytes_[value] == '\'')) {
+                    at = find(bytes_.sliced(value, 1), value + 1);
+                }
+            }
+        }
+        return size();
+    }
+
+    // After a tag: a script's code, the plain text of the elements that hold no tags, or HTML.
+    void tag() {
+        const QByteArrayView name = tagName_;
+        const auto is = [&](QByteArrayView word) {
+            return name.size() == word.size() && startsWithNoCase(name, 0, word);
+        };
+        if (is("script"))
+            return enter(Code, pos_);
+        for (const char* raw :
+             {"style", "title", "textarea", "xmp", "iframe", "noembed", "noframes"})
+            if (is(raw)) {
+                const QByteArray close = "</" + QByteArray(raw);
+                qsizetype end = pos_;
+                while ((end = find("</", end)) < size() && !startsWithNoCase(bytes_, end, close))
+                    end += 2;
+                return stay(RawText, pos_, end, Data);
+            }
+        enter(Data, pos_);
+    }
+
+    // Script code runs to the next comment, string or "</script".
+    qsizetype findCodeTurn(qsizetype from) const {
+        for (qsizetype at = from; at < size(); ++at) {
+            const char c = bytes_[at];
+            if (c == '"' || c == '\'' || c == '`')
+                return at;
+            if (c == '/' && at + 1 < size() && (bytes_[at + 1] == '/' || bytes_[at + 1] == '*'))
+                return at;
+            if (c == '<' &&
+                (startsWithNoCase(bytes_, at, "</script") || startsWithNoCase(bytes_, at, "<!--")))
+                return at;
+            if (c == '-' && startsWithNoCase(bytes_, at, "-->") && startsLine(at))
+                return at;
+        }
+        return size();
+    }
+
+    bool startsLine(qsizetype at) const {
+        while (at > 0 && isBlank(bytes_[at - 1]))
+            --at;
+        return at == 0 || bytes_[at - 1] == '\n';
+    }
+
+    void code() {
+        const qsizetype at = pos_;
+        if (at >= size())
+            return;
+        const char c = bytes_[at];
+        if (c == '<' && startsWithNoCase(bytes_, at, "</script")) {
+            tagName_ = {};
+            previous_ = state_ = Tag;
+            pos_ = at;
+            stateEnd_ = tagEnd(at);
+            return;
+        }
+        qsizetype end = 0, from = at + 1;
+        State state = String;
+        if (c == '"' || c == '\'' || c == '`') {
+            end = at + 1;
+            while (end < size() && bytes_[end] != c && (c == '`' || bytes_[end] != '\n'))
+                end += bytes_[end] == '\\' ? 2 : 1;
+            end = qMin(size(), end + 1);
+        } else if (c == '/' && bytes_[at + 1] == '*') {
+            state = BlockComment;
+            from = at + 2;
+            end = qMin(size(), find("*/", from) + 2);
+        } else { // "//", "<!--" or "-->"
+            state = LineComment;
+            from = at + (c == '<' ? 4 : c == '-' ? 3 : 2);
+            end = find("\n", at);
+        }
+        // "</script" ends the script wherever it stands.
+        stay(state, from, scriptEnd(at + 1, end), Code);
+    }
+
+    QByteArrayView bytes_;
+    qsizetype pos_ = 0, stateEnd_ = 0; // the current state's stretch
+    State state_ = Data, next_ = Data, previous_ = Data;
+    QByteArrayView tagName_;
+};
+
+} // namespace
+
+PageSyntax::PageSyntax(QByteArrayView bytes) : bytes_(bytes) {
+    starts_.push_back(0);
+    for (qsizetype at = 0; at < bytes.size();) {
+        const auto* newline = static_cast<const char*>(
+            std::memchr(bytes.data() + at, '\n', std::size_t(bytes.size() - at)));
+        at = newline ? newline - bytes.data() + 1 : bytes.size();
+        starts_.push_back(at);
+    }
+    if (bytes.isEmpty())
+        starts_.push_back(0);
+    Reader reader(bytes);
+    contexts_.reserve(starts_.size() - 1);
+    for (std::size_t line = 0; line + 1 < starts_.size(); ++line) {
+        qsizetype first = starts_[line];
+        while (first < starts_[line + 1] && ::isBlank(bytes[first]))
+            ++first;
+        contexts_.push_back(reader.contextAt(first));
+    }
+}
+
+qsizetype PageSyntax::end(qsizetype line) const {
+    qsizetype end = next(line);
+    if (end > start(line) && bytes_[end - 1] == '\n')
+        --end;
+    if (end > start(line) && bytes_[end - 1] == '\r')
+        --end;
+    return end;
+}
+
+bool PageSyntax::isBlank(qsizetype line) const {
+    for (qsizetype at = start(line); at < end(line); ++at)
+        if (!::isBlank(bytes_[at]))
+            return false;
+    return true;
+}
+
+qsizetype PageSyntax::lineAt(qsizetype at) const {
+    return qsizetype(std::upper_bound(starts_.begin(), starts_.end() - 1, at) - starts_.begin()) -
+           1;
+}

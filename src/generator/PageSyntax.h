@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QByteArrayView>
+
+#include <vector>
+
+// A page's lines, and how a browser reads each: where its first character stands in live HTML
+// (text or a tag), in live script code, or in anything that does not count (a comment, a
+// string, the text of a style or title). Tessel's own lines are only ever live ones.
+class PageSyntax {
+public:
+    enum Context : quint8 { Html, Script, Other };
+
+    explicit PageSyntax(QByteArrayView bytes);
+
+    qsizetype lines() const { return qsizetype(contexts_.size()); }
+    // Line `line` (from 0): where it starts, where its text ends before its line end, and where
+    // the next one starts.
+    qsizetype start(qsizetype line) const { return starts_[std::size_t(line)]; }
+    qsizetype next(qsizetype line) const { return starts_[std::size_t(line) + 1]; }
+    qsizetype end(qsizetype line) const;
+    Context context(qsizetype line) const { return Context(contexts_[std::size_t(line)]); }
+    bool isBlank(qsizetype line) const;
+    // The line that holds byte `at`.
+    qsizetype lineAt(qsizetype at) const;
+
+private:
+    QByteArrayView bytes_;
+    std::vector<qsizetype> starts_; // one more than the lines: the page's end
+    std::vector<quint8> contexts_;
+};
