@@ -109,6 +109,7 @@ public:
 
     bool ok() const { return ok_; }
     qsizetype at() const { return at_; }
+    int lines() const { return lines_; }
 
     void line(int indent, std::initializer_list<Part> parts) {
         beginLine(indent, parts);
@@ -124,6 +125,7 @@ public:
         take(last);
         take({eol_.data(), std::size_t(eol_.size())});
         line_ += ok_;
+        lines_ += ok_;
     }
     void emptyLines(int count) {
         for (int i = 0; i < count; ++i)
@@ -178,7 +180,7 @@ private:
     QByteArrayView eol_;
     std::vector<ImageCheck>& images_;
     qsizetype button_;
-    int line_;
+    int line_, lines_ = 0;
     bool ok_ = true;
 };
 
@@ -234,14 +236,12 @@ public:
     PageReading read() {
         if (!findKeys() || !checkCounts())
             return refused();
-        std::sort(keys_.begin(), keys_.end(),
-                  [](const Key& a, const Key& b) { return a.line < b.line; });
-        qsizetype low = 0;
+        qsizetype low = 0; // keys_ stand in page order
         for (std::size_t i = 0; i < keys_.size(); ++i) {
             const qsizetype high = i + 1 < keys_.size() ? keys_[i + 1].line : syntax_.lines();
             if (!readBlock(keys_[i], low, high))
                 return refused();
-            low = syntax_.lineAt(qMax<qsizetype>(keys_[i].to - 1, keys_[i].from)) + 1;
+            low = keys_[i].lastLine + 1;
         }
         if (!assemble())
             return refused();
@@ -255,6 +255,7 @@ private:
         qint64 button;
         qsizetype line;
         qsizetype from = 0, to = 0; // the block's bytes, once read
+        qsizetype lastLine = 0;     // and its last line
     };
 
     // A block's pieces and where each stands in the page; its lines, by their pieces.
@@ -274,6 +275,7 @@ private:
 
     // The live lines that name a button (or count them): each block's key line.
     bool findKeys() {
+        keys_.reserve(4096);
         for (qsizetype line = 0; line < syntax_.lines(); ++line) {
             const PageSyntax::Context context = syntax_.context(line);
             if (context == PageSyntax::Other)
@@ -388,6 +390,7 @@ private:
             if (matcher.ok() && matcher.at() <= limit) {
                 key.from = syntax_.start(first);
                 key.to = matcher.at();
+                key.lastLine = first + matcher.lines() - 1;
                 return place(key, {});
             }
         }
@@ -454,6 +457,7 @@ private:
             return readValuesAlone(key, block, high, live);
         key.from = syntax_.start(firstLine);
         key.to = syntax_.next(lastLine);
+        key.lastLine = lastLine;
         BlockTemplate form{bytes_.sliced(key.from, key.to - key.from).toByteArray(), {}};
         form.marks.reserve(qsizetype(block.marks.size()));
         for (const qsizetype mark : block.marks)
@@ -487,6 +491,7 @@ private:
         }
         key.from = syntax_.start(key.line);
         key.to = syntax_.next(lastLine);
+        key.lastLine = lastLine;
         changed(key.line);
         return place(key, {});
     }
@@ -590,8 +595,12 @@ private:
     // Keeps a block read, with its author's form where it has one.
     bool place(const Key& key, BlockTemplate form) {
         PageFrame::Region& region = reading_.frame.regions[std::size_t(key.region)];
+        if (region.blocks.isEmpty())
+            region.blocks.reserve(2 * buttons());
         region.blocks.append(key.from);
         region.blocks.append(key.to);
+        if (placed_.empty())
+            placed_.reserve(keys_.size());
         placed_.push_back(key);
         if (key.region == PageLayout::Count)
             reading_.frame.countLines = std::move(form);
@@ -604,9 +613,7 @@ private:
     // After every block: the regions apart from one another, each block where its button
     // stands, and the pictures in the menu as the script names them.
     bool assemble() {
-        std::vector<Key> byPlace = placed_;
-        std::sort(byPlace.begin(), byPlace.end(),
-                  [](const Key& a, const Key& b) { return a.from < b.from; });
+        const std::vector<Key>& byPlace = placed_; // read in page order
         std::array<qsizetype, 4> next = {1, 1, 1, 1};
         std::array<bool, 4> done = {};
         int current = -1;
@@ -646,9 +653,20 @@ private:
             reading_.changedLine = number;
     }
 
+    // UTF-16 text: a byte-order mark, or ASCII with every other byte zero.
+    bool isUtf16() const {
+        if (bytes_.startsWith("\xFF\xFE") || bytes_.startsWith("\xFE\xFF"))
+            return true;
+        std::array<qsizetype, 2> zeros = {};
+        const qsizetype sample = qMin<qsizetype>(bytes_.size(), 512) & ~qsizetype(1);
+        for (qsizetype at = 0; at < sample; ++at)
+            zeros[std::size_t(at % 2)] += bytes_[at] == '\0';
+        return sample > 0 && (qMax(zeros[0], zeros[1]) * 5 >= sample * 2) &&
+               qMin(zeros[0], zeros[1]) * 20 < sample;
+    }
+
     bool notOurs() {
-        if (bytes_.startsWith("\xFF\xFE") || bytes_.startsWith("\xFE\xFF") ||
-            bytes_.first(qMin<qsizetype>(bytes_.size(), 512)).contains('\0'))
+        if (isUtf16())
             return refuse(Refusal::Encoding,
                           QStringLiteral("it is written in UTF-16; Tessel reads pages in UTF-8 or "
                                          "in an 8-bit encoding such as Windows-1252"));

@@ -56,7 +56,7 @@ private:
 // A piece of a line: fixed text, or a number (a button's, or the count).
 struct Part {
     constexpr Part(std::string_view text) : text(text) {}
-    constexpr Part(const char* text) : text(text) {}
+    template <std::size_t N> constexpr Part(const char (&text)[N]) : text(text, N - 1) {}
     Part(const Decimal& number) : text(number), isNumber(true) {}
     std::string_view text;
     bool isNumber = false;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -83,9 +84,18 @@ private:
     }
 
     qsizetype size() const { return bytes_.size(); }
+    // Where `what` next stands from `from` on, or the page's end.
     qsizetype find(QByteArrayView what, qsizetype from) const {
-        const qsizetype at = bytes_.indexOf(what, from);
-        return at < 0 ? size() : at;
+        for (qsizetype at = from; at < size(); ++at) {
+            const auto* first = static_cast<const char*>(
+                std::memchr(bytes_.data() + at, what.front(), std::size_t(size() - at)));
+            if (!first)
+                break;
+            at = first - bytes_.data();
+            if (bytes_.sliced(at).startsWith(what))
+                return at;
+        }
+        return size();
     }
     // The first "</script" from `from`, in any case, or the page's end.
     qsizetype scriptEnd(qsizetype from, qsizetype before) const {
@@ -144,6 +154,10 @@ private:
     // The end of a tag, just past its '>', with its attributes' quoted values passed over.
     qsizetype tagEnd(qsizetype from) const {
         for (qsizetype at = from; at < size(); ++at) {
+            while (at < size() && bytes_[at] != '>' && bytes_[at] != '=')
+                ++at;
+            if (at == size())
+                break;
             const char c = bytes_[at];
             if (c == '>')
                 return at + 1;
@@ -182,7 +196,17 @@ private:
 
     // Script code runs to the next comment, string or "</script".
     qsizetype findCodeTurn(qsizetype from) const {
+        static constexpr auto turns = [] {
+            std::array<bool, 256> table = {};
+            for (const char c : {'"', '\'', '`', '/', '<', '-'})
+                table[uchar(c)] = true;
+            return table;
+        }();
         for (qsizetype at = from; at < size(); ++at) {
+            while (at < size() && !turns[uchar(bytes_[at])])
+                ++at;
+            if (at == size())
+                break;
             const char c = bytes_[at];
             if (c == '"' || c == '\'' || c == '`')
                 return at;
@@ -191,7 +215,7 @@ private:
             if (c == '<' &&
                 (startsWithNoCase(bytes_, at, "</script") || startsWithNoCase(bytes_, at, "<!--")))
                 return at;
-            if (c == '-' && startsWithNoCase(bytes_, at, "-->") && startsLine(at))
+            if (c == '-' && bytes_.sliced(at).startsWith("-->") && startsLine(at))
                 return at;
         }
         return size();
