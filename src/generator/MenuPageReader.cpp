@@ -458,10 +458,7 @@ private:
         key.from = syntax_.start(firstLine);
         key.to = syntax_.next(lastLine);
         key.lastLine = lastLine;
-        BlockTemplate form{bytes_.sliced(key.from, key.to - key.from).toByteArray(), {}};
-        form.marks.reserve(qsizetype(block.marks.size()));
-        for (const qsizetype mark : block.marks)
-            form.marks.append(qint32(mark - key.from));
+        BlockTemplate form = authorsForm(block, key.from, key.to);
         if (block.changedLine > 0)
             changed(block.changedLine - 1);
         // A form that differs from Tessel's own only in its values is Tessel's own.
@@ -470,6 +467,26 @@ private:
             MenuPage::blockText(reading_.menu, key.region, key.button, {}, eol))
             form = {};
         return place(key, std::move(form));
+    }
+
+    // The block's bytes but for those the writer writes anew (the fixed text, the numbers and
+    // the values), so that two blocks the author left alike have the same form.
+    BlockTemplate authorsForm(const Block& block, qsizetype from, qsizetype to) const {
+        BlockTemplate form;
+        form.marks.reserve(qsizetype(block.marks.size()));
+        qsizetype at = from;
+        for (std::size_t p = 0; p < block.pieces.size(); ++p) {
+            const qsizetype start = block.marks[2 * p], end = block.marks[2 * p + 1];
+            form.bytes.append(bytes_.sliced(at, start - at));
+            form.marks.append(qint32(form.bytes.size()));
+            const Kind kind = block.pieces[p].kind;
+            if (kind == Kind::Indent || kind == Kind::Eol || kind == Kind::Blank)
+                form.bytes.append(bytes_.sliced(start, end - start));
+            form.marks.append(qint32(form.bytes.size()));
+            at = end;
+        }
+        form.bytes.append(bytes_.sliced(at, to - at));
+        return form;
     }
 
     // A block whose lines are not all there: Tessel writes its own form of it in its place,

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -354,7 +355,14 @@ bool PageEscaping::readLinkStatement(QByteArrayView bytes, qsizetype& at, QStrin
         return false;
     if (!take(bytes, at, view(locationIs.substr(1)))) { // a frame's name stands before it
         const qsizetype dot = bytes.sliced(at).indexOf(view(locationIs));
-        if (dot <= 0)
+        // A script reads the name between the dots as a name: nothing in it may start a
+        // string or a comment.
+        const auto inName = [](char c) {
+            return uchar(c) >= 0x80 || c == '_' || c == '$' || (c >= '0' && c <= '9') ||
+                   (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        };
+        const QByteArrayView name = bytes.sliced(at, qMax<qsizetype>(dot, 0));
+        if (dot <= 0 || !std::all_of(name.begin(), name.end(), inName))
             return false;
         frame = decode(bytes.sliced(at, dot), charset);
         exact = exact && isPlainFrameName(frame);

@@ -1,23 +1,94 @@
 // Feeds the page reader any bytes (clang's libFuzzer, TESSEL_FUZZ). A page read intact comes
 // back byte for byte when its menu is written into its frame; any page read, once written
 // back, reads again intact, with the same menu and the author's bytes before it.
+//
+// The same bytes also put an author's lines into a page Tessel wrote, at any line boundary,
+// among the buttons too: the page reads intact with its menu, and after a link changes and a
+// button is added every one of those lines is still there, in its order.
 #include "generator/MenuPage.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+namespace {
+
+void checkAnyPage(const QByteArray& bytes) {
     const PageReading reading = MenuPage::read(bytes);
     if (reading.refusal != Refusal::None)
-        return 0;
+        return;
     const QByteArray page = MenuPage::text(reading.menu, reading.frame);
     if (reading.changedLine == 0 && page != bytes)
         std::abort();
     const PageReading again = MenuPage::read(page);
+    qsizetype head = bytes.size(); // the author's bytes before the first block
+    for (const PageFrame::Region& region : reading.frame.regions)
+        head = qMin(head, region.from());
     if (again.refusal != Refusal::None || again.changedLine != 0 || !(again.menu == reading.menu) ||
-        MenuPage::text(again.menu, again.frame) != page ||
-        page.first(reading.frame.regions[0].from) != bytes.first(reading.frame.regions[0].from))
+        MenuPage::text(again.menu, again.frame) != page || page.first(head) != bytes.first(head))
         std::abort();
+}
+
+void checkAuthorsLines(const std::uint8_t* data, std::size_t size) {
+    static const QByteArrayList authors = {
+        "<hr class=\"sep\">",
+        "</li><li>",
+        "// a note",
+        "/* OffMenuImage[1].src = \"old.gif\" */",
+        "<!-- <img src=\"old.gif\" Name=\"But1\" border=0></a><br> -->",
+        "// if (i == 1)",
+        "<p>Caf\xC3\xA9</p>",
+        "   ",
+        "",
+        "\t<!-- Button bar -->",
+        "<li>",
+        "-->"};
+    static const QStringList values = {"a.gif", "", "caf\u00e9.html", "x\"y", "main", "_blank"};
+    if (size < 2)
+        return;
+    Menu menu{qint16(1 + (data[0] & 1)), {}};
+    for (int i = 0; i <= (data[0] >> 1) % 4; ++i)
+        menu.buttons.append({values[(data[1] + i) % values.size()], "o.gif",
+                             values[(data[1] / 6 + i) % values.size()],
+                             values[(data[1] / 36 + i) % values.size()]});
+    QByteArrayList lines = MenuPage::text(menu).split('\n');
+    lines.removeLast(); // after the last line end
+    QList<bool> authorsLine(lines.size(), false);
+    for (std::size_t i = 2; i + 2 < size && i < 200; i += 3) {
+        const qsizetype at = (data[i] | data[i + 1] << 8) % (lines.size() + 1);
+        lines.insert(at, authors[data[i + 2] % authors.size()] + "\r");
+        authorsLine.insert(at, true);
+    }
+    const QByteArray page = lines.join('\n') + '\n';
+    const PageReading reading = MenuPage::read(page);
+    if (reading.refusal != Refusal::None || reading.changedLine != 0 ||
+        MenuPage::text(reading.menu, reading.frame) != page)
+        std::abort();
+    for (qsizetype i = 0; i < menu.buttons.size(); ++i) {
+        const MenuButton& read = reading.menu.buttons[i];
+        const MenuButton& written = menu.buttons[i];
+        if (read.normalImage != written.normalImage || read.link != written.link ||
+            read.frame != written.frame)
+            std::abort();
+    }
+    Menu changed = reading.menu;
+    changed.buttons.first().link = "changed.html";
+    changed.buttons.append({"n.gif", "o.gif", "new.html", ""});
+    const QByteArray rewritten = "\n" + MenuPage::text(changed, reading.frame);
+    qsizetype at = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (!authorsLine[i] || lines[i].trimmed().isEmpty())
+            continue;
+        at = rewritten.indexOf("\n" + lines[i] + "\n", at);
+        if (at < 0)
+            std::abort();
+        at += lines[i].size();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    checkAnyPage(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    checkAuthorsLines(data, size);
     return 0;
 }
