@@ -382,7 +382,7 @@ PageEscaping::Charset PageEscaping::charsetOf(QByteArrayView page) {
         return said.captured(1) == "utf-8" || said.captured(1) == "utf8" ? Charset::Utf8
                                                                          : Charset::Windows1252;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)utf8.decode(page);
+    const QString decoded = utf8.decode(page);
     return utf8.hasError() ? Charset::Windows1252 : Charset::Utf8;
 }
 

@@ -153,17 +153,26 @@ private slots:
         QByteArray page = TestData::read(TestData::path("example-vertical.html"));
         if (find == "cut") {
             page.truncate(put.toInt());
-        } else if (find == "lines") { // taken out, from one line to another
+        } else if (find == "lines" || find == "move") { // from one line to another
             QList<QByteArray> lines = page.split('\n');
-            lines.remove(put.section('-', 0, 0).toInt() - 1,
-                         put.section('-', 1).toInt() - put.section('-', 0, 0).toInt() + 1);
+            const int from = put.section('-', 0, 0).toInt() - 1,
+                      count = put.section(QRegularExpression("[-:]"), 1, 1).toInt() - from;
+            const QList<QByteArray> taken = lines.mid(from, count);
+            lines.remove(from, count);
+            if (find == "move")
+                for (qsizetype i = 0; i < count; ++i)
+                    lines.insert(put.section(':', 1).toInt() - 1 - count + i, taken[i]);
             page = lines.join('\n');
+        } else if (find == "utf16") {
+            page = QByteArray("\xFF\xFE") +
+                   QByteArray(reinterpret_cast<const char*>(QString::fromLatin1(page).utf16()),
+                              page.size() * 2);
         } else if (!find.isEmpty()) {
             page.replace(find.toUtf8(),
                          put.startsWith("latin1:") ? put.mid(7).toLatin1() : put.toUtf8());
         }
-        if (row["ends"] == "lf")
-            page.replace("\r\n", "\n");
+        if (!row["ends"].isEmpty())
+            page.replace("\r\n", row["ends"] == "lf" ? "\n" : "\r");
         if (find == "folder")
             QVERIFY(QDir().mkdir(path));
         else if (find == "fifo")
@@ -196,6 +205,59 @@ private slots:
             QCOMPARE(MenuPage::text(reading.menu, again.frame),
                      MenuPage::text(reading.menu, reading.frame));
         }
+    }
+
+    // Lines of the author's among the buttons stay where they stand, through a changed link, a
+    // button added and one dropped: each page as Tessel writes it, with the same lines put in.
+    void authorsLines_data() { TestData::rows("authors-lines.txt"); }
+
+    void authorsLines() {
+        QFETCH(TestData::Row, row);
+        const QStringList edits = row.rest();
+        const bool intact = row["reading"] == "intact";
+        int missing = 0;
+        const auto edit = [&](QByteArray page) {
+            for (qsizetype i = 0; i + 1 < edits.size(); i += 2) {
+                const QString& put = edits[i + 1];
+                missing += !page.contains(edits[i].toUtf8());
+                page.replace(edits[i].toUtf8(),
+                             put.startsWith("latin1:") ? put.mid(7).toLatin1() : put.toUtf8());
+            }
+            return page;
+        };
+        Menu menu;
+        for (const QString i : {"1", "2", "3"})
+            menu.buttons.append(
+                {"n" + i + ".gif", "o" + i + ".gif", "p" + i + ".html", i == "2" ? "main" : ""});
+        const QByteArray page = edit(MenuPage::text(menu));
+        QCOMPARE(missing, 0);
+        const PageReading reading = MenuPage::read(page);
+        QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
+        QCOMPARE(reading.changedLine, intact ? 0 : row["reading"].section(' ', -1).toInt());
+        const MenuButton& button =
+            reading.menu.buttons[row["button"].section(':', 0, 0).toInt() - 1];
+        QCOMPARE(button.link + ':' + button.frame, row["button"].section(':', 1));
+        Menu changed = reading.menu, longer = reading.menu, shorter = reading.menu;
+        changed.buttons.first().link = "changed.html";
+        longer.buttons.append({"n4.gif", "o4.gif", "p4.html", ""});
+        shorter.buttons.removeLast();
+        for (const Menu& now : {reading.menu, changed, longer, shorter}) {
+            const QByteArray own = MenuPage::text(now); // Tessel's own form of the menu
+            QCOMPARE(MenuPage::text(now, reading.frame), intact ? edit(own) : own);
+        }
+        // Down to one button, every line the author put between the buttons is still there;
+        // a line inside a button's own lines went with it.
+        const QByteArray single =
+            MenuPage::text({1, {reading.menu.buttons.first()}}, reading.frame);
+        for (qsizetype i = 1; intact && i < edits.size(); i += 2)
+            for (const QByteArray& line : edits[i].toUtf8().split('\n')) {
+                bool inner = MenuPage::text(menu).contains(line);
+                for (const MenuButton& gone : reading.menu.buttons.mid(1))
+                    for (const BlockTemplate& form : gone.ownLines)
+                        for (const QByteArray& word : line.split(' '))
+                            inner = inner || (word.size() > 4 && form.bytes.contains(word));
+                QVERIFY2(inner || single.contains(line), line.constData());
+            }
     }
 
     void picturesBesideThePage_data() { TestData::rows("picture-places.txt"); }
