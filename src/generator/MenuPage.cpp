@@ -18,12 +18,26 @@ public:
     std::string_view eol = "\r\n";
 
     bool ok() const { return true; }
+    // A whole line into room taken once: most of a page is such lines.
     void line(int indent, std::initializer_list<PageLayout::Part> parts) {
-        beginLine(indent, parts);
-        endLine({});
+        static constexpr char blanks[] = "         ";
+        qsizetype size = indent + qsizetype(eol.size());
+        for (const PageLayout::Part& part : parts)
+            size += qsizetype(part.text.size());
+        char* const start = out.reserve(size);
+        char* to = start;
+        PageBuffer::copy(to, blanks, std::size_t(indent));
+        to += indent;
+        for (const PageLayout::Part& part : parts) {
+            PageBuffer::copy(to, part.text.data(), part.text.size());
+            to += part.text.size();
+        }
+        PageBuffer::copy(to, eol.data(), eol.size());
+        out.wrote(size);
     }
     void beginLine(int indent, std::initializer_list<PageLayout::Part> parts) {
-        out.append(indent, ' ');
+        static constexpr char blanks[] = "         ";
+        out.append(blanks, indent);
         for (const PageLayout::Part& part : parts)
             append(part.text);
     }

@@ -277,26 +277,28 @@ private:
     bool findKeys() {
         keys_.reserve(4096);
         for (qsizetype line = 0; line < syntax_.lines(); ++line) {
-            const PageSyntax::Context context = syntax_.context(line);
-            if (context == PageSyntax::Other)
-                continue;
             const QByteArrayView words = trimmedStart(text(line));
-            const auto key = [&](int region, qint64 button) {
-                if (button > 0 || (region == PageLayout::Count && button >= 0))
+            if (words.isEmpty())
+                continue;
+            const auto key = [&](int region, qint64 button, PageSyntax::Context live) {
+                if ((button > 0 || (region == PageLayout::Count && button >= 0)) &&
+                    syntax_.context(line) == live)
                     keys_.push_back({region, button, line});
             };
-            if (context == PageSyntax::Html) {
-                key(PageLayout::Buttons, buttonOf(words, PageLayout::buttonMarker, " -->"));
-            } else if (words.startsWith('O')) {
+            if (words.front() == '<') {
+                key(PageLayout::Buttons, buttonOf(words, PageLayout::buttonMarker, " -->"),
+                    PageSyntax::Html);
+            } else if (words.front() == 'O') {
                 // "OffMenuImage[i] =" starts a script block; its ".src" line is no second one.
                 const qint64 button = buttonOf(words, PageLayout::offImage, "]");
                 const QByteArrayView rest = button > 0
                                                 ? trimmedStart(words.sliced(words.indexOf(']') + 1))
                                                 : QByteArrayView();
-                key(PageLayout::Script, rest.startsWith('=') ? button : -1);
-                key(PageLayout::Count, countOf(words, PageLayout::offCount));
-            } else if (words.startsWith('i')) {
-                key(PageLayout::Link, buttonOf(words, PageLayout::linkTest, ")"));
+                key(PageLayout::Script, rest.startsWith('=') ? button : -1, PageSyntax::Script);
+                key(PageLayout::Count, countOf(words, PageLayout::offCount), PageSyntax::Script);
+            } else if (words.front() == 'i') {
+                key(PageLayout::Link, buttonOf(words, PageLayout::linkTest, ")"),
+                    PageSyntax::Script);
             }
         }
         return true;

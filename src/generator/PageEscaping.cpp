@@ -25,13 +25,11 @@ void appendHex2(PageBuffer& out, uint value) {
 // most of a page's text is such runs.
 template <typename Plain>
 void appendPlainRun(PageBuffer& out, const QString& text, qsizetype& i, const Plain& plain) {
-    const QChar* chars = text.constData();
+    const char16_t* chars = reinterpret_cast<const char16_t*>(text.constData());
+    char* const to = out.reserve(text.size() - i); // room for the rest, taken as far as it runs
     qsizetype end = i;
-    while (end < text.size() && plain(chars[end].unicode()))
-        ++end;
-    char* to = out.reserve(end - i);
-    for (qsizetype k = i; k < end; ++k)
-        *to++ = char(chars[k].unicode());
+    for (; end < text.size() && plain(chars[end]); ++end)
+        to[end - i] = char(chars[end]);
     out.wrote(end - i);
     i = end;
 }

@@ -21,12 +21,18 @@ bool startsWithNoCase(QByteArrayView bytes, qsizetype at, QByteArrayView word) {
     return bytes.size() - at >= word.size() &&
            qstrnicmp(bytes.data() + at, word.data(), std::size_t(word.size())) == 0;
 }
+template <std::size_t N>
+bool startsWithNoCase(QByteArrayView bytes, qsizetype at, const char (&word)[N]) {
+    return startsWithNoCase(bytes, at, QByteArrayView(word, N - 1));
+}
+
+} // namespace
 
 // Reads the page as a browser does, a stretch at a time, and says in which state each line's
 // first character stands. Comments are read as browsers read them: in the HTML from "<!--" to
 // "-->", in a script from "/*" to "*/" and from "//", "<!--" or a line's leading "-->" to the
 // line's end. Whatever starts in a script, "</script" ends it.
-class Reader {
+class PageSyntax::Reader {
 public:
     explicit Reader(QByteArrayView bytes) : bytes_(bytes) { enter(Data, 0); }
 
@@ -164,7 +170,7 @@ private:
             if (c == '=') {
                 qsizetype value = at + 1;
                 while (value < size() &&
-                       (isBlank(bytes_[value]) || bytes_[value] == '\n' || bytes_[value] == '\r'))
+                       (::isBlank(bytes_[value]) || bytes_[value] == '\n' || bytes_[value] == '\r'))
                     ++value;
                 if (value < size() && (bytes_[value] == '"' || bytes_[value] == '\'')) {
                     at = find(bytes_.sliced(value, 1), value + 1);
@@ -222,7 +228,7 @@ private:
     }
 
     bool startsLine(qsizetype at) const {
-        while (at > 0 && isBlank(bytes_[at - 1]))
+        while (at > 0 && ::isBlank(bytes_[at - 1]))
             --at;
         return at == 0 || bytes_[at - 1] == '\n';
     }
@@ -265,9 +271,8 @@ private:
     QByteArrayView tagName_;
 };
 
-} // namespace
-
-PageSyntax::PageSyntax(QByteArrayView bytes) : bytes_(bytes) {
+PageSyntax::PageSyntax(QByteArrayView bytes) : bytes_(bytes), reader_(new Reader(bytes)) {
+    starts_.reserve(std::size_t(bytes.size() / 32 + 2));
     starts_.push_back(0);
     for (qsizetype at = 0; at < bytes.size();) {
         const auto* newline = static_cast<const char*>(
@@ -277,14 +282,32 @@ PageSyntax::PageSyntax(QByteArrayView bytes) : bytes_(bytes) {
     }
     if (bytes.isEmpty())
         starts_.push_back(0);
-    Reader reader(bytes);
-    contexts_.reserve(starts_.size() - 1);
-    for (std::size_t line = 0; line + 1 < starts_.size(); ++line) {
-        qsizetype first = starts_[line];
-        while (first < starts_[line + 1] && ::isBlank(bytes[first]))
-            ++first;
-        contexts_.push_back(reader.contextAt(first));
+}
+
+PageSyntax::~PageSyntax() = default;
+
+qsizetype PageSyntax::firstNonBlank(qsizetype line) const {
+    qsizetype first = start(line);
+    while (first < next(line) && ::isBlank(bytes_[first]))
+        ++first;
+    return first;
+}
+
+PageSyntax::Context PageSyntax::context(qsizetype line) {
+    if (contexts_.empty() && line == asked_)
+        return answer_;
+    if (contexts_.empty() && line > asked_) {
+        asked_ = line;
+        answer_ = reader_->contextAt(firstNonBlank(line));
+        return answer_;
     }
+    if (contexts_.empty()) {
+        Reader reader(bytes_);
+        contexts_.reserve(std::size_t(lines()));
+        for (qsizetype each = 0; each < lines(); ++each)
+            contexts_.push_back(reader.contextAt(firstNonBlank(each)));
+    }
+    return Context(contexts_[std::size_t(line)]);
 }
 
 qsizetype PageSyntax::end(qsizetype line) const {
@@ -301,6 +324,10 @@ bool PageSyntax::isBlank(qsizetype line) const {
         if (!::isBlank(bytes_[at]))
             return false;
     return true;
+}
+
+qsizetype PageSyntax::lines() const {
+    return qsizetype(starts_.size()) - 1;
 }
 
 qsizetype PageSyntax::lineAt(qsizetype at) const {

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 
+#include <memory>
 #include <vector>
 
 // A page's lines, and how a browser reads each: where its first character stands in live HTML
@@ -12,20 +13,28 @@ public:
     enum Context : quint8 { Html, Script, Other };
 
     explicit PageSyntax(QByteArrayView bytes);
+    ~PageSyntax();
 
-    qsizetype lines() const { return qsizetype(contexts_.size()); }
+    qsizetype lines() const;
     // Line `line` (from 0): where it starts, where its text ends before its line end, and where
     // the next one starts.
     qsizetype start(qsizetype line) const { return starts_[std::size_t(line)]; }
     qsizetype next(qsizetype line) const { return starts_[std::size_t(line) + 1]; }
     qsizetype end(qsizetype line) const;
-    Context context(qsizetype line) const { return Context(contexts_[std::size_t(line)]); }
+    // Read as far as asked: a page read forwards is read once; a step back reads it all.
+    Context context(qsizetype line);
     bool isBlank(qsizetype line) const;
     // The line that holds byte `at`.
     qsizetype lineAt(qsizetype at) const;
 
 private:
+    class Reader;
+    qsizetype firstNonBlank(qsizetype line) const;
+
     QByteArrayView bytes_;
     std::vector<qsizetype> starts_; // one more than the lines: the page's end
-    std::vector<quint8> contexts_;
+    std::unique_ptr<Reader> reader_;
+    qsizetype asked_ = -1; // the last line the reader was asked about, and its answer
+    Context answer_ = Other;
+    std::vector<quint8> contexts_; // every line's, once a step back asked for them
 };

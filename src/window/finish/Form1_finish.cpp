@@ -88,7 +88,7 @@ QString Form1::Do_Finish() {
         openedPage_ ? MenuPage::text(menu, openedPage_->frame) : MenuPage::text(menu);
     const QString failure = PageFile::save(pagePath(), page);
     if (failure.isEmpty())
-        ownFile_ = {QFileInfo(pagePath()).absoluteFilePath(), digest(page)};
+        ownFile_ = {QFileInfo(pagePath()).absoluteFilePath(), page};
     return failure;
 }
 
@@ -109,7 +109,7 @@ bool Form1::mayReplace(const QString& path) {
         return true; // nothing there, or a folder, which the save refuses by itself
     const PageFile::Loaded there = PageFile::load(path, MenuPage::maxBytes);
     const bool own = ownFile_.path == existing.absoluteFilePath();
-    if (own && there.error.isEmpty() && digest(there.bytes) == ownFile_.digest)
+    if (own && there.error.isEmpty() && there.bytes == ownFile_.bytes)
         return true;
     const PageReading reading = MenuPage::read(there.bytes);
     const QString why =

@@ -3,7 +3,6 @@
 #include "generator/MenuPage.h"
 #include "wizard/Messenger.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -19,10 +18,6 @@ bool isAddress(const QString& name) {
 }
 
 } // namespace
-
-QByteArray Form1::digest(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
 
 void Form1::choosePageToOpen() {
     if (shownPage_ != Page::MenuType)
@@ -54,7 +49,7 @@ void Form1::openPage(const QString& path) {
     ui.HScroll1->setValue(int(reading.menu.buttons.size()));
     ui.txtFileName->setText(file.completeBaseName());
     ui.optExtension(suffix == "html" ? 0 : 1)->setChecked(true);
-    ownFile_ = {file.absoluteFilePath(), digest(reading.frame.bytes)};
+    ownFile_ = {file.absoluteFilePath(), reading.frame.bytes};
     openedPage_ = {std::move(reading.frame), file.absolutePath(), file.completeBaseName(),
                    file.suffix()};
     opened_ = std::move(reading.menu);

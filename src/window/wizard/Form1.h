@@ -103,7 +103,6 @@ private:
     void choosePageToOpen();
     void takeOpenedButtons();
     void forgetOpenedPage();
-    static QByteArray digest(const QByteArray& bytes);
 
     // tutor/Form1_tutor.cpp.
     void UpdateTutor();
@@ -126,11 +125,12 @@ private:
         QString folder, name, suffix;
     };
     std::optional<OpenedPage> openedPage_;
-    // The file this window opened or wrote last, and a digest of what it held then: Finish
-    // replaces it without a question while it still holds that, and no other file.
+    // The file this window opened or wrote last, and what it held then (shared with the page
+    // in memory, not copied): Finish replaces it without a question while it still holds that,
+    // and no other file.
     struct OwnFile {
         QString path;
-        QByteArray digest;
+        QByteArray bytes;
     };
     OwnFile ownFile_;
     Menu writtenMenu_; // as fixed, opened or last written: what New would not lose
