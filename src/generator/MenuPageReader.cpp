@@ -43,10 +43,11 @@ qint64 countOf(QByteArrayView text, std::string_view name) {
     text = trimmedStart(text);
     if (!text.startsWith(view(name.substr(0, name.find(' ')))))
         return -1;
+    const std::string_view array = name.substr(name.find('=') + 2); // "new Array("
     text = trimmedStart(text.sliced(name.find(' ')));
-    if (!text.startsWith('=') || !trimmedStart(text.sliced(1)).startsWith("new Array("))
+    if (!text.startsWith('=') || !trimmedStart(text.sliced(1)).startsWith(view(array)))
         return -1;
-    text = trimmedStart(text.sliced(1)).sliced(10);
+    text = trimmedStart(text.sliced(1)).sliced(qsizetype(array.size()));
     qsizetype digits = 0;
     const qint64 value = numberAt(text, digits);
     return value >= 0 && text.sliced(digits).startsWith(')') ? value : -1;
