@@ -104,13 +104,14 @@ bool takeMenuType(qint16& menuType, bool vertical) {
 // stops at the first byte that differs.
 class Matcher {
 public:
-    Matcher(QByteArrayView bytes, qsizetype at, QByteArrayView eol, std::vector<ImageCheck>& images,
-            qsizetype button, int line)
-        : bytes_(bytes), at_(at), eol_(eol), images_(images), button_(button), line_(line) {}
+    Matcher(QByteArrayView bytes, qsizetype at, QByteArrayView eol, qsizetype button, int line)
+        : bytes_(bytes), at_(at), eol_(eol), button_(button), line_(line) {}
 
     bool ok() const { return ok_; }
     qsizetype at() const { return at_; }
     int lines() const { return lines_; }
+    // The normal picture's name in the img tag, once the block is read whole.
+    const std::optional<ImageCheck>& image() const { return image_; }
 
     void line(int indent, std::initializer_list<Part> parts) {
         beginLine(indent, parts);
@@ -148,7 +149,7 @@ public:
         const qsizetype quote = ok_ ? lineView().indexOf('"', at_) : -1;
         ok_ = quote >= 0;
         if (ok_)
-            images_.push_back({button_, at_, quote, line_});
+            image_ = ImageCheck{button_, at_, quote, line_};
         at_ = ok_ ? quote : at_;
     }
     void lineBreak(qint16& menuType) {
@@ -179,7 +180,7 @@ private:
     QByteArrayView bytes_;
     qsizetype at_;
     QByteArrayView eol_;
-    std::vector<ImageCheck>& images_;
+    std::optional<ImageCheck> image_;
     qsizetype button_;
     int line_, lines_ = 0;
     bool ok_ = true;
@@ -385,8 +386,7 @@ private:
                 bytes_.sliced(syntax_.end(key.line), syntax_.next(key.line) - syntax_.end(key.line))
                     .toByteArray();
         if (first >= low) {
-            Matcher matcher(bytes_, syntax_.start(first), eol, images_, key.button,
-                            lineNumber(first));
+            Matcher matcher(bytes_, syntax_.start(first), eol, key.button, lineNumber(first));
             PageLayout::blocks<Matcher, Menu>[std::size_t(key.region)](matcher, reading_.menu,
                                                                        key.button);
             const qsizetype limit = high < syntax_.lines() ? syntax_.start(high) : bytes_.size();
@@ -394,6 +394,8 @@ private:
                 key.from = syntax_.start(first);
                 key.to = matcher.at();
                 key.lastLine = first + matcher.lines() - 1;
+                if (matcher.image())
+                    images_.push_back(*matcher.image());
                 return place(key, {});
             }
         }

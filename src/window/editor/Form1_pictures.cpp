@@ -41,7 +41,7 @@ void Form1::useChosenPicture(PictureKind kind, const QString& path) {
     box->setPicture(loaded.picture);
     box->setToolTip(QString());
     state_.sImageFile(state_.iStep, kind) = QFileInfo(path).fileName();
-    picturePaths_(state_.iStep, kind) = path;
+    state_.picturePath(state_.iStep, kind) = path;
     lastPictureFolder_ = QFileInfo(path).absolutePath();
     describePictures();
 }
@@ -59,15 +59,11 @@ void Form1::picStep_MouseMove(qint16, qint16, qint16, float, float) {
     ui.imgButtons(PictureKind::Preview)->setPicture(ui.imgButtons(PictureKind::Normal)->picture());
 }
 
-void Form1::allocatePicturePaths() {
-    picturePaths_.redim(1, state_.iNumberOfButtons, 0, qint16(PictureKind::MouseOver));
-}
-
 void Form1::showStoredPictures() {
     // The stored names are bare; the full paths chosen in this run find the files again.
     for (const PictureKind kind : storedKinds) {
         ImageBox* box = ui.imgButtons(kind);
-        const QString path = picturePaths_(state_.iStep, kind);
+        const QString path = state_.picturePath(state_.iStep, kind);
         if (state_.sImageFile(state_.iStep, kind).isEmpty() || path.isEmpty()) {
             box->setPicture(Picture());
             box->setToolTip(QString());

@@ -46,7 +46,6 @@ void Form1::Show_Finish() {
         returnToFileNamePage();
         return;
     }
-    writtenMenu_ = state_.menu();
     ui.lblFileName->setAccessibleName(QStringLiteral("Open %1").arg(state_.sFileName));
     tellWherePicturesBelong();
 }
@@ -57,9 +56,9 @@ void Form1::tellWherePicturesBelong() {
     QList<PicturePlaces::Picture> chosen;
     for (qint16 button = 1; button <= state_.iNumberOfButtons; ++button)
         for (const PictureKind kind : storedKinds)
-            if (!picturePaths_(button, kind).isEmpty() &&
+            if (!state_.picturePath(button, kind).isEmpty() &&
                 !state_.sImageFile(button, kind).isEmpty())
-                chosen.append({picturePaths_(button, kind), PicturePlaces::Place::Elsewhere,
+                chosen.append({state_.picturePath(button, kind), PicturePlaces::Place::Elsewhere,
                                state_.sImageFile(button, kind)});
     const QString folder = QFileInfo(pagePath()).absolutePath();
     const QList<PicturePlaces::Picture> pictures = PicturePlaces::plan(chosen, folder);
@@ -88,7 +87,7 @@ QString Form1::Do_Finish() {
         openedPage_ ? MenuPage::text(menu, openedPage_->frame) : MenuPage::text(menu);
     const QString failure = PageFile::save(pagePath(), page);
     if (failure.isEmpty())
-        ownFile_ = {QFileInfo(pagePath()).absoluteFilePath(), page};
+        state_.wrote(pagePath(), page, menu);
     return failure;
 }
 
@@ -108,23 +107,11 @@ bool Form1::mayReplace(const QString& path) {
     if (!existing.exists() || existing.isDir())
         return true; // nothing there, or a folder, which the save refuses by itself
     const PageFile::Loaded there = PageFile::load(path, MenuPage::maxBytes);
-    const bool own = ownFile_.path == existing.absoluteFilePath();
-    if (own && there.error.isEmpty() && there.bytes == ownFile_.bytes)
-        return true;
-    const PageReading reading = MenuPage::read(there.bytes);
-    const QString why =
-        own                      ? QStringLiteral("It was changed since Tessel opened or wrote it.")
-        : !there.error.isEmpty() ? QStringLiteral("Tessel cannot read it: %1.").arg(there.error)
-        : reading.refusal == Refusal::NotOurs ? QStringLiteral("Tessel did not write it.")
-        : reading.refusal != Refusal::None
-            ? QStringLiteral("Tessel cannot read it back as one of its pages: %1.")
-                  .arg(reading.error)
-        : MenuPage::text(reading.menu) == there.bytes
-            ? QStringLiteral("It is a Tessel page that holds another menu.")
-            : QStringLiteral("It is a Tessel page with its author's own HTML.");
-    return messenger_->ask(this, "Tessel",
+    const Replacing replacing = state_.replacing(path, there.bytes, there.error);
+    return !replacing.ask ||
+           messenger_->ask(this, "Tessel",
                            QStringLiteral("The file\n%1\nis already there. %2\n\nReplace it?")
-                               .arg(QDir::toNativeSeparators(path), why),
+                               .arg(QDir::toNativeSeparators(path), replacing.why),
                            "Replace", "Cancel", false);
 }
 

@@ -49,7 +49,8 @@ void Form1::openPage(const QString& path) {
     ui.HScroll1->setValue(int(reading.menu.buttons.size()));
     ui.txtFileName->setText(file.completeBaseName());
     ui.optExtension(suffix == "html" ? 0 : 1)->setChecked(true);
-    ownFile_ = {file.absoluteFilePath(), reading.frame.bytes};
+    state_.ownPath = file.absoluteFilePath();
+    state_.ownBytes = reading.frame.bytes;
     openedPage_ = {std::move(reading.frame), file.absolutePath(), file.completeBaseName(),
                    file.suffix()};
     opened_ = std::move(reading.menu);
@@ -76,12 +77,12 @@ void Form1::takeOpenedButtons() {
             const QString& name =
                 kind == PictureKind::Normal ? button.normalImage : button.overImage;
             state_.sImageFile(i, kind) = name;
-            picturePaths_(i, kind) =
+            state_.picturePath(i, kind) =
                 name.isEmpty() || isAddress(name) ? QString() : folder.filePath(name);
         }
         state_.sLink(i) = button.link;
         state_.sFrame(i) = button.frame;
-        state_.ownLines(i) = button.ownLines;
+        state_.record(i).ownLines = button.ownLines;
     }
     opened_.reset();
 }
@@ -90,7 +91,8 @@ void Form1::takeOpenedButtons() {
 // right to replace its file without a question.
 void Form1::forgetOpenedPage() {
     opened_.reset();
-    ownFile_ = {};
+    state_.ownPath.clear();
+    state_.ownBytes.clear();
     if (!openedPage_)
         return;
     openedPage_.reset();

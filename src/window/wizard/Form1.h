@@ -85,7 +85,6 @@ private:
     void imgButtons_Drop(qint16 Index, const QString& path);
     bool onButtonPage() const;
     void useChosenPicture(PictureKind kind, const QString& path);
-    void allocatePicturePaths();
     void showStoredPictures();
     QSize shownSize(const ImageBox* box) const;
     void describePictures();
@@ -125,14 +124,4 @@ private:
         QString folder, name, suffix;
     };
     std::optional<OpenedPage> openedPage_;
-    // The file this window opened or wrote last, and what it held then (shared with the page
-    // in memory, not copied): Finish replaces it without a question while it still holds that,
-    // and no other file.
-    struct OwnFile {
-        QString path;
-        QByteArray bytes;
-    };
-    OwnFile ownFile_;
-    Menu writtenMenu_; // as fixed, opened or last written: what New would not lose
-    BoundedArray2D<QString> picturePaths_{"picturePaths"}; // full paths beside the bare names
 };

@@ -46,15 +46,13 @@ void Form1::cmdStep_Click(qint16 Index) {
 // New asks first where it would throw away buttons filled since the menu was fixed, opened or
 // last written, the link and frame typed on the page in front included.
 bool Form1::mayDropUnwrittenWork() {
-    if (state_.bNewMenu)
-        return true;
     Menu now = state_.menu();
     if (shownPage_ == Page::Button) {
         MenuButton& button = now.buttons[state_.iStep - 1];
         button.link = typedOr(ui.txtButtonLinks, button.link);
         button.frame = typedOr(ui.txtFrameName, button.frame);
     }
-    return now == writtenMenu_ ||
+    return !state_.hasUnwrittenWork(now) ||
            messenger_->ask(this, "Tessel",
                            "The buttons filled since the menu was last written are not written "
                            "yet.\n\nStart a new menu and lose them?",
@@ -124,15 +122,9 @@ void Form1::Do_Step() {
 void Form1::fixMenu() {
     // The menu's direction and size are read once, on a new menu's first arrival at step 1.
     state_.iMenuType = ui.optMenuType(0)->isChecked() ? 1 : 2;
-    state_.iLastStep = qint16(ui.HScroll1->value() + 1);
-    state_.iNumberOfButtons = qint16(ui.HScroll1->value());
-    state_.sImageFile.redim(1, state_.iNumberOfButtons, 0, 2);
-    state_.sLink.redim(1, state_.iNumberOfButtons);
-    state_.sFrame.redim(1, state_.iNumberOfButtons);
-    state_.ownLines.redim(1, state_.iNumberOfButtons);
-    allocatePicturePaths();
+    state_.setButtonCount(qint16(ui.HScroll1->value()));
     takeOpenedButtons();
-    writtenMenu_ = state_.menu(); // nothing filled yet
+    state_.writtenMenu = state_.menu(); // nothing filled yet
     state_.bNewMenu = false;
 }
 

@@ -1,14 +1,92 @@
 #include "wizard/WizardState.h"
 
-#include "forms/Indexes.h"
+#include "generator/MenuPage.h"
+
+#include <QFileInfo>
+
+bool ButtonRecord::holdsAnything() const {
+    return !imageFile[0].isEmpty() || !imageFile[1].isEmpty() || !link.isEmpty() ||
+           !frame.isEmpty();
+}
+
+std::size_t WizardState::slot(qint16 kind) {
+    if (kind != 0 && kind != 1)
+        qFatal("sImageFile(%d) is not a picture a button stores", int(kind));
+    return std::size_t(kind);
+}
+
+ButtonRecord& WizardState::record(qint16 button) {
+    if (button < 1 || button > buttons_.size())
+        qFatal("button %d is outside the menu", int(button));
+    return buttons_[button - 1];
+}
+
+const ButtonRecord& WizardState::record(qint16 button) const {
+    return const_cast<WizardState*>(this)->record(button);
+}
+
+void WizardState::setButtonCount(qint16 count) {
+    buttons_ = QList<ButtonRecord>(count);
+    iNumberOfButtons = count;
+    iLastStep = qint16(count + 1);
+}
+
+bool WizardState::insertButton(qint16 at) {
+    if (iNumberOfButtons >= maxButtons || at < 1 || at > iNumberOfButtons + 1)
+        return false;
+    buttons_.insert(at - 1, ButtonRecord());
+    ++iNumberOfButtons;
+    ++iLastStep;
+    return true;
+}
+
+bool WizardState::removeButton(qint16 at) {
+    if (iNumberOfButtons <= 1 || at < 1 || at > iNumberOfButtons)
+        return false;
+    buttons_.remove(at - 1);
+    --iNumberOfButtons;
+    --iLastStep;
+    return true;
+}
+
+bool WizardState::moveButton(qint16 from, qint16 to) {
+    if (from < 1 || to < 1 || from > iNumberOfButtons || to > iNumberOfButtons || from == to)
+        return false;
+    buttons_.move(from - 1, to - 1);
+    return true;
+}
 
 Menu WizardState::menu() const {
     Menu menu;
     menu.iMenuType = iMenuType;
     menu.buttons.reserve(iNumberOfButtons);
-    for (qint16 i = 1; i <= iNumberOfButtons; ++i)
-        menu.buttons.append({sImageFile(i, PictureKind::Normal),
-                             sImageFile(i, PictureKind::MouseOver), sLink(i), sFrame(i),
-                             ownLines(i)});
+    for (const ButtonRecord& button : buttons_)
+        menu.buttons.append(
+            {button.imageFile[0], button.imageFile[1], button.link, button.frame, button.ownLines});
     return menu;
+}
+
+void WizardState::wrote(const QString& path, const QByteArray& bytes, const Menu& menu) {
+    ownPath = QFileInfo(path).absoluteFilePath();
+    ownBytes = bytes;
+    writtenMenu = menu;
+}
+
+Replacing WizardState::replacing(const QString& path, const QByteArray& bytes,
+                                 const QString& error) const {
+    const bool own = ownPath == QFileInfo(path).absoluteFilePath();
+    if (own && error.isEmpty() && bytes == ownBytes)
+        return {};
+    const PageReading reading = MenuPage::read(bytes);
+    const QString why = own ? QStringLiteral("It was changed since Tessel opened or wrote it.")
+                        : !error.isEmpty() ? QStringLiteral("Tessel cannot read it: %1.").arg(error)
+                        : reading.refusal == Refusal::NotOurs
+                            ? QStringLiteral("Tessel did not write it.")
+                        : reading.refusal != Refusal::None
+                            ? QStringLiteral("Tessel cannot read it back as one of its pages: %1.")
+                                  .arg(reading.error)
+                        : MenuPage::text(reading.menu) == bytes
+                            ? QStringLiteral("It is a Tessel page that holds another menu.")
+                            : QStringLiteral("It is a Tessel page with its author's own HTML.");
+    return {true, why};
 }
