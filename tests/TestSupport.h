@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TestData.h"
+#include "forms/ButtonList.h"
 #include "forms/FileChooser.h"
 #include "forms/FormTutor.h"
 #include "forms/ImageBox.h"
@@ -114,7 +115,8 @@ struct Wizard {
         const QString main = QString("%1 %2%3").arg(alone ? QString::number(page) : "?", steps,
                                                     ui.lblButtonNumber->text());
         const bool tutor = form.formTutor() && form.formTutor()->isVisible();
-        return (form.isVisible() ? main : "closed") + (tutor ? " T" : "");
+        const bool list = form.buttonList()->isVisible();
+        return (form.isVisible() ? main : "closed") + (list ? " L" : "") + (tutor ? " T" : "");
     }
     // Per key, as roads.txt tells; a question asked on the way follows, after "?" and the
     // button Enter takes.
@@ -128,7 +130,10 @@ struct Wizard {
                 choose(0, TestData::path("red.bmp"));
             } else if (key == 'y') {
                 messages->answers.append(true);
-            } else if (QString("enbfatow").contains(key)) {
+            } else if (key == 'j' || key == 'k') { // a row down or up the list of buttons
+                QTest::keyClick(QApplication::focusWidget(),
+                                key == 'j' ? Qt::Key_Down : Qt::Key_Up);
+            } else if (QString("enbfatowLgirmudc").contains(key)) {
                 QTest::keyClick(&form, Qt::Key(key.toUpper().unicode()), Qt::AltModifier);
                 // A mnemonic holds its button down, and clicks it as it lets go.
                 (void)QTest::qWaitFor([this] {

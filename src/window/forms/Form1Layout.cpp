@@ -175,6 +175,9 @@ void Form1Layout::buildEditorPage() {
     const LabelStyle plain{black};
 
     lblButtonNumber = place(label(page, "00"), "lblButtonNumber", {0, 0, 492, 252});
+    // Under the number, in the page's free left margin: the list of every button.
+    cmdList = place(button(page, "&List"), "cmdList", {0, 300, 564, 312});
+    cmdList->setToolTip("Go to any button; insert, remove and move buttons (Alt+L)");
     place(imgButtons, PictureKind::Normal, new ImageBox(page), {600, 120, 1332, 372});
     place(imgButtons, PictureKind::MouseOver, new ImageBox(page), {600, 600, 1332, 372});
     place(imgButtons, PictureKind::Preview, new ImageBox(page), {600, 1080, 1332, 372});
@@ -251,7 +254,8 @@ void Form1Layout::setTabOrder() {
         cmdStep(S::New), cmdStep(S::Exit), picStep(P::Button), HScroll1, optMenuType(1),
         optMenuType(0), cmdOpen, cmdSelect(K::Normal), cmdSelect(K::MouseOver),
         picStep(P::FileName), txtFileName, optExtension(0), optExtension(1), txtButtonLinks,
-        picStep(P::Finished), lblFileName, txtFrameName, cmdStep(S::About), cmdStep(S::Tutor),
+        picStep(P::Finished), lblFileName, txtFrameName, cmdList, cmdStep(S::About),
+        cmdStep(S::Tutor),
         picStep(P::About), cmdOk};
     // clang-format on
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -274,6 +278,8 @@ void Form1Layout::nameForScreenReaders() {
     cmdSelect(PictureKind::Normal)->setAccessibleName("Select the normal picture");
     cmdSelect(PictureKind::MouseOver)->setAccessibleName("Select the mouse-over picture");
     cmdOpen->setAccessibleName("Open a page Tessel wrote");
+    cmdList->setAccessibleName("List of buttons");
+    cmdList->setAccessibleDescription("Go to any button; insert, remove and move buttons");
     lblButtonNumber->setAccessibleDescription("The number of the button on this page");
     lblFileName->setAccessibleName("Open the written page"); // until Finish names the page
     lblFileName->setAccessibleDescription("Opens the written page in your web browser");

@@ -51,6 +51,7 @@ struct Form1Layout {
     LinkLabel* lblFileName = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdOpen = nullptr;
+    QPushButton* cmdList = nullptr; // the list of buttons, to go to any and change the menu
 
     CommonDialog CommonDialog1{"Pictures (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif"};
     CommonDialog CommonDialog2{"Pages (*.html;*.htm)|*.html;*.htm"}; // opens a written page

@@ -9,11 +9,13 @@
 #include "forms/Twips.h"
 #include "wizard/Messenger.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSessionManager>
 #include <QShortcut>
 
 Form1::Form1(QWidget* parent)
@@ -25,6 +27,8 @@ Form1::Form1(QWidget* parent)
     setFixedSize(Twips::toPixels(6240), Twips::toPixels(4308));
 
     connectControls();
+    connectButtonList();
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Form1::endOfSession);
     Form_Load();
     ui.cmdStep(StepButton::Next)->setFocus();
 }
@@ -93,14 +97,27 @@ void Form1::Form_Load() {
     Initialize_New();
 }
 
+// Exit, the window's close button and the end of the desktop session all ask first where
+// unwritten work would be lost.
 void Form1::closeEvent(QCloseEvent* event) {
+    if (!mayDropUnwrittenWork("Exit Tessel and lose them?", "Exit")) {
+        event->ignore();
+        return;
+    }
     // The tutor has no owner, so it would keep the process alive on its own.
     formTutor_.reset();
     event->accept();
 }
 
 void Form1::exitProgram() {
-    formTutor_.reset();
-    close();
-    QCoreApplication::quit();
+    if (close())
+        QCoreApplication::quit();
+}
+
+void Form1::endOfSession(QSessionManager& manager) {
+    if (manager.allowsInteraction()) {
+        if (!mayDropUnwrittenWork("Log out and lose them?", "Log out"))
+            manager.cancel();
+        manager.release();
+    }
 }

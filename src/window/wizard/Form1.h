@@ -10,11 +10,13 @@
 #include <memory>
 #include <optional>
 
+class ButtonList;
 class FileChooser;
 class FormTutor;
 class ImageBox;
 class Messenger;
 class QLineEdit;
+class QSessionManager;
 
 // The wizard's main window. It holds the wizard state and every control; its methods live
 // beside the part of the wizard they belong to, in the files listed below. Everything the user
@@ -31,6 +33,7 @@ public:
     // The page the user sees; the others are hidden, so neither Tab nor a key reaches them.
     Page shownPage() const { return shownPage_; }
     FormTutor* formTutor() const { return formTutor_.get(); }
+    ButtonList* buttonList() const { return buttonList_; }
     // Where Finish writes the page: the typed name, resolved as the finish page explains.
     QString pagePath() const;
 
@@ -52,6 +55,7 @@ private:
     void connectControls();
     void Form_Load();
     void exitProgram();
+    void endOfSession(QSessionManager& manager);
 
     // wizard/Form1_enableRule.cpp: the reset, the enable rule and the page in front.
     void Initialize_New();
@@ -63,7 +67,7 @@ private:
     // wizard/Form1_navigation.cpp: the step buttons and the About page's OK.
     void cmdStep_Click(qint16 Index);
     void cmdOk_Click();
-    bool mayDropUnwrittenWork();
+    bool mayDropUnwrittenWork(const QString& question, const QString& yes);
     static QString typedOr(const QLineEdit* box, const QString& stored);
     void goNext();
     void goBack();
@@ -76,6 +80,15 @@ private:
     // editor/Form1_menuType.cpp: the menu-type page.
     void HScroll1_Change();
     void HScroll1_Scroll();
+
+    // editor/Form1_buttons.cpp: going to any button, inserting, removing and moving them.
+    enum class MenuEdit { InsertBefore, InsertAfter, Remove, MoveUp, MoveDown };
+    void connectButtonList();
+    void openButtonList();
+    void keepTypedValues();
+    void showButton(qint16 button);
+    void editMenu(MenuEdit edit);
+    bool mayRemove(qint16 button);
 
     // editor/Form1_pictures.cpp: choosing pictures and the rollover preview.
     void cmdSelect_Click(qint16 Index);
@@ -113,6 +126,7 @@ private:
     Page shownPage_ = Page::MenuType;
     Page pageUnderAbout_ = Page::MenuType; // where OK returns to
     std::unique_ptr<FormTutor> formTutor_;
+    ButtonList* buttonList_ = nullptr; // over the button page, owned by it
     std::unique_ptr<Messenger> messenger_;
     QString lastPictureFolder_;  // folder of the picture chosen last
     QString lastTriedFolder_;    // folder of the last file offered, usable or not

@@ -1,5 +1,6 @@
 #include "wizard/Form1.h"
 
+#include "forms/ButtonList.h"
 #include "forms/ImageBox.h"
 #include "forms/PagePanel.h"
 #include "wizard/Blanks.h"
@@ -12,12 +13,13 @@
 #include <QScrollBar>
 
 void Form1::cmdStep_Click(qint16 Index) {
+    buttonList_->close(); // a step leaves the list of buttons
     switch (StepButton(Index)) {
     case StepButton::Exit:
         exitProgram();
         return; // the program has ended: nothing to recompute
     case StepButton::New:
-        if (!mayDropUnwrittenWork())
+        if (!mayDropUnwrittenWork("Start a new menu and lose them?", "Start a new menu"))
             return; // the menu and the step buttons stay as they are
         Form_Load();
         break;
@@ -43,9 +45,9 @@ void Form1::cmdStep_Click(qint16 Index) {
     Check_iStep();
 }
 
-// New asks first where it would throw away buttons filled since the menu was fixed, opened or
-// last written, the link and frame typed on the page in front included.
-bool Form1::mayDropUnwrittenWork() {
+// New and Exit ask first where they would throw away buttons filled since the menu was fixed,
+// opened or last written, the link and frame typed on the page in front included.
+bool Form1::mayDropUnwrittenWork(const QString& question, const QString& yes) {
     Menu now = state_.menu();
     if (shownPage_ == Page::Button) {
         MenuButton& button = now.buttons[state_.iStep - 1];
@@ -55,16 +57,14 @@ bool Form1::mayDropUnwrittenWork() {
     return !state_.hasUnwrittenWork(now) ||
            messenger_->ask(this, "Tessel",
                            "The buttons filled since the menu was last written are not written "
-                           "yet.\n\nStart a new menu and lose them?",
-                           "Start a new menu", "Cancel", false);
+                           "yet.\n\n" +
+                               question,
+                           yes, "Cancel", false);
 }
 
 void Form1::goNext() {
     if (state_.iStep < state_.iLastStep) {
-        if (Pages::ofStep(state_.iStep, state_.iLastStep) == Page::Button) {
-            state_.sLink(state_.iStep) = typedOr(ui.txtButtonLinks, state_.sLink(state_.iStep));
-            state_.sFrame(state_.iStep) = typedOr(ui.txtFrameName, state_.sFrame(state_.iStep));
-        }
+        keepTypedValues();
         ++state_.iStep;
         Do_Step();
     }

@@ -1,0 +1,141 @@
+#include "forms/ButtonList.h"
+
+#include "forms/Twips.h"
+#include "wizard/WizardState.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QListView>
+#include <QPushButton>
+
+namespace {
+
+// Each row's picture, as wide as two lines of text are high, in the proportions of the
+// button page's own picture boxes.
+const QSize iconSize(44, 12);
+
+QPushButton* button(QWidget* parent, const QString& caption, QRect twips) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return button;
+}
+
+} // namespace
+
+ButtonListModel::ButtonListModel(const WizardState& state, QObject* parent)
+    : QAbstractListModel(parent), state_(state) {}
+
+int ButtonListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || state_.bNewMenu ? 0 : state_.iNumberOfButtons;
+}
+
+QVariant ButtonListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const qint16 button = qint16(index.row() + 1);
+    const QString& link = state_.sLink(button);
+    const QString& picture = state_.sImageFile(button, PictureKind::Normal);
+    switch (role) {
+    case Qt::DisplayRole:
+        return QStringLiteral("%1  %2").arg(button).arg(link.isEmpty() ? "(no link)" : link);
+    case Qt::DecorationRole:
+        return icon(state_.picturePath(button, PictureKind::Normal));
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return picture.isEmpty() ? QStringLiteral("No picture chosen")
+                                 : QStringLiteral("Picture %1").arg(picture);
+    default:
+        return {};
+    }
+}
+
+void ButtonListModel::refresh() {
+    beginResetModel();
+    endResetModel();
+}
+
+QPixmap ButtonListModel::icon(const QString& path) const {
+    if (path.isEmpty())
+        return {};
+    const auto cached = icons_.constFind(path);
+    if (cached != icons_.constEnd())
+        return *cached;
+    QImageReader reader(path);
+    reader.setScaledSize(iconSize);
+    const QPixmap pixmap = QPixmap::fromImage(reader.read());
+    icons_.insert(path, pixmap);
+    return pixmap;
+}
+
+ButtonList::ButtonList(const WizardState& state, QWidget* page)
+    : QFrame(page), state_(state), model_(new ButtonListModel(state, this)) {
+    setObjectName("ButtonList");
+    setFrameShape(QFrame::StyledPanel);
+    setAutoFillBackground(true);
+    setGeometry(page->rect());
+    lstButtons = new QListView(this);
+    lstButtons->setObjectName("lstButtons");
+    lstButtons->setGeometry(Twips::rect(120, 120, 3720, 2532));
+    lstButtons->setModel(model_);
+    lstButtons->setIconSize(iconSize);
+    lstButtons->setUniformItemSizes(true); // a thousand rows lay out at once
+    lstButtons->setAccessibleName("Buttons of the menu");
+    lstButtons->installEventFilter(this);
+    // Beside the list, what can be done with the chosen button; every letter its own.
+    cmdGo = button(this, "&Go to", {3960, 120, 1932, 312});
+    cmdInsertBefore = button(this, "&Insert before", {3960, 480, 1932, 312});
+    cmdInsertAfter = button(this, "Insert afte&r", {3960, 840, 1932, 312});
+    cmdRemove = button(this, "Re&move", {3960, 1200, 1932, 312});
+    cmdUp = button(this, "Move &up", {3960, 1560, 1932, 312});
+    cmdDown = button(this, "Move &down", {3960, 1920, 1932, 312});
+    cmdClose = button(this, "&Close", {3960, 2340, 1932, 312});
+    cmdGo->setAccessibleDescription("Show the chosen button's page");
+    connect(cmdGo, &QPushButton::clicked, this, &ButtonList::goChosen);
+    connect(cmdClose, &QPushButton::clicked, this, &ButtonList::close);
+    connect(lstButtons, &QListView::activated, this, &ButtonList::goChosen);
+    hide();
+}
+
+void ButtonList::open(qint16 current) {
+    refresh(current);
+    show();
+    raise();
+    lstButtons->setFocus();
+}
+
+void ButtonList::close() {
+    hide();
+}
+
+qint16 ButtonList::chosen() const {
+    const QModelIndex index = lstButtons->currentIndex();
+    return qint16(index.isValid() ? index.row() + 1 : 1);
+}
+
+void ButtonList::refresh(qint16 current) {
+    model_->refresh();
+    const QModelIndex index = model_->index(current - 1);
+    lstButtons->setCurrentIndex(index);
+    lstButtons->scrollTo(index);
+    updateActions();
+}
+
+void ButtonList::updateActions() {
+    const qint16 count = state_.iNumberOfButtons, current = chosen();
+    cmdInsertBefore->setEnabled(count < WizardState::maxButtons);
+    cmdInsertAfter->setEnabled(count < WizardState::maxButtons);
+    cmdRemove->setEnabled(count > 1);
+    cmdUp->setEnabled(current > 1);
+    cmdDown->setEnabled(current < count);
+}
+
+// Escape leaves the list as it leaves a menu; the page behind is as it was.
+bool ButtonList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
