@@ -218,6 +218,29 @@ private slots:
         QCOMPARE(TestData::read("shop.html"), MenuPage::text(menu, reading.frame));
     }
 
+    // A reopened page changed anywhere with the keyboard alone: the author's line between two
+    // buttons stays between the same two places, and everything else is Tessel's menu.
+    void changeAnywhere() {
+        const TestSupport::WorkingFolder here;
+        Menu menu;
+        for (const QString i : {"1", "2", "3", "4"})
+            menu.buttons.append({"n" + i + ".gif", "o" + i + ".gif", "p" + i + ".html", ""});
+        const QByteArray page = MenuPage::text(menu).replace(
+            "<!-- Button 3 -->", "<hr class=\"sep\">\r\n<!-- Button 3 -->");
+        QVERIFY(PageFile::save("shop.html", page).isEmpty());
+        Wizard wizard;
+        wizard.form.openPage("shop.html");
+        wizard.walk("nLjjg"); // to button 3
+        Wizard::type(wizard.ui.txtButtonLinks, "contact.html");
+        QCOMPARE(wizard.walk("Lrjuuuujjjjm").last(), "1 EN<>-AT 4 L"); // the empty one goes
+        QCOMPARE(wizard.walk("cnnnnf").last(), "3 EN---AT 5");
+        QCOMPARE(wizard.messages->questions, QStringList()); // its own page, nothing in the way
+        menu.buttons[2].link = "contact.html";
+        menu.buttons.move(3, 0);
+        QCOMPARE(TestData::read("shop.html"), MenuPage::text(menu, MenuPage::read(page).frame));
+        QVERIFY(TestData::read("shop.html").contains("\r\n<hr class=\"sep\">\r\n<!-- Button 3 -->"));
+    }
+
     // Finish replaces without asking only the page this window opened or wrote, as it was
     // then; it names any other file in the way, and why, and keeps it on Cancel.
     void replacing_data() { TestData::rows("replacing.txt"); }
