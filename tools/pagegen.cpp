@@ -1,10 +1,13 @@
 // Pages from outside the wizard:
 //   tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...   writes a menu's page
-//   tessel_pagegen --reread IN OUT     reads a page, writes its menu back into its own frame
+//   tessel_pagegen --reread IN OUT [--move FROM TO]
+//                                      reads a page, writes its menu back into its own frame,
+//                                      with button FROM moved to place TO where asked
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -18,17 +21,26 @@ int save(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc == 4 && QByteArray(argv[1]) == "--reread") {
-        const PageReading reading = MenuPage::open(QString::fromLocal8Bit(argv[2]));
+    const bool move = argc == 7 && QByteArray(argv[4]) == "--move";
+    if ((argc == 4 || move) && QByteArray(argv[1]) == "--reread") {
+        PageReading reading = MenuPage::open(QString::fromLocal8Bit(argv[2]));
         if (!reading.error.isEmpty()) {
             std::fprintf(stderr, "tessel_pagegen: %s: %s\n", argv[2], qPrintable(reading.error));
             return 1;
         }
+        const qsizetype from = move ? atoi(argv[5]) : 1, to = move ? atoi(argv[6]) : 1;
+        QList<MenuButton>& buttons = reading.menu.buttons;
+        if (from < 1 || to < 1 || from > buttons.size() || to > buttons.size()) {
+            std::fprintf(stderr, "tessel_pagegen: no button %lld or %lld to move\n",
+                         qint64(from), qint64(to));
+            return 2;
+        }
+        buttons.move(from - 1, to - 1);
         return save(QString::fromLocal8Bit(argv[3]), MenuPage::text(reading.menu, reading.frame));
     }
     if (argc < 3 || (argc - 3) % 4 != 0) {
         std::fprintf(stderr, "usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...\n"
-                             "       tessel_pagegen --reread IN OUT\n");
+                             "       tessel_pagegen --reread IN OUT [--move FROM TO]\n");
         return 2;
     }
     Menu menu;

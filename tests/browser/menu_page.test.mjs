@@ -86,6 +86,22 @@ for (const [engine, options] of Object.entries(engines)) {
             });
         }
 
+        test('a page its author built on, its last button moved to the front: each opens its own link', async () => {
+            const path = join(site, 'order.html');
+            menuPage('order.html', ['one', 'two', 'three'].map((n) => ({ normal: `${n}.gif`, over: `${n}2.gif`, link: `${n}.html`, frame: '' })));
+            writeFileSync(path, readFileSync(path, 'latin1').replace('<!-- Button 2 -->', '<hr class="sep">\r\n<!-- Button 2 -->')
+                .replace('Name="But3"', 'alt="Three" Name="But3"'), 'latin1');
+            execFileSync(process.env.TESSEL_PAGEGEN, ['--reread', path, path, '--move', '3', '1']);
+            for (const [i, link] of ['three.html', 'one.html', 'two.html'].entries()) {
+                const page = await open('order.html');
+                assert.equal(await settled(() => shown(page, i + 1), `/${link.replace('.html', '.gif')}`), `/${link.replace('.html', '.gif')}`);
+                await page.click(`img[name=But${i + 1}]`);
+                assert.equal(await settled(() => page.evaluate(() => location.pathname), `/${link}`), `/${link}`, `${engine}: button ${i + 1}`);
+                assert.deepEqual(page.errors, []);
+                await page.close();
+            }
+        });
+
         test('every frame kind lands where it should', async () => {
             menuPage('fmenu.html', kinds.map(({ frame, link }, i) => ({ normal: `f${i}.gif`, over: `g${i}.gif`, link, frame })));
             put('blank.html', '<p>blank</p>');
