@@ -130,9 +130,15 @@ struct Wizard {
                 choose(0, TestData::path("red.bmp"));
             } else if (key == 'y') {
                 messages->answers.append(true);
-            } else if (key == 'j' || key == 'k') { // a row down or up the list of buttons
-                QTest::keyClick(QApplication::focusWidget(),
-                                key == 'j' ? Qt::Key_Down : Qt::Key_Up);
+            } else if (QString("jkIDUJ").contains(key)) { // keys of the list of buttons
+                static const QMap<QChar, std::pair<Qt::Key, Qt::KeyboardModifier>> keys = {
+                    {'j', {Qt::Key_Down, Qt::NoModifier}},
+                    {'k', {Qt::Key_Up, Qt::NoModifier}},
+                    {'I', {Qt::Key_Insert, Qt::NoModifier}},
+                    {'D', {Qt::Key_Delete, Qt::NoModifier}},
+                    {'U', {Qt::Key_Up, Qt::ControlModifier}},
+                    {'J', {Qt::Key_Down, Qt::ControlModifier}}};
+                QTest::keyClick(QApplication::focusWidget(), keys[key].first, keys[key].second);
             } else if (QString("enbfatowLgirmudc").contains(key)) {
                 QTest::keyClick(&form, Qt::Key(key.toUpper().unicode()), Qt::AltModifier);
                 // A mnemonic holds its button down, and clicks it as it lets go.

@@ -31,8 +31,8 @@ int main(int argc, char* argv[]) {
         const qsizetype from = move ? atoi(argv[5]) : 1, to = move ? atoi(argv[6]) : 1;
         QList<MenuButton>& buttons = reading.menu.buttons;
         if (from < 1 || to < 1 || from > buttons.size() || to > buttons.size()) {
-            std::fprintf(stderr, "tessel_pagegen: no button %lld or %lld to move\n",
-                         qint64(from), qint64(to));
+            std::fprintf(stderr, "tessel_pagegen: no button %lld or %lld to move\n", qint64(from),
+                         qint64(to));
             return 2;
         }
         buttons.move(from - 1, to - 1);

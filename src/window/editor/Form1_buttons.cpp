@@ -17,14 +17,7 @@ void Form1::connectButtonList() {
         showButton(buttonList_->chosen());
         ui.txtButtonLinks->setFocus();
     });
-    const std::pair<QPushButton*, MenuEdit> edits[] = {
-        {buttonList_->cmdInsertBefore, MenuEdit::InsertBefore},
-        {buttonList_->cmdInsertAfter, MenuEdit::InsertAfter},
-        {buttonList_->cmdRemove, MenuEdit::Remove},
-        {buttonList_->cmdUp, MenuEdit::MoveUp},
-        {buttonList_->cmdDown, MenuEdit::MoveDown}};
-    for (const auto& [button, edit] : edits)
-        connect(button, &QPushButton::clicked, this, [this, edit = edit] { editMenu(edit); });
+    connect(buttonList_, &ButtonList::edit, this, &Form1::editMenu);
     connect(buttonList_->lstButtons->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { buttonList_->updateActions(); });
 }
@@ -52,7 +45,8 @@ void Form1::showButton(qint16 button) {
         UpdateTutor();
 }
 
-void Form1::editMenu(MenuEdit edit) {
+void Form1::editMenu(ButtonList::Edit edit) {
+    using MenuEdit = ButtonList::Edit;
     const qint16 at = buttonList_->chosen();
     qint16 shown = at;
     bool done = false;

@@ -9,6 +9,8 @@
 #include <QListView>
 #include <QPushButton>
 
+#include <tuple>
+
 namespace {
 
 // Each row's picture, as wide as two lines of text are high, in the proportions of the
@@ -92,6 +94,18 @@ ButtonList::ButtonList(const WizardState& state, QWidget* page)
     cmdClose = button(this, "&Close", {3960, 2340, 1932, 312});
     cmdGo->setAccessibleDescription("Show the chosen button's page");
     connect(cmdGo, &QPushButton::clicked, this, &ButtonList::goChosen);
+    const std::tuple<QPushButton*, Edit, const char*> edits[] = {
+        {cmdInsertBefore, Edit::InsertBefore, "Shift+Insert"},
+        {cmdInsertAfter, Edit::InsertAfter, "Insert"},
+        {cmdRemove, Edit::Remove, "Delete"},
+        {cmdUp, Edit::MoveUp, "Ctrl+Up"},
+        {cmdDown, Edit::MoveDown, "Ctrl+Down"}};
+    for (const auto& [button, edit, key] : edits) {
+        button->setToolTip(
+            QStringLiteral("%1 (%2 in the list)").arg(button->text().remove('&'), key));
+        connect(button, &QPushButton::clicked, this,
+                [this, edit = edit] { emit this->edit(edit); });
+    }
     connect(cmdClose, &QPushButton::clicked, this, &ButtonList::close);
     connect(lstButtons, &QListView::activated, this, &ButtonList::goChosen);
     hide();
@@ -130,12 +144,32 @@ void ButtonList::updateActions() {
     cmdDown->setEnabled(current < count);
 }
 
-// Escape leaves the list as it leaves a menu; the page behind is as it was.
+// In the list, keys act at once: Escape leaves it as it leaves a menu, the page behind as it
+// was; Insert, Delete and Ctrl with the arrows change the menu as the buttons beside it do.
 bool ButtonList::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (event->type() != QEvent::KeyPress)
+        return QFrame::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool control = key->modifiers() & Qt::ControlModifier;
+    const auto act = [this](QPushButton* button, Edit edit) {
+        if (button->isEnabled())
+            emit this->edit(edit);
+        return true;
+    };
+    switch (key->key()) {
+    case Qt::Key_Escape:
         close();
         return true;
+    case Qt::Key_Insert:
+        return key->modifiers() & Qt::ShiftModifier ? act(cmdInsertBefore, Edit::InsertBefore)
+                                                    : act(cmdInsertAfter, Edit::InsertAfter);
+    case Qt::Key_Delete:
+        return act(cmdRemove, Edit::Remove);
+    case Qt::Key_Up:
+        return control ? act(cmdUp, Edit::MoveUp) : QFrame::eventFilter(watched, event);
+    case Qt::Key_Down:
+        return control ? act(cmdDown, Edit::MoveDown) : QFrame::eventFilter(watched, event);
+    default:
+        return QFrame::eventFilter(watched, event);
     }
-    return QFrame::eventFilter(watched, event);
 }

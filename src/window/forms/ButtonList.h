@@ -33,6 +33,8 @@ private:
 class ButtonList : public QFrame {
     Q_OBJECT
 public:
+    enum class Edit { InsertBefore, InsertAfter, Remove, MoveUp, MoveDown };
+
     ButtonList(const WizardState& state, QWidget* page);
 
     QListView* lstButtons = nullptr;
@@ -51,6 +53,7 @@ public:
 
 signals:
     void goChosen();
+    void edit(ButtonList::Edit edit);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

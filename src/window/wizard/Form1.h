@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/ButtonList.h"
 #include "forms/Form1Layout.h"
 #include "generator/MenuPage.h"
 #include "wizard/Pages.h"
@@ -10,7 +11,6 @@
 #include <memory>
 #include <optional>
 
-class ButtonList;
 class FileChooser;
 class FormTutor;
 class ImageBox;
@@ -82,12 +82,11 @@ private:
     void HScroll1_Scroll();
 
     // editor/Form1_buttons.cpp: going to any button, inserting, removing and moving them.
-    enum class MenuEdit { InsertBefore, InsertAfter, Remove, MoveUp, MoveDown };
     void connectButtonList();
     void openButtonList();
     void keepTypedValues();
     void showButton(qint16 button);
-    void editMenu(MenuEdit edit);
+    void editMenu(ButtonList::Edit edit);
     bool mayRemove(qint16 button);
 
     // editor/Form1_pictures.cpp: choosing pictures and the rollover preview.
