@@ -174,6 +174,11 @@ private slots:
             QCOMPARE(unmarkedFocus(&wizard.form).join(", "), QString());
             if (wizard.form.formTutor())
                 QCOMPARE(unreadable(wizard.form.formTutor()).join(", "), QString());
+            if (wizard.form.shownPage() == Page::Button) { // and the list of buttons over it
+                wizard.walk("L");
+                QCOMPARE(unreadable(&wizard.form).join(", "), QString());
+                wizard.walk("c");
+            }
             if (key == 'F') // a name the finish page must wrap
                 Wizard::type(wizard.ui.txtFileName,
                              "the pages of our little shop in the old town, with prices and hours");
