@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's and the metainfo's screenshots from the real program on a real X server:
 # the menu-type page, and a button page with both pictures chosen through the file dialog and
-# the mouse on the preview. Writes data/screenshots/menu-type.png and button-page.png.
+# the mouse on the preview, and the list of buttons opened over it. Writes
+# data/screenshots/menu-type.png, button-page.png and button-list.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh screenshots
@@ -34,6 +35,7 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     choose 116 "$WORK/Home-over.bmp"
     click 100 190; xdotool type --delay 10 "index.html"
     at 92 148; shot button-page
+    xdotool key alt+l; sleep 0.5; shot button-list
     kill $pid
 '
 ls -la data/screenshots

@@ -58,8 +58,11 @@ void ButtonListModel::refresh() {
 }
 
 QPixmap ButtonListModel::icon(const QString& path) const {
-    if (path.isEmpty())
-        return {};
+    if (path.isEmpty()) { // room kept, so that every link starts in the same column
+        QPixmap none(iconSize);
+        none.fill(Qt::transparent);
+        return none;
+    }
     const auto cached = icons_.constFind(path);
     if (cached != icons_.constEnd())
         return *cached;

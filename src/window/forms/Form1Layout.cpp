@@ -176,7 +176,7 @@ void Form1Layout::buildEditorPage() {
 
     lblButtonNumber = place(label(page, "00"), "lblButtonNumber", {0, 0, 492, 252});
     // Under the number, in the page's free left margin: the list of every button.
-    cmdList = place(button(page, "&List"), "cmdList", {0, 300, 564, 312});
+    cmdList = place(button(page, "&List"), "cmdList", {30, 300, 540, 312});
     cmdList->setToolTip("Go to any button; insert, remove and move buttons (Alt+L)");
     place(imgButtons, PictureKind::Normal, new ImageBox(page), {600, 120, 1332, 372});
     place(imgButtons, PictureKind::MouseOver, new ImageBox(page), {600, 600, 1332, 372});
