@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "generator/MenuPage.h"
 #include "wizard/WizardState.h"
 
 #include <QtTest>
@@ -61,6 +62,29 @@ private slots:
                                          .arg(names.first(), names.last()),
                  row["menu"]);
         QVERIFY(!names.contains("?"));
+    }
+
+    // The file in Finish's way, as the window's own table has it: whether Finish may replace
+    // it without a question, and else why not; decided from the files alone.
+    void replacing_data() { TestData::rows("replacing.txt"); }
+
+    void replacing() {
+        QFETCH(TestData::Row, row);
+        const QByteArray ours = MenuPage::text({1, {{}}});
+        const QMap<QString, QByteArray> files = {{"another menu", MenuPage::text({2, {{}}})},
+                                                 {"author's", ours + "<p>Home</p>"},
+                                                 {"foreign", "<p>mine</p>"},
+                                                 {"opened", ours},
+                                                 {"changed", ours + "<!-- later -->"}};
+        if (row["there"] == "none")
+            QSKIP("nothing in the way asks nothing");
+        WizardState state;
+        if (row["there"] == "opened" || row["there"] == "changed")
+            state.wrote("/site/" + row["file"], ours, {});
+        const Replacing replacing =
+            state.replacing("/site/" + row["file"], files[row["there"]], QString());
+        QCOMPARE(replacing.ask, !row["why"].isEmpty());
+        QCOMPARE(replacing.why, row["why"]);
     }
 };
 
