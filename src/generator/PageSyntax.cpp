@@ -21,6 +21,13 @@ bool startsWithNoCase(QByteArrayView bytes, qsizetype at, QByteArrayView word) {
     return bytes.size() - at >= word.size() &&
            qstrnicmp(bytes.data() + at, word.data(), std::size_t(word.size())) == 0;
 }
+// Whether `word` stands at `at`, as it is.
+template <std::size_t N>
+bool startsWithAt(QByteArrayView bytes, qsizetype at, const char (&word)[N]) {
+    return bytes.size() - at >= qsizetype(N - 1) &&
+           std::memcmp(bytes.data() + at, word, N - 1) == 0;
+}
+
 template <std::size_t N>
 bool startsWithNoCase(QByteArrayView bytes, qsizetype at, const char (&word)[N]) {
     return startsWithNoCase(bytes, at, QByteArrayView(word, N - 1));
@@ -91,18 +98,20 @@ private:
 
     qsizetype size() const { return bytes_.size(); }
     // Where `what` next stands from `from` on, or the page's end.
-    qsizetype find(QByteArrayView what, qsizetype from) const {
-        for (qsizetype at = from; at < size(); ++at) {
-            const auto* first = static_cast<const char*>(
-                std::memchr(bytes_.data() + at, what.front(), std::size_t(size() - at)));
-            if (!first)
-                break;
-            at = first - bytes_.data();
-            if (bytes_.sliced(at).startsWith(what))
+    qsizetype find(char what, qsizetype from) const {
+        const auto* found = from < size()
+                                ? static_cast<const char*>(std::memchr(bytes_.data() + from, what,
+                                                                       std::size_t(size() - from)))
+                                : nullptr;
+        return found ? found - bytes_.data() : size();
+    }
+    template <std::size_t N> qsizetype find(const char (&what)[N], qsizetype from) const {
+        for (qsizetype at = find(what[0], from); at < size(); at = find(what[0], at + 1))
+            if (startsWithAt(bytes_, at, what))
                 return at;
-        }
         return size();
     }
+
     // The first "</script" from `from`, in any case, or the page's end.
     qsizetype scriptEnd(qsizetype from, qsizetype before) const {
         for (qsizetype at = from; at < before; ++at) {
@@ -143,7 +152,7 @@ private:
             return stay(Comment, inside, qMin(size(), close + 3), Data);
         }
         if (bytes_[at + 1] == '!' || bytes_[at + 1] == '?') { // a declaration or the like
-            const qsizetype close = find(">", at);
+            const qsizetype close = find('>', at);
             return stay(Comment, at + 2, qMin(size(), close + 1), Data);
         }
         qsizetype name = at + 1 + (bytes_[at + 1] == '/');
@@ -173,7 +182,7 @@ private:
                        (::isBlank(bytes_[value]) || bytes_[value] == '\n' || bytes_[value] == '\r'))
                     ++value;
                 if (value < size() && (bytes_[value] == '"' || bytes_[value] == '\'')) {
-                    at = find(bytes_.sliced(value, 1), value + 1);
+                    at = find(bytes_[value], value + 1);
                 }
             }
         }
@@ -221,7 +230,7 @@ private:
             if (c == '<' &&
                 (startsWithNoCase(bytes_, at, "</script") || startsWithNoCase(bytes_, at, "<!--")))
                 return at;
-            if (c == '-' && bytes_.sliced(at).startsWith("-->") && startsLine(at))
+            if (c == '-' && startsWithAt(bytes_, at, "-->") && startsLine(at))
                 return at;
         }
         return size();
@@ -259,7 +268,7 @@ private:
         } else { // "//", "<!--" or "-->"
             state = LineComment;
             from = at + (c == '<' ? 4 : c == '-' ? 3 : 2);
-            end = find("\n", at);
+            end = find('\n', at);
         }
         // "</script" ends the script wherever it stands.
         stay(state, from, scriptEnd(at + 1, end), Code);
