@@ -1,5 +1,7 @@
 #include "forms/Form1Layout.h"
 
+#include "forms/AltKeys.h"
+
 #include "forms/ControlMarks.h"
 #include "forms/ImageBox.h"
 #include "forms/Indexes.h"
@@ -41,6 +43,7 @@ Control* place(ControlArray<Control>& array, Index index, Control* control, QRec
 QLineEdit* textBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
     new ControlMarks(box, ControlMarks::Edge);
+    new AltKeys(box);
     return box;
 }
 

@@ -218,6 +218,21 @@ private slots:
         QCOMPARE(TestData::read("shop.html"), MenuPage::text(menu, reading.frame));
     }
 
+    // The letter of a step button that is disabled types nothing into the box with the focus.
+    void disabledLetters() {
+        Wizard wizard;
+        const auto press = [](QLineEdit* box, const QString& text, const QString& letters) {
+            Wizard::type(box, text);
+            for (const QChar letter : letters)
+                QTest::keyClick(box, Qt::Key(letter.toUpper().unicode()), Qt::AltModifier);
+            return box->text();
+        };
+        wizard.walk("1>>"); // Next is disabled on the file-name page
+        QCOMPARE(press(wizard.ui.txtFileName, "b", "n"), "b");
+        wizard.walk("<"); // Back and Finish on the first button
+        QCOMPARE(press(wizard.ui.txtButtonLinks, "a", "fb"), "a");
+    }
+
     // A reopened page changed anywhere with the keyboard alone: the author's line between two
     // buttons stays between the same two places, and everything else is Tessel's menu.
     void changeAnywhere() {
@@ -238,7 +253,8 @@ private slots:
         menu.buttons[2].link = "contact.html";
         menu.buttons.move(3, 0);
         QCOMPARE(TestData::read("shop.html"), MenuPage::text(menu, MenuPage::read(page).frame));
-        QVERIFY(TestData::read("shop.html").contains("\r\n<hr class=\"sep\">\r\n<!-- Button 3 -->"));
+        QVERIFY(
+            TestData::read("shop.html").contains("\r\n<hr class=\"sep\">\r\n<!-- Button 3 -->"));
     }
 
     // Finish replaces without asking only the page this window opened or wrote, as it was
