@@ -8,7 +8,8 @@ for tool in sway swaymsg grim; do
     command -v "$tool" >/dev/null || { echo "with-wayland.sh: $tool is not installed" >&2; exit 77; }
 done
 home=$(mktemp -d)
-trap 'kill "${sway:-}" 2>/dev/null || true; rm -rf "$home"' EXIT
+# sway runs in a process group of its own, ended whole on every way out.
+trap '[ -n "${sway:-}" ] && kill -TERM -- "-$sway" 2>/dev/null; rm -rf "$home"' EXIT
 user=$(id -un)
 if [ "$(id -u)" -eq 0 ]; then
     user=tessel-wayland
@@ -27,7 +28,11 @@ cp "$1" "$home/command" && chmod 755 "$home" "$home/command" "$home/config"
 shift
 export XDG_RUNTIME_DIR="$home/runtime" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
     WLR_RENDERER=pixman QT_QPA_PLATFORM=wayland
-as_user sway -c "$home/config" >"$home/sway.log" 2>&1 &
+if [ "$(id -un)" = "$user" ]; then
+    (exec setsid sway -c "$home/config") >"$home/sway.log" 2>&1 &
+else
+    (exec setsid runuser -u "$user" -- sway -c "$home/config") >"$home/sway.log" 2>&1 &
+fi
 sway=$!
 for _ in $(seq 100); do
     socket=$(ls "$home/runtime" 2>/dev/null | grep -m1 '^wayland-[0-9]*$' || true)
