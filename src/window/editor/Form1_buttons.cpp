@@ -13,13 +13,11 @@ void Form1::connectButtonList() {
     buttonList_ = new ButtonList(state_, ui.picStep(Page::Button));
     connect(ui.cmdList, &QPushButton::clicked, this, &Form1::openButtonList);
     connect(buttonList_, &ButtonList::goChosen, this, [this] {
-        buttonList_->close();
+        buttonList_->hide();
         showButton(buttonList_->chosen());
         ui.txtButtonLinks->setFocus();
     });
     connect(buttonList_, &ButtonList::edit, this, &Form1::editMenu);
-    connect(buttonList_->lstButtons->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { buttonList_->updateActions(); });
 }
 
 void Form1::openButtonList() {

@@ -109,7 +109,9 @@ ButtonList::ButtonList(const WizardState& state, QWidget* page)
         connect(button, &QPushButton::clicked, this,
                 [this, edit = edit] { emit this->edit(edit); });
     }
-    connect(cmdClose, &QPushButton::clicked, this, &ButtonList::close);
+    connect(cmdClose, &QPushButton::clicked, this, &ButtonList::hide);
+    connect(lstButtons->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ButtonList::updateActions);
     connect(lstButtons, &QListView::activated, this, &ButtonList::goChosen);
     hide();
 }
@@ -119,10 +121,6 @@ void ButtonList::open(qint16 current) {
     show();
     raise();
     lstButtons->setFocus();
-}
-
-void ButtonList::close() {
-    hide();
 }
 
 qint16 ButtonList::chosen() const {
@@ -161,7 +159,7 @@ bool ButtonList::eventFilter(QObject* watched, QEvent* event) {
     };
     switch (key->key()) {
     case Qt::Key_Escape:
-        close();
+        hide();
         return true;
     case Qt::Key_Insert:
         return key->modifiers() & Qt::ShiftModifier ? act(cmdInsertBefore, Edit::InsertBefore)

@@ -41,9 +41,8 @@ public:
     QPushButton *cmdGo = nullptr, *cmdInsertBefore = nullptr, *cmdInsertAfter = nullptr,
                 *cmdRemove = nullptr, *cmdUp = nullptr, *cmdDown = nullptr, *cmdClose = nullptr;
 
-    // Shows the list with button `current` chosen, or the page again.
+    // Shows the list with button `current` chosen; hide() shows the page again.
     void open(qint16 current);
-    void close();
     // The button chosen in the list, from 1.
     qint16 chosen() const;
     // After a change of the menu: the rows again, `current` chosen, what may be done now.

@@ -13,7 +13,7 @@
 #include <QScrollBar>
 
 void Form1::cmdStep_Click(qint16 Index) {
-    buttonList_->close(); // a step leaves the list of buttons
+    buttonList_->hide(); // a step leaves the list of buttons
     switch (StepButton(Index)) {
     case StepButton::Exit:
         exitProgram();
