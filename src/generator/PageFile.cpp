@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 QString PageFile::writeAll(QIODevice& device, const QByteArray& bytes) {
     // A short write means the disk is full or the device failed: the page is not whole.
     const qint64 written = device.write(bytes);
@@ -17,12 +20,28 @@ QString PageFile::writeAll(QIODevice& device, const QByteArray& bytes) {
     return {};
 }
 
+namespace {
+
+// A page written again keeps its mode, and its owner and group where the process may give
+// them: root replacing another user's page leaves it theirs.
+void keepModeAndOwner(const QString& path, int handle) {
+    struct stat old {};
+    if (::stat(QFile::encodeName(path).constData(), &old) != 0)
+        return; // a new page
+    ::fchmod(handle, old.st_mode & 07777);
+    if (::fchown(handle, old.st_uid, old.st_gid) != 0)
+        return; // not ours to give away: the page stays the process's own
+}
+
+} // namespace
+
 QString PageFile::save(const QString& path, const QByteArray& bytes) {
     if (QFileInfo(path).isDir())
         return QStringLiteral("a folder of that name is in the way");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    keepModeAndOwner(path, file.handle());
     if (const QString failure = writeAll(file, bytes); !failure.isEmpty()) {
         file.cancelWriting(); // the temporary file goes with `file`; the target stays as it was
         return failure;

@@ -10,6 +10,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 // A file system of 64 kB, read-only or not, on `folder` where given, for the test's life.
 struct FileSystem {
@@ -110,8 +111,11 @@ private slots:
         if (disk.refused)
             QSKIP(FileSystem::notRoot);
         const QByteArray old(1000, 'x');
+        const QByteArray oldPath = QFile::encodeName(dir.filePath("old.html"));
         QVERIFY(QDir(dir.path()).mkdir("folder.html") &&
                 PageFile::save(dir.filePath("old.html"), old).isEmpty());
+        // Another user's page, readable by its group alone: root replacing it leaves it theirs.
+        QVERIFY(::chmod(oldPath, 0640) == 0 && (::geteuid() != 0 || ::chown(oldPath, 1, 1) == 0));
         const QStringList before =
             QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
         const QString name = row["name"],
@@ -120,6 +124,10 @@ private slots:
         QCOMPARE(PageFile::save(path, page_).isEmpty(), saved);
         if (saved) { // whole, or else nothing new and the old file as it was
             QCOMPARE(TestData::read(path), page_);
+            struct stat now {};
+            QVERIFY(::stat(oldPath, &now) == 0);
+            QCOMPARE(now.st_mode & 07777, 0640u);
+            QVERIFY(::geteuid() != 0 || (now.st_uid == 1 && now.st_gid == 1));
         } else {
             QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
             QCOMPARE(TestData::read(dir.filePath("old.html")), old);

@@ -107,7 +107,8 @@ bool Form1::mayReplace(const QString& path) {
     if (!existing.exists() || existing.isDir())
         return true; // nothing there, or a folder, which the save refuses by itself
     const PageFile::Loaded there = PageFile::load(path, MenuPage::maxBytes);
-    const Replacing replacing = state_.replacing(path, there.bytes, there.error);
+    const Replacing replacing = state_.replacing(
+        path, there.bytes, there.error, !(existing.permissions() & QFileDevice::WriteOwner));
     return !replacing.ask ||
            messenger_->ask(this, "Tessel",
                            QStringLiteral("The file\n%1\nis already there. %2\n\nReplace it?")

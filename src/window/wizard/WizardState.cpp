@@ -72,9 +72,11 @@ void WizardState::wrote(const QString& path, const QByteArray& bytes, const Menu
     writtenMenu = menu;
 }
 
-Replacing WizardState::replacing(const QString& path, const QByteArray& bytes,
-                                 const QString& error) const {
+Replacing WizardState::replacing(const QString& path, const QByteArray& bytes, const QString& error,
+                                 bool readOnly) const {
     const bool own = ownPath == QFileInfo(path).absoluteFilePath();
+    if (readOnly) // someone made it so, even where the process could write it anyway
+        return {true, QStringLiteral("It is read-only.")};
     if (own && error.isEmpty() && bytes == ownBytes)
         return {};
     const PageReading reading = MenuPage::read(bytes);

@@ -93,8 +93,9 @@ struct WizardState {
     bool hasUnwrittenWork(const Menu& now) const { return !bNewMenu && !(now == writtenMenu); }
     void wrote(const QString& path, const QByteArray& bytes, const Menu& menu);
     // Whether Finish may replace the file at `path`, holding `bytes` (or that could not be read
-    // for `error`), without a question, and else why not.
-    Replacing replacing(const QString& path, const QByteArray& bytes, const QString& error) const;
+    // for `error`) and maybe read-only, without a question, and else why not.
+    Replacing replacing(const QString& path, const QByteArray& bytes, const QString& error,
+                        bool readOnly) const;
 
 private:
     static std::size_t slot(qint16 kind);

@@ -75,14 +75,15 @@ private slots:
                                                  {"author's", ours + "<p>Home</p>"},
                                                  {"foreign", "<p>mine</p>"},
                                                  {"opened", ours},
+                                                 {"read-only", ours},
                                                  {"changed", ours + "<!-- later -->"}};
         if (row["there"] == "none")
             QSKIP("nothing in the way asks nothing");
         WizardState state;
-        if (row["there"] == "opened" || row["there"] == "changed")
+        if (row["there"] == "opened" || row["there"] == "changed" || row["there"] == "read-only")
             state.wrote("/site/" + row["file"], ours, {});
-        const Replacing replacing =
-            state.replacing("/site/" + row["file"], files[row["there"]], QString());
+        const Replacing replacing = state.replacing("/site/" + row["file"], files[row["there"]],
+                                                    QString(), row["there"] == "read-only");
         QCOMPARE(replacing.ask, !row["why"].isEmpty());
         QCOMPARE(replacing.why, row["why"]);
     }

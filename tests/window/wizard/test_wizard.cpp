@@ -270,13 +270,16 @@ private slots:
             {"author's", QByteArray(ours).replace("  </t", "Home</t")},
             {"foreign", "<p>mine</p>"},
             {"opened", ours},
-            {"changed", ours}};
+            {"changed", ours},
+            {"read-only", ours}};
         const QByteArray there = files.value(row["there"]);
         const QString file = row["file"];
         QVERIFY(there.isEmpty() || PageFile::save(here.filePath(file), there).isEmpty());
         Wizard wizard;
-        if (row["there"] == "opened" || row["there"] == "changed")
+        if (row["there"] == "opened" || row["there"] == "changed" || row["there"] == "read-only")
             wizard.form.openPage(file);
+        if (row["there"] == "read-only") // even the page this window opened
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup));
         if (row["there"] == "changed")
             QVERIFY(PageFile::save(file, there + "<!-- later -->").isEmpty()); // by hand
         const QStringList seen = wizard.walk(row["keys"]);
