@@ -11,9 +11,10 @@
 
 namespace {
 
-// A picture named by an address is no file beside the page: nothing to look for or copy.
+// A picture named by an address, or by the site's root ("/img/a.gif", which a web server
+// resolves, not the disk), is no file beside the page: nothing to look for or copy.
 bool isAddress(const QString& name) {
-    return name.contains(QLatin1String("://")) || name.startsWith(QLatin1String("//")) ||
+    return name.contains(QLatin1String("://")) || name.startsWith(u'/') ||
            name.startsWith(QLatin1String("data:"), Qt::CaseInsensitive);
 }
 

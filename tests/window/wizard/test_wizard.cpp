@@ -124,10 +124,10 @@ private slots:
         const int count = row["count"].toInt();
         const TestSupport::WorkingFolder here;
         // Values kept as read: a link longer than a text box holds, a frame with blanks, a
-        // picture in a folder of the page's and one named by an address.
+        // picture in a folder of the page's, one named by an address and one by the site's root.
         Menu menu{2,
                   {{"red.bmp", "gone.gif", "a \"b\" & c.html", ""},
-                   {"", "blue.bmp", "news.html?" + QString(40000, 'x'), " main "},
+                   {"/img/r.bmp", "blue.bmp", "news.html?" + QString(40000, 'x'), " main "},
                    {"img/x.gif", "http://example.org/y.gif", "日本.html", "top"}}};
         for (const char* picture : {"site/red.bmp", "site/blue.bmp", "site/img/x.gif"})
             here.picture("red.bmp", picture);
