@@ -80,15 +80,15 @@ public:
         at_ = to;
     }
     void scriptString(const QString& text) {
-        place();
+        value();
         PageEscaping::appendScriptString(out_, text);
     }
     void linkStatement(const QString& frame, const QString& link) {
-        place();
+        value();
         PageEscaping::appendLinkStatement(out_, frame, link);
     }
     void normalImageAttribute(const QString& name) {
-        place();
+        value();
         PageEscaping::appendHtmlAttribute(out_, name);
     }
     void lineBreak(qint16 menuType) {
@@ -106,7 +106,6 @@ private:
         out_.append(form_.bytes.constData() + at_, from - at_);
         return from;
     }
-    void place() { value(); }
 
     const BlockTemplate& form_;
     PageBuffer& out_;

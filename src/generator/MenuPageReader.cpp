@@ -236,7 +236,8 @@ public:
     explicit PageReader(const QByteArray& bytes) : page_(bytes), bytes_(page_), syntax_(bytes_) {}
 
     PageReading read() {
-        if (!findKeys() || !checkCounts())
+        findKeys();
+        if (!checkCounts())
             return refused();
         qsizetype low = 0; // keys_ stand in page order
         for (std::size_t i = 0; i < keys_.size(); ++i) {
@@ -276,7 +277,7 @@ private:
     }
 
     // The live lines that name a button (or count them): each block's key line.
-    bool findKeys() {
+    void findKeys() {
         keys_.reserve(4096);
         for (qsizetype line = 0; line < syntax_.lines(); ++line) {
             const QByteArrayView words = trimmedStart(text(line));
@@ -303,7 +304,6 @@ private:
                     PageSyntax::Script);
             }
         }
-        return true;
     }
 
     // The count, and blocks for as many buttons in each region, each once.
