@@ -1,10 +1,16 @@
 #include "generator/PageFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDevice>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,28 +33,78 @@ namespace {
 void keepModeAndOwner(const QString& path, int handle) {
     struct stat old {};
     if (::stat(QFile::encodeName(path).constData(), &old) != 0)
-        return; // a new page
+        return; // a new page: the mode the user's umask gives
     ::fchmod(handle, old.st_mode & 07777);
     if (::fchown(handle, old.st_uid, old.st_gid) != 0)
         return; // not ours to give away: the page stays the process's own
 }
 
+QString lastError() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// The page's bytes under a short name of their own beside the target, so that a target whose
+// name is as long as the file system allows still has room for it; gone unless renamed.
+class TemporaryPage {
+public:
+    explicit TemporaryPage(const QString& folder) {
+        for (int attempt = 0; attempt < 100 && handle_ < 0; ++attempt) {
+            name_ = QFile::encodeName(QDir(folder).filePath(
+                QStringLiteral(".tessel-%1")
+                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
+            // 0666 as any new file: the umask takes away what the user wants taken.
+            handle_ = ::open(name_.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (handle_ < 0 && errno != EEXIST)
+                break;
+        }
+        if (handle_ < 0)
+            error_ = lastError();
+    }
+    ~TemporaryPage() {
+        if (handle_ >= 0)
+            ::close(handle_);
+        if (!name_.isEmpty())
+            ::unlink(name_.constData());
+    }
+    TemporaryPage(const TemporaryPage&) = delete;
+    TemporaryPage& operator=(const TemporaryPage&) = delete;
+
+    int handle() const { return handle_; }
+    const QString& error() const { return error_; }
+
+    // On disk, then renamed over `path`; the reason where it could not be.
+    QString replace(const QString& path) {
+        if (::fsync(handle_) != 0 || ::close(std::exchange(handle_, -1)) != 0)
+            return lastError();
+        if (::rename(name_.constData(), QFile::encodeName(path).constData()) != 0)
+            return lastError();
+        name_.clear(); // it is the page now
+        return {};
+    }
+
+private:
+    QByteArray name_;
+    int handle_ = -1;
+    QString error_;
+};
+
 } // namespace
 
 QString PageFile::save(const QString& path, const QByteArray& bytes) {
-    if (QFileInfo(path).isDir())
+    const QFileInfo target(path);
+    if (target.isDir())
         return QStringLiteral("a folder of that name is in the way");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    TemporaryPage temporary(target.absolutePath());
+    if (temporary.handle() < 0)
+        return temporary.error();
+    keepModeAndOwner(path, temporary.handle());
+    QFile file;
+    if (!file.open(temporary.handle(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         return file.errorString();
-    keepModeAndOwner(path, file.handle());
-    if (const QString failure = writeAll(file, bytes); !failure.isEmpty()) {
-        file.cancelWriting(); // the temporary file goes with `file`; the target stays as it was
+    if (const QString failure = writeAll(file, bytes); !failure.isEmpty())
         return failure;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    file.close();
+    return temporary.replace(path);
 }
 
 PageFile::Loaded PageFile::load(const QString& path, qint64 maxBytes) {
