@@ -15,7 +15,6 @@ void Form1::connectButtonList() {
     connect(buttonList_, &ButtonList::goChosen, this, [this] {
         buttonList_->hide();
         showButton(buttonList_->chosen());
-        ui.txtButtonLinks->setFocus();
     });
     connect(buttonList_, &ButtonList::edit, this, &Form1::editMenu);
 }

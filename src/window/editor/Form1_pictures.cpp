@@ -4,6 +4,7 @@
 #include "forms/ImageBox.h"
 #include "wizard/Messenger.h"
 
+#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 
@@ -40,6 +41,12 @@ void Form1::useChosenPicture(PictureKind kind, const QString& path) {
     }
     box->setPicture(loaded.picture);
     box->setToolTip(QString());
+    // A picture chosen by keyboard shows in the preview at once, not at the mouse's next move;
+    // under the mouse the preview keeps the mouse-over picture.
+    ImageBox* preview = ui.imgButtons(PictureKind::Preview);
+    if (kind == PictureKind::Normal &&
+        !preview->rect().contains(preview->mapFromGlobal(QCursor::pos())))
+        preview->setPicture(loaded.picture);
     state_.sImageFile(state_.iStep, kind) = QFileInfo(path).fileName();
     state_.picturePath(state_.iStep, kind) = path;
     lastPictureFolder_ = QFileInfo(path).absolutePath();

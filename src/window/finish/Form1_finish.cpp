@@ -119,4 +119,5 @@ bool Form1::mayReplace(const QString& path) {
 void Form1::returnToFileNamePage() {
     showPage(Page::FileName);
     Check_iStep();
+    focusFirstBox();
 }

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <limits>
+
 namespace {
 
 const QColor lightGrey(192, 192, 192);
@@ -42,6 +44,7 @@ Control* place(ControlArray<Control>& array, Index index, Control* control, QRec
 // A text box whose edge stands out from the page under it.
 QLineEdit* textBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
+    box->setMaxLength(std::numeric_limits<int>::max()); // a link read from a page may be long
     new ControlMarks(box, ControlMarks::Edge);
     new AltKeys(box);
     return box;

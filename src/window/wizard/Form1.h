@@ -74,6 +74,7 @@ private:
     void showAbout();
     void switchTutor();
     void Do_Step();
+    void focusFirstBox();
     void fixMenu();
     void Complete_Step();
 

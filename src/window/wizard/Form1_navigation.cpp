@@ -117,6 +117,16 @@ void Form1::Do_Step() {
         fixMenu();
     showPage(Pages::ofStep(state_.iStep, state_.iLastStep));
     Complete_Step();
+    focusFirstBox();
+}
+
+// A page that comes to the front takes the keyboard to its first box, so the user types at
+// once wherever they came from; the menu-type page has none and keeps the focus where it is.
+void Form1::focusFirstBox() {
+    if (shownPage_ == Page::Button)
+        ui.txtButtonLinks->setFocus();
+    else if (shownPage_ == Page::FileName)
+        ui.txtFileName->setFocus();
 }
 
 void Form1::fixMenu() {

@@ -50,9 +50,10 @@ private slots:
         wizard.choose(1, path("blue.bmp"));
         const Picture oldNormal = wizard.shown(0);
         for (const QString& move : row["moves"].split(',', Qt::SkipEmptyParts)) {
-            if (move == "choose")
-                wizard.choose(0, path("green.gif"));
-            else if (move == "press")
+            if (move == "choose") { // by keyboard: the pointer stays where it is
+                wizard.dialog->answers.append(path("green.gif"));
+                QTest::keyClick(wizard.ui.cmdSelect(0), Qt::Key_Space);
+            } else if (move == "press")
                 QTest::mouseClick(wizard.ui.imgButtons(3), Qt::LeftButton);
             else
                 moveOnto(wizard, move);

@@ -156,6 +156,10 @@ private slots:
         wizard.walk(">");
         QVERIFY(!wizard.shown(0).isNull() && wizard.shown(1).isNull());
         QVERIFY(ui.imgButtons(1)->toolTip().startsWith("Missing picture"));
+        wizard.walk(">"); // the long link, edited, stays whole
+        QTest::keyClick(ui.txtButtonLinks, Qt::Key_End);
+        QTest::keyClick(ui.txtButtonLinks, Qt::Key_Y);
+        menu.buttons[1].link += 'y';
         while (ui.cmdStep(3)->isEnabled())
             wizard.walk(">");
         Wizard::type(ui.txtFileName, "copy");
