@@ -6,27 +6,83 @@
 
 namespace {
 
-// The arguments less Qt's own options (-style Fusion, -platform offscreen, -reverse ...),
-// which the application takes for itself once it starts.
+// The options Qt's application classes take for themselves once they start, with or without
+// a value; the wizard passes them on untouched and lists them under --help-all.
+struct QtOption {
+    const char* name;
+    const char* value; // empty: a switch
+    const char* meaning;
+};
+
+constexpr QtOption qtOptions[] = {
+    {"platform", "name[:options]", "the platform plugin: xcb, wayland, offscreen ..."},
+    {"platformpluginpath", "path", "where to look for platform plugins"},
+    {"platformtheme", "theme", "the platform theme"},
+    {"plugin", "plugin", "an input plugin to load"},
+    {"qwindowgeometry", "geometry", "the main window's geometry"},
+    {"qwindowicon", "icon", "the main window's icon"},
+    {"qwindowtitle", "title", "the main window's title"},
+    {"session", "session", "the session to restore"},
+    {"style", "style", "the widget style: Fusion, Windows ..."},
+    {"stylesheet", "file", "a style sheet for every widget"},
+    {"qmljsdebugger", "port", "the QML debugger's port"},
+    {"display", "hostname:screen", "the X display (X11)"},
+    {"geometry", "geometry", "the main window's geometry (X11)"},
+    {"title", "title", "the main window's title (X11)"},
+    {"icon", "icon", "the main window's icon (X11)"},
+    {"name", "name", "the window class's name (X11)"},
+    {"visual", "id", "the X visual to use (X11)"},
+    {"reverse", "", "lays the window out from right to left"},
+    {"widgetcount", "", "counts the widgets left at the end"},
+    {"testability", "", "loads the test helper plugin"},
+    {"nograb", "", "never grabs the mouse or the keyboard"},
+    {"dograb", "", "grabs them even under a debugger"},
+    {"sync", "", "talks to the X server synchronously (X11)"},
+};
+
+const QtOption* qtOption(const QString& name) {
+    for (const QtOption& option : qtOptions)
+        if (name == QLatin1String(option.name))
+            return &option;
+    return nullptr;
+}
+
+// The arguments less Qt's own options (-style Fusion, -platform=offscreen, -reverse ...).
 QStringList withoutQtOptions(const QStringList& arguments) {
-    static const QStringList valued = {
-        "platform",    "platformpluginpath", "platformtheme", "plugin",  "qwindowgeometry",
-        "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
-        "style",       "stylesheet",         "qmljsdebugger"};
-    static const QStringList flags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
     QStringList kept = arguments.mid(0, 1);
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         const QString name =
             QString(argument).remove(QRegularExpression("^--?")).section('=', 0, 0);
-        if (!argument.startsWith('-') || argument == "-" || argument == "--")
+        const QtOption* option = argument.startsWith('-') ? qtOption(name) : nullptr;
+        if (!option)
             kept.append(argument);
-        else if (valued.contains(name))
-            i += argument.contains('=') ? 0 : 1;
-        else if (!flags.contains(name))
-            kept.append(argument);
+        else if (*option->value && !argument.contains('='))
+            ++i; // its value follows
     }
     return kept;
+}
+
+QString qtOptionsHelp() {
+    QString help = QStringLiteral("\nQt's options, for the window:\n");
+    for (const QtOption& option : qtOptions) {
+        const QString usage = QStringLiteral("-%1%2").arg(
+            option.name, *option.value ? QStringLiteral(" <%1>").arg(option.value) : QString());
+        help += QStringLiteral("  %1  %2\n").arg(usage, -28).arg(option.meaning);
+    }
+    return help;
+}
+
+// A page given as a file: address, as a file manager hands it over; only this computer's.
+CommandLine fromAddress(const QString& address) {
+    const QUrl url(address);
+    const QString host = url.host();
+    if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
+        return {{}, 2, "tessel: " + address + " is on another computer; open it from there\n"};
+    const QString path = url.path(QUrl::FullyDecoded);
+    if (!url.isValid() || path.isEmpty())
+        return {{}, 2, "tessel: " + address + " names no page\n"};
+    return {path, std::nullopt, {}};
 }
 
 } // namespace
@@ -43,15 +99,16 @@ CommandLine CommandLine::read(const QStringList& arguments, const QString& versi
         parser.helpText().replace(QRegularExpression("^Usage: \\S+"), "Usage: tessel");
     if (!understood)
         return {{}, 2, "tessel: " + parser.errorText() + "\n"};
-    if (parser.isSet(help) || parser.isSet("help-all"))
+    if (parser.isSet("help-all"))
+        return {{}, 0, helpText + qtOptionsHelp()};
+    if (parser.isSet(help))
         return {{}, 0, helpText};
     if (parser.isSet(versionOption))
         return {{}, 0, "tessel " + version + "\n"};
     if (parser.positionalArguments().size() > 1)
         return {{}, 2, "tessel: one page at a time\n" + helpText};
-    // A file manager may hand over the page as a file: address.
     const QString page = parser.positionalArguments().value(0);
-    return {page.startsWith("file:", Qt::CaseInsensitive) ? QUrl(page).toLocalFile() : page,
-            std::nullopt,
-            {}};
+    if (page.startsWith("file:", Qt::CaseInsensitive))
+        return fromAddress(page);
+    return {page, std::nullopt, {}};
 }

@@ -37,6 +37,11 @@ void Form1::openPage(const QString& path) {
     if (reading.refusal == Refusal::None && suffix != "html" && suffix != "htm") {
         reading.refusal = Refusal::NoFile;
         reading.error = "its name does not end in .html or .htm, so Finish could not write it back";
+    } else if (reading.refusal == Refusal::None && file.completeBaseName().isEmpty()) {
+        // The name box would stand empty, and Finish never writes a bare extension.
+        reading.refusal = Refusal::NoFile;
+        reading.error = "its name is no more than its extension, so Finish could not write it "
+                        "back; give it a name before the extension";
     }
     const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
     if (reading.refusal != Refusal::None) {
