@@ -33,7 +33,12 @@ struct RecordingMessenger : Messenger {
     QStringList warnings, notes, questions;
     QList<bool> answers;
     QList<QUrl> opened;
-    void warn(QWidget*, const QString&, const QString& text) override { warnings.append(text); }
+    std::function<QString()> scene; // what the window shows
+    QStringList scenesAtWarnings;   // what it showed behind each warning
+    void warn(QWidget*, const QString&, const QString& text) override {
+        warnings.append(text);
+        scenesAtWarnings.append(scene ? scene() : QString());
+    }
     void inform(QWidget*, const QString&, const QString& text) override { notes.append(text); }
     bool ask(QWidget*, const QString&, const QString& text, const QString& yes, const QString& no,
              bool yesIsDefault) override {
@@ -64,6 +69,7 @@ struct Wizard {
 
     Wizard() {
         form.setMessenger(std::unique_ptr<Messenger>(messages));
+        messages->scene = [this] { return where(); };
         form.setFileChooser(std::unique_ptr<FileChooser>(dialog));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));

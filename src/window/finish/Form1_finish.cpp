@@ -34,11 +34,7 @@ void Form1::Show_Finish() {
         returnToFileNamePage(); // the old file stays as it is
         return;
     }
-    ui.lblFileName->setText(state_.sFileName);
-    Style::growToText(ui.lblFileName); // a long name wraps into the free space below it
-    ui.lblFileName->setToolTip(pagePath());
-    showPage(Page::Finished);
-    holdStepButtons(Hold::FinishPage);
+    // Written first: nothing says the page was saved while a warning says it was not.
     if (const QString failure = Do_Finish(); !failure.isEmpty()) {
         messenger_->warn(this, "Tessel",
                          QStringLiteral("The Tessel file could not be saved as\n%1\n\n%2.")
@@ -46,6 +42,11 @@ void Form1::Show_Finish() {
         returnToFileNamePage();
         return;
     }
+    ui.lblFileName->setText(Style::breakable(state_.sFileName));
+    Style::growToText(ui.lblFileName); // a long name wraps into the free space below it
+    ui.lblFileName->setToolTip(pagePath());
+    showPage(Page::Finished);
+    holdStepButtons(Hold::FinishPage);
     ui.lblFileName->setAccessibleName(QStringLiteral("Open %1").arg(state_.sFileName));
     tellWherePicturesBelong();
 }

@@ -226,6 +226,7 @@ void Form1Layout::buildFinishPage() {
     lblFileName = new LinkLabel(QString(), page);
     style(lblFileName, {darkRed});
     place(lblFileName, "lblFileName", {120, 720, 5772, 372});
+    lblFileName->setWordWrap(true); // a long name wraps into the free space below it
     lblFileName->setFont(Style::namedFont("MS Sans Serif", 13.8));
     place(Label1, 11, label(page, "Place Tessel file and Menu Images in the same directory", note),
           {120, 1680, 5772, 252});

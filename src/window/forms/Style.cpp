@@ -113,3 +113,19 @@ void Style::growToText(QWidget* control) {
         size.setWidth(std::max(size.width(), control->sizeHint().width()));
     control->resize(size);
 }
+
+QString Style::breakable(const QString& text) {
+    constexpr int longestRun = 30;
+    const QChar zeroWidthSpace(0x200B);
+    QString broken;
+    int run = 0;
+    for (const QChar ch : text) {
+        run = ch.isSpace() ? 0 : run + 1;
+        if (run > longestRun && !ch.isLowSurrogate()) { // never inside a character's pair
+            broken += zeroWidthSpace;
+            run = 1;
+        }
+        broken += ch;
+    }
+    return broken;
+}

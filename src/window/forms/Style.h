@@ -25,6 +25,10 @@ void fill(QWidget* widget, const QColor& colour);
 // The desktop's menu colour, which some pages take as their background.
 QColor menuColour();
 
+// The text with a chance to wrap in every long run of characters without one, so that a long
+// file name or path wraps in its box instead of being cut off or widening it past the screen.
+QString breakable(const QString& text);
+
 // The contrast ratio of two colours as WCAG 2 defines it: from 1 (none) to 21 (black on white).
 double contrast(const QColor& one, const QColor& other);
 

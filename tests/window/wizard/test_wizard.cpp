@@ -95,8 +95,12 @@ private slots:
         Wizard::click(wizard.ui.optExtension(row["extension"].toInt()));
         const bool refused = written.startsWith("refused: ");
         QCOMPARE(wizard.walk("F"), QStringList(refused ? "2 EN<-FAT 2" : "3 EN---AT 2"));
-        QCOMPARE(wizard.messages->warnings.size(), refused ? 1 : 0);
+        // A refusal is told over the file-name page: nothing says the page was saved.
+        QCOMPARE(wizard.messages->scenesAtWarnings, QStringList(refused ? 1 : 0, "2 EN<-FAT 2"));
         QVERIFY(!refused || wizard.messages->warnings.first().contains(written.mid(9)));
+        const QRect needed = link->fontMetrics().boundingRect(
+            link->contentsRect(), Qt::TextWordWrap, link->text()); // a long name wraps, whole
+        QVERIFY(link->contentsRect().contains(needed));
         QCOMPARE(wizard.messages->notes, QStringList()); // no pictures, nothing to copy
         // The written page opens from its link, by Enter or a click, not by a press released off
         // it; no other page opens.
@@ -304,7 +308,12 @@ private slots:
         const auto answerWith = [&seen](Qt::Key key) {
             QTimer::singleShot(0, [&seen, key] { // once the box waits for the user
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                seen.append(box ? box->windowTitle() + ": " + box->text() : "no box");
+                // Whole on the screen, a long unbroken name wrapped within it.
+                const bool onScreen =
+                    box && box->screen()->availableGeometry().contains(box->frameGeometry());
+                seen.append(box ? box->windowTitle() + ": " + box->text().left(12) +
+                                      (onScreen ? "" : " off the screen")
+                                : "no box");
                 if (box)
                     QTest::keyClick(box, key);
             });
@@ -316,9 +325,9 @@ private slots:
                 boxes.ask(nullptr, "Question", "Sure?", "Yes", "No", yesIsDefault) ? " yes" : " no";
         }
         answerWith(Qt::Key_Return);
-        boxes.warn(nullptr, "Warning", "Broken.");
+        boxes.warn(nullptr, "Warning", "Broken: /" + QString(250, 'n') + ".html");
         QCOMPARE(seen, (QStringList{"Question: Sure? yes", "Question: Sure? no",
-                                    "Question: Sure? no", "Warning: Broken."}));
+                                    "Question: Sure? no", "Warning: Broken: /nnn"}));
     }
 
     // What the command line asks for: a page, or an answer (its start) before any window.
