@@ -90,10 +90,11 @@ QList<PicturePlaces::Picture> PicturePlaces::plan(const QList<Picture>& chosen,
         const QFileInfo there(QDir(pageFolder).filePath(nameOf(picture)));
         const bool inPlace = there.exists() && (identity(there) == identity(file) ||
                                                 sameBytes(picture.path, there.filePath()));
-        picture.place = !file.exists()                                  ? Place::Missing
-                        : filesByName.value(nameOf(picture)).size() > 1 ? Place::Clash
-                        : there.exists()                                ? Place::InTheWay
-                                                                        : Place::Elsewhere;
+        picture.place = !file.exists() && identity(there) == identity(file) ? Place::NotThere
+                        : !file.exists()                                    ? Place::Missing
+                        : filesByName.value(nameOf(picture)).size() > 1     ? Place::Clash
+                        : there.exists()                                    ? Place::InTheWay
+                                                                            : Place::Elsewhere;
         if (!inPlace || picture.place == Place::Clash)
             pictures.append(picture);
     }
@@ -101,23 +102,37 @@ QList<PicturePlaces::Picture> PicturePlaces::plan(const QList<Picture>& chosen,
 }
 
 QString PicturePlaces::note(const QList<Picture>& pictures, const QString& pageFolder) {
-    QStringList lines;
+    QStringList lines, notThere;
     for (const Picture& picture : pictures) {
         static const char* const why[] = {
             "", " (a different file of that name is in the way)",
             " (another chosen picture has that name: rename one and choose it again)",
             " (it is gone from there: put it back, or choose it again)"};
-        lines.append(QStringLiteral("%1, now in %2%3")
-                         .arg(nameOf(picture), folderOf(picture.path), why[int(picture.place)]));
+        if (picture.place == Place::NotThere)
+            notThere.append(nameOf(picture));
+        else
+            lines.append(
+                QStringLiteral("%1, now in %2%3")
+                    .arg(nameOf(picture), folderOf(picture.path), why[int(picture.place)]));
     }
-    if (lines.isEmpty())
+    if (lines.isEmpty() && notThere.isEmpty())
         return {};
-    const qsizetype more = lines.size() - mostNamed;
-    if (more > 0)
+    QString note = QStringLiteral("The page looks for its pictures in its own folder,\n%1")
+                       .arg(QDir::toNativeSeparators(pageFolder));
+    if (const qsizetype more = lines.size() - mostNamed; more > 0)
         lines = lines.mid(0, mostNamed) << QStringLiteral("and %1 more").arg(more);
-    return QStringLiteral("The page looks for its pictures in its own folder,\n%1\n\n"
-                          "Copy these pictures there:\n%2")
-        .arg(QDir::toNativeSeparators(pageFolder), lines.join(QLatin1Char('\n')));
+    if (!lines.isEmpty())
+        note += QStringLiteral("\n\nCopy these pictures there:\n") + lines.join(QLatin1Char('\n'));
+    if (!notThere.isEmpty()) {
+        const qsizetype all = notThere.size();
+        QString named = notThere.mid(0, mostNamed).join(QLatin1String(", "));
+        if (all > mostNamed)
+            named += QStringLiteral(" and %1 more").arg(all - mostNamed);
+        note += all == 1 ? QStringLiteral("\n\nIt names 1 picture that is not there: ")
+                         : QStringLiteral("\n\nIt names %1 pictures that are not there: ").arg(all);
+        note += named;
+    }
+    return note;
 }
 
 qsizetype PicturePlaces::copyable(const QList<Picture>& pictures) {
@@ -134,8 +149,9 @@ QString PicturePlaces::copyBeside(const QList<Picture>& pictures, const QString&
                                 ? QStringLiteral("a different file of that name is in the way")
                             : picture.place == Place::Clash
                                 ? QStringLiteral("another chosen picture has that name")
-                            : picture.place == Place::Missing ? QStringLiteral("it is gone")
-                                                              : copyOne(picture.path, pageFolder);
+                            : picture.place == Place::Missing || picture.place == Place::NotThere
+                                ? QStringLiteral("it is gone")
+                                : copyOne(picture.path, pageFolder);
         if (why.isEmpty())
             ++copied;
         else

@@ -13,6 +13,7 @@ enum class Place {
     InTheWay,  // a different file of that name is beside the page, and stays
     Clash,     // another chosen picture has the same name: neither can stand beside the page
     Missing,   // it is not where it was chosen from, nor anywhere to copy it from
+    NotThere,  // the page names it where it looks, and it is not there: an opened page's
 };
 
 struct Picture {
@@ -26,8 +27,9 @@ struct Picture {
 // bytes is in place.
 QList<Picture> plan(const QList<Picture>& chosen, const QString& pageFolder);
 
-// The note that names them: where each is now, and why some cannot be copied; at most ten,
-// then how many more. Empty when all are in place.
+// The note that names them: where each is now, and why some cannot be copied; then, in one
+// line, those the page names that are not beside it. At most ten of each, then how many
+// more. Empty when all are in place.
 QString note(const QList<Picture>& pictures, const QString& pageFolder);
 
 // How many of `pictures` can be copied beside the page.

@@ -311,7 +311,7 @@ private slots:
             named.append({dir.filePath(path.section(':', 0, 0)), {}, path.section(':', 1)});
         const QList<PicturePlaces::Picture> pictures = PicturePlaces::plan(named, page);
         const QString note = PicturePlaces::note(pictures, page);
-        static const QRegularExpression namesAPicture(", now in |^and \\d+ more$");
+        static const QRegularExpression namesAPicture(", now in |^and \\d+ more$|^It names ");
         QCOMPARE(note.split('\n').filter(namesAPicture),
                  row.rest().replaceInStrings("@", dir.path()));
         const QString copied = PicturePlaces::copyable(pictures) > 0
