@@ -8,7 +8,10 @@
 #   screenshots  take the README's screenshots on a real X server
 set -euo pipefail
 
-build=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core)
+# qt6-image-formats-plugins: WebP pictures; the Linguist tools and Qt's own translations:
+# the wizard in its users' languages.
+build=(build-essential cmake ninja-build qt6-base-dev fonts-dejavu-core qt6-image-formats-plugins
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 x_server=(xvfb xauth xdotool)
 packages=()
 for job in "$@"; do

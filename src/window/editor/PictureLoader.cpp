@@ -68,11 +68,13 @@ PictureLoader::Result PictureLoader::load(const QString& path, const QSize& show
 
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
-    if (!reader.canRead())
+    // What every browser shows; Qt reads more (TIFF, ICO ...), which a page could not use.
+    static const QList<QByteArray> webFormats = {"bmp", "jpeg", "gif", "png", "webp"};
+    const QByteArray format = reader.canRead() ? reader.format() : QByteArray();
+    if (!webFormats.contains(format))
         return refused(reader.error() == QImageReader::FileNotFoundError
                            ? QStringLiteral("the file cannot be opened")
-                           : QStringLiteral("it is not a BMP, JPEG or GIF picture"));
-    const QByteArray format = reader.format(); // ask before size(), which may fail
+                           : QStringLiteral("it is not a BMP, JPEG, GIF, PNG or WebP picture"));
     const QSize size = format == "bmp" ? bmpClaimedSize(path) : reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
         return refused(QStringLiteral("at %1 x %2 pixels it is too large to open safely")

@@ -53,7 +53,8 @@ struct Form1Layout {
     QPushButton* cmdOpen = nullptr;
     QPushButton* cmdList = nullptr; // the list of buttons, to go to any and change the menu
 
-    CommonDialog CommonDialog1{"Pictures (*.bmp;*.jpg;*.gif)|*.bmp;*.jpg;*.gif"};
+    CommonDialog CommonDialog1{"Pictures (*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.webp)|"
+                               "*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.webp"};
     CommonDialog CommonDialog2{"Pages (*.html;*.htm)|*.html;*.htm"}; // opens a written page
 
 private:

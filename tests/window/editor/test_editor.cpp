@@ -82,8 +82,9 @@ private slots:
         QCOMPARE(stored.join(','), ",,second.bmp,same.gif,,same.gif");
         QCOMPARE(wizard.dialog->startFolders, (QStringList{"", a, a, a, b}));
         // Any letter case matches: a Linux file system tells PHOTO.JPG from photo.jpg.
-        QCOMPARE(wizard.dialog->filters.first(), "Pictures (*.bmp;*.jpg;*.gif) "
-                                                 "(*.[bB][mM][pP] *.[jJ][pP][gG] *.[gG][iI][fF])");
+        QCOMPARE(wizard.dialog->filters.first(),
+                 "Pictures (*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.webp) (*.[bB][mM][pP] *.[jJ][pP][gG] "
+                 "*.[jJ][pP][eE][gG] *.[gG][iI][fF] *.[pP][nN][gG] *.[wW][eE][bB][pP])");
         // Back to button 2: both pictures again, the preview on the normal one; none on 1.
         moveOnto(wizard, "imgButtons(3)");
         wizard.walk("<");
@@ -135,6 +136,16 @@ private slots:
         QCOMPARE(wizard.state().sImageFile(1, 0), "spin.gif");
         wizard.choose(0, work_.picture("spin.gif", "spin.gif"));
         QCOMPARE(wizard.ui.imgButtons(0)->toolTip(), QString());
+        // The formats of today's web, chosen or dropped.
+        for (const char* name : {"button.png", "button.webp", "photo.jpeg"}) {
+            QImage(40, 20, QImage::Format_RGB32).save(work_.filePath(name));
+            wizard.choose(0, work_.filePath(name));
+            QVERIFY(Wizard::dropOn(wizard.ui.imgButtons(1), {work_.filePath(name)}));
+            QCOMPARE(wizard.state().sImageFile(1, 0) + wizard.state().sImageFile(1, 1),
+                     QString(name) + name);
+            QVERIFY(!wizard.shown(0).isNull() && !wizard.shown(1).isNull());
+        }
+        QCOMPARE(wizard.messages->warnings, QStringList());
     }
 
     // A drop takes one local file on a button page's picture; elsewhere the covered select
