@@ -23,8 +23,14 @@ bool ControlMarks::eventFilter(QObject* watched, QEvent* event) {
         painter.drawRect(control->rect().adjusted(0, 0, -1, -1));
     }
     if (focusFrame) {
-        painter.setPen(QPen(Style::markOn(page, control->palette().color(QPalette::Highlight)), 2));
+        // The frame's colour is chosen against the page, but the control may draw its own
+        // colours under it (a dark scroll bar on a grey page): a black or white line inside
+        // the frame stands out from whatever the frame itself does not.
+        const QColor frame = Style::markOn(page, control->palette().color(QPalette::Highlight));
+        painter.setPen(QPen(frame, 2));
         painter.drawRect(control->rect().adjusted(2, 2, -3, -3));
+        painter.setPen(Style::markOn(frame, frame));
+        painter.drawRect(control->rect().adjusted(4, 4, -5, -5));
     }
     return true;
 }

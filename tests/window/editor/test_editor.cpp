@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "forms/FileDialogChooser.h"
+
 using TestData::path;
 using TestSupport::Wizard;
 
@@ -146,6 +148,29 @@ private slots:
             QVERIFY(!wizard.shown(0).isNull() && !wizard.shown(1).isNull());
         }
         QCOMPARE(wizard.messages->warnings, QStringList());
+    }
+
+    // The real dialog refuses a typed name that is not there, and takes one that is.
+    void dialogTakesOnlyFilesThatExist() {
+        const auto dialog = FileDialogChooser::makeDialog(nullptr, "Pictures (*.bmp)", path(""));
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(name);
+        QString refusal;
+        QTimer::singleShot(0, [&refusal] { // the dialog says so in a box of its own
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            refusal = box ? box->text() : "no box";
+            if (box)
+                box->accept();
+        });
+        name->setText("no-such.bmp");
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY2(refusal.contains("no-such.bmp") && dialog->isVisible(), qPrintable(refusal));
+        name->setText("red.bmp");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->selectedFiles(), QStringList(path("red.bmp")));
     }
 
     // A drop takes one local file on a button page's picture; elsewhere the covered select
