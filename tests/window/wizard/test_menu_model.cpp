@@ -75,6 +75,7 @@ private slots:
                                                  {"author's", ours + "<p>Home</p>"},
                                                  {"foreign", "<p>mine</p>"},
                                                  {"opened", ours},
+                                                 {"opened, then New", ours},
                                                  {"read-only", ours},
                                                  {"changed", ours + "<!-- later -->"}};
         if (row["there"] == "none")
