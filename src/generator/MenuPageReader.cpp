@@ -6,6 +6,8 @@
 #include "generator/PageSyntax.h"
 #include "generator/PageTokens.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
@@ -227,7 +229,14 @@ public:
     }
 };
 
-const char* const regionNames[] = {"count", "script", "link function", "menu"};
+// Each region as a message names it, its possessive with it, which some languages decline.
+const char* const regionNames[] = {
+    QT_TRANSLATE_NOOP("MenuPage", "its count"), QT_TRANSLATE_NOOP("MenuPage", "its script"),
+    QT_TRANSLATE_NOOP("MenuPage", "its link function"), QT_TRANSLATE_NOOP("MenuPage", "its menu")};
+
+QString regionName(int region) {
+    return QCoreApplication::translate("MenuPage", regionNames[region]);
+}
 
 // Finds the menu in a page, wherever the author's HTML puts its blocks and whatever the author
 // wrote among them, and keeps everything else as the page's frame.
@@ -320,10 +329,11 @@ private:
         if (count == 0)
             return notOurs();
         if (count > MenuPage::maxButtons)
-            return refuse(Refusal::TooManyButtons,
-                          QStringLiteral("it has %1 buttons; a menu has at most %2")
-                              .arg(count)
-                              .arg(MenuPage::maxButtons));
+            return refuse(
+                Refusal::TooManyButtons,
+                QCoreApplication::translate("MenuPage", "it has %1 buttons; a menu has at most %2")
+                    .arg(count)
+                    .arg(MenuPage::maxButtons));
         reading_.menu.buttons.resize(count);
         reading_.menu.iMenuType = 0;
         qsizetype held = 0;
@@ -347,13 +357,16 @@ private:
         if (beyond || (allShort && held > 0))
             return refuse(
                 Refusal::Miscounted,
-                QStringLiteral("the page counts %1 buttons but holds %2").arg(count).arg(held));
+                QCoreApplication::translate("MenuPage", "the page counts %1 buttons but holds %2")
+                    .arg(count)
+                    .arg(held));
         for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region)
             if (heldIn_[std::size_t(region)] == 0)
                 return !cutShort(counts.front()->line) &&
                        refuse(Refusal::ChangedByHand,
-                              QStringLiteral("its %1 holds no lines for its buttons")
-                                  .arg(regionNames[region]));
+                              QCoreApplication::translate("MenuPage",
+                                                          "%1 holds no lines for its buttons")
+                                  .arg(regionName(region)));
         for (int region = PageLayout::Script; region <= PageLayout::Link; ++region)
             if (heldIn_[std::size_t(region)] < count)
                 return missingIn(region, found[std::size_t(region)]);
@@ -367,9 +380,10 @@ private:
             has[std::size_t(key->button)] = true;
         const auto missing = std::find(has.begin() + 1, has.end(), false) - has.begin();
         return refuse(Refusal::ChangedByHand,
-                      QStringLiteral("its %1 holds no lines for button %2; the lines for button "
-                                     "%3 stand at line %4")
-                          .arg(regionNames[region])
+                      QCoreApplication::translate(
+                          "MenuPage", "%1 holds no lines for button %2; the lines for button "
+                                      "%3 stand at line %4")
+                          .arg(regionName(region))
                           .arg(missing)
                           .arg(keys.front()->button)
                           .arg(lineNumber(keys.front()->line)));
@@ -641,11 +655,12 @@ private:
         int current = -1;
         for (const Key& key : byPlace) {
             if (key.region != current && done[std::size_t(key.region)])
-                return refuse(Refusal::ChangedByHand,
-                              QStringLiteral("its %1 and its %2 are mixed at line %3")
-                                  .arg(regionNames[current])
-                                  .arg(regionNames[key.region])
-                                  .arg(lineNumber(syntax_.lineAt(key.from))));
+                return refuse(
+                    Refusal::ChangedByHand,
+                    QCoreApplication::translate("MenuPage", "%1 and %2 are mixed at line %3")
+                        .arg(regionName(current))
+                        .arg(regionName(key.region))
+                        .arg(lineNumber(syntax_.lineAt(key.from))));
             if (current >= 0 && key.region != current)
                 done[std::size_t(current)] = true;
             current = key.region;
@@ -690,21 +705,26 @@ private:
     bool notOurs() {
         if (isUtf16())
             return refuse(Refusal::Encoding,
-                          QStringLiteral("it is written in UTF-16; Tessel reads pages in UTF-8 or "
-                                         "in an 8-bit encoding such as Windows-1252"));
+                          QCoreApplication::translate(
+                              "MenuPage", "it is written in UTF-16; Tessel reads pages in UTF-8 or "
+                                          "in an 8-bit encoding such as Windows-1252"));
         if (bytes_.contains('\r') && !bytes_.contains('\n'))
             return refuse(Refusal::Encoding,
-                          QStringLiteral("its lines end in CR alone; Tessel reads pages whose "
-                                         "lines end in CR LF or in LF"));
-        return refuse(Refusal::NotOurs, QStringLiteral("it is not a menu page written by Tessel"));
+                          QCoreApplication::translate(
+                              "MenuPage", "its lines end in CR alone; Tessel reads pages whose "
+                                          "lines end in CR LF or in LF"));
+        return refuse(Refusal::NotOurs, QCoreApplication::translate(
+                                            "MenuPage", "it is not a menu page written by Tessel"));
     }
 
     bool twice(const Key& a, const Key& b) {
-        const QString what = a.region == PageLayout::Count
-                                 ? QStringLiteral("its count of buttons stands twice")
-                                 : QStringLiteral("the lines for button %1 stand twice in its %2")
-                                       .arg(a.button)
-                                       .arg(regionNames[a.region]);
+        const QString what =
+            a.region == PageLayout::Count
+                ? QCoreApplication::translate("MenuPage", "its count of buttons stands twice")
+                : QCoreApplication::translate("MenuPage",
+                                              "the lines for button %1 stand twice in %2")
+                      .arg(a.button)
+                      .arg(regionName(a.region));
         return refuse(Refusal::Ambiguous, QStringLiteral("%1, at lines %2 and %3")
                                               .arg(what)
                                               .arg(lineNumber(a.line))
@@ -716,15 +736,17 @@ private:
         const QByteArray rest = bytes_.sliced(syntax_.start(line)).toByteArray().toLower();
         if (rest.contains("</html"))
             return false;
-        refuse(Refusal::CutShort, QStringLiteral("the page is cut short"));
+        refuse(Refusal::CutShort, QCoreApplication::translate("MenuPage", "the page is cut short"));
         return true;
     }
 
     bool changedBeyondReading(qsizetype line) {
         return !cutShort(line) &&
-               refuse(Refusal::ChangedByHand,
-                      QStringLiteral("it was changed by hand where Tessel keeps the menu (line %1)")
-                          .arg(lineNumber(line)));
+               refuse(
+                   Refusal::ChangedByHand,
+                   QCoreApplication::translate(
+                       "MenuPage", "it was changed by hand where Tessel keeps the menu (line %1)")
+                       .arg(lineNumber(line)));
     }
 
     bool refuse(Refusal why, const QString& text) {

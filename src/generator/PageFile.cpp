@@ -1,5 +1,6 @@
 #include "generator/PageFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
@@ -20,7 +21,8 @@ QString PageFile::writeAll(QIODevice& device, const QByteArray& bytes) {
     if (written < 0 && !device.errorString().isEmpty())
         return device.errorString();
     if (written != bytes.size())
-        return QStringLiteral("the page could not be written whole; the disk may be full");
+        return QCoreApplication::translate(
+            "PageFile", "the page could not be written whole; the disk may be full");
     if (auto* file = qobject_cast<QFileDevice*>(&device); file && !file->flush())
         return file->errorString();
     return {};
@@ -93,7 +95,7 @@ private:
 QString PageFile::save(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(path);
     if (target.isDir())
-        return QStringLiteral("a folder of that name is in the way");
+        return QCoreApplication::translate("PageFile", "a folder of that name is in the way");
     TemporaryPage temporary(target.absolutePath());
     if (temporary.handle() < 0)
         return temporary.error();
@@ -110,19 +112,22 @@ QString PageFile::save(const QString& path, const QByteArray& bytes) {
 PageFile::Loaded PageFile::load(const QString& path, qint64 maxBytes) {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, QStringLiteral("the file does not exist")};
+        return {{}, QCoreApplication::translate("PageFile", "the file does not exist")};
     if (info.isDir())
-        return {{}, QStringLiteral("it is a folder")};
+        return {{}, QCoreApplication::translate("PageFile", "it is a folder")};
     if (!info.isFile()) // a pipe or a device would block the wizard or never end
-        return {{}, QStringLiteral("it is not a regular file")};
+        return {{}, QCoreApplication::translate("PageFile", "it is not a regular file")};
     if (info.size() > maxBytes)
-        return {{}, QStringLiteral("at %1 bytes it is larger than any menu page").arg(info.size())};
+        return {
+            {},
+            QCoreApplication::translate("PageFile", "at %1 bytes it is larger than any menu page")
+                .arg(info.size())};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};
     QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.size() > maxBytes) // it grew while being read
-        return {{}, QStringLiteral("it is larger than any menu page")};
+        return {{}, QCoreApplication::translate("PageFile", "it is larger than any menu page")};
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
     return {std::move(bytes), {}};

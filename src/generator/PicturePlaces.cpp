@@ -1,5 +1,6 @@
 #include "generator/PicturePlaces.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,28 +45,32 @@ QString nameOf(const PicturePlaces::Picture& picture) {
 QString copyOne(const QString& path, const QString& pageFolder) {
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
-        return QStringLiteral("it cannot be read");
+        return QCoreApplication::translate("PicturePlaces", "it cannot be read");
     const QString target = QDir(pageFolder).filePath(QFileInfo(path).fileName());
     QTemporaryFile copy(QDir(pageFolder).filePath(".tessel-XXXXXX"));
     if (!copy.open() || !copy.setPermissions(source.permissions()))
-        return QStringLiteral("the page's folder cannot be written to");
+        return QCoreApplication::translate("PicturePlaces",
+                                           "the page's folder cannot be written to");
     for (QByteArray block; !(block = source.read(1 << 16)).isEmpty();)
         if (copy.write(block) != block.size())
             break;
     if (source.error() != QFileDevice::NoError)
-        return QStringLiteral("it cannot be read");
+        return QCoreApplication::translate("PicturePlaces", "it cannot be read");
     if (!copy.flush() || copy.size() != source.size() || copy.error() != QFileDevice::NoError)
         return QStorageInfo(pageFolder).bytesAvailable() < source.size()
-                   ? QStringLiteral("the disk is full")
-                   : QStringLiteral("it cannot be written there (%1)").arg(copy.errorString());
+                   ? QCoreApplication::translate("PicturePlaces", "the disk is full")
+                   : QCoreApplication::translate("PicturePlaces", "it cannot be written there (%1)")
+                         .arg(copy.errorString());
     if (QFileInfo::exists(target))
-        return QStringLiteral("a different file of that name is in the way");
+        return QCoreApplication::translate("PicturePlaces",
+                                           "a different file of that name is in the way");
     // Renamed, the copy is no longer temporary; a rename never goes over a file that came in
     // the meantime.
     copy.setAutoRemove(false);
     if (!copy.rename(target)) {
         copy.remove();
-        return QStringLiteral("it cannot be written there (%1)").arg(copy.errorString());
+        return QCoreApplication::translate("PicturePlaces", "it cannot be written there (%1)")
+            .arg(copy.errorString());
     }
     return {};
 }
@@ -105,31 +110,43 @@ QString PicturePlaces::note(const QList<Picture>& pictures, const QString& pageF
     QStringList lines, notThere;
     for (const Picture& picture : pictures) {
         static const char* const why[] = {
-            "", " (a different file of that name is in the way)",
-            " (another chosen picture has that name: rename one and choose it again)",
-            " (it is gone from there: put it back, or choose it again)"};
+            "",
+            QT_TRANSLATE_NOOP("PicturePlaces", " (a different file of that name is in the way)"),
+            QT_TRANSLATE_NOOP(
+                "PicturePlaces",
+                " (another chosen picture has that name: rename one and choose it again)"),
+            QT_TRANSLATE_NOOP("PicturePlaces",
+                              " (it is gone from there: put it back, or choose it again)")};
         if (picture.place == Place::NotThere)
             notThere.append(nameOf(picture));
         else
             lines.append(
-                QStringLiteral("%1, now in %2%3")
-                    .arg(nameOf(picture), folderOf(picture.path), why[int(picture.place)]));
+                QCoreApplication::translate("PicturePlaces", "%1, now in %2%3")
+                    .arg(nameOf(picture), folderOf(picture.path),
+                         QCoreApplication::translate("PicturePlaces", why[int(picture.place)])));
     }
     if (lines.isEmpty() && notThere.isEmpty())
         return {};
-    QString note = QStringLiteral("The page looks for its pictures in its own folder,\n%1")
+    QString note = QCoreApplication::translate(
+                       "PicturePlaces", "The page looks for its pictures in its own folder,\n%1")
                        .arg(QDir::toNativeSeparators(pageFolder));
     if (const qsizetype more = lines.size() - mostNamed; more > 0)
-        lines = lines.mid(0, mostNamed) << QStringLiteral("and %1 more").arg(more);
+        lines = lines.mid(0, mostNamed)
+                << QCoreApplication::translate("PicturePlaces", "and %1 more").arg(more);
     if (!lines.isEmpty())
-        note += QStringLiteral("\n\nCopy these pictures there:\n") + lines.join(QLatin1Char('\n'));
+        note += QCoreApplication::translate("PicturePlaces", "\n\nCopy these pictures there:\n") +
+                lines.join(QLatin1Char('\n'));
     if (!notThere.isEmpty()) {
         const qsizetype all = notThere.size();
         QString named = notThere.mid(0, mostNamed).join(QLatin1String(", "));
         if (all > mostNamed)
-            named += QStringLiteral(" and %1 more").arg(all - mostNamed);
-        note += all == 1 ? QStringLiteral("\n\nIt names 1 picture that is not there: ")
-                         : QStringLiteral("\n\nIt names %1 pictures that are not there: ").arg(all);
+            named +=
+                QCoreApplication::translate("PicturePlaces", " and %1 more").arg(all - mostNamed);
+        note += all == 1 ? QCoreApplication::translate("PicturePlaces",
+                                                       "\n\nIt names 1 picture that is not there: ")
+                         : QCoreApplication::translate(
+                               "PicturePlaces", "\n\nIt names %1 pictures that are not there: ")
+                               .arg(all);
         note += named;
     }
     return note;
@@ -145,22 +162,29 @@ QString PicturePlaces::copyBeside(const QList<Picture>& pictures, const QString&
     QStringList notCopied;
     for (const Picture& picture : pictures) {
         const QString name = nameOf(picture);
-        const QString why = picture.place == Place::InTheWay
-                                ? QStringLiteral("a different file of that name is in the way")
-                            : picture.place == Place::Clash
-                                ? QStringLiteral("another chosen picture has that name")
-                            : picture.place == Place::Missing || picture.place == Place::NotThere
-                                ? QStringLiteral("it is gone")
-                                : copyOne(picture.path, pageFolder);
+        const QString why =
+            picture.place == Place::InTheWay
+                ? QCoreApplication::translate("PicturePlaces",
+                                              "a different file of that name is in the way")
+            : picture.place == Place::Clash
+                ? QCoreApplication::translate("PicturePlaces",
+                                              "another chosen picture has that name")
+            : picture.place == Place::Missing || picture.place == Place::NotThere
+                ? QCoreApplication::translate("PicturePlaces", "it is gone")
+                : copyOne(picture.path, pageFolder);
         if (why.isEmpty())
             ++copied;
         else
             notCopied.append(QStringLiteral("%1: %2").arg(name, why));
     }
-    QString report = copied == 1
-                         ? QStringLiteral("1 picture was copied beside the page.")
-                         : QStringLiteral("%1 pictures were copied beside the page.").arg(copied);
+    QString report =
+        copied == 1
+            ? QCoreApplication::translate("PicturePlaces", "1 picture was copied beside the page.")
+            : QCoreApplication::translate("PicturePlaces",
+                                          "%1 pictures were copied beside the page.")
+                  .arg(copied);
     if (!notCopied.isEmpty())
-        report += QStringLiteral("\n\nNot copied:\n") + notCopied.join(QLatin1Char('\n'));
+        report += QCoreApplication::translate("PicturePlaces", "\n\nNot copied:\n") +
+                  notCopied.join(QLatin1Char('\n'));
     return report;
 }

@@ -1,10 +1,15 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
 namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
 
 // The options Qt's application classes take for themselves once they start, with or without
 // a value; the wizard passes them on untouched and lists them under --help-all.
@@ -15,29 +20,31 @@ struct QtOption {
 };
 
 constexpr QtOption qtOptions[] = {
-    {"platform", "name[:options]", "the platform plugin: xcb, wayland, offscreen ..."},
-    {"platformpluginpath", "path", "where to look for platform plugins"},
-    {"platformtheme", "theme", "the platform theme"},
-    {"plugin", "plugin", "an input plugin to load"},
-    {"qwindowgeometry", "geometry", "the main window's geometry"},
-    {"qwindowicon", "icon", "the main window's icon"},
-    {"qwindowtitle", "title", "the main window's title"},
-    {"session", "session", "the session to restore"},
-    {"style", "style", "the widget style: Fusion, Windows ..."},
-    {"stylesheet", "file", "a style sheet for every widget"},
-    {"qmljsdebugger", "port", "the QML debugger's port"},
-    {"display", "hostname:screen", "the X display (X11)"},
-    {"geometry", "geometry", "the main window's geometry (X11)"},
-    {"title", "title", "the main window's title (X11)"},
-    {"icon", "icon", "the main window's icon (X11)"},
-    {"name", "name", "the window class's name (X11)"},
-    {"visual", "id", "the X visual to use (X11)"},
-    {"reverse", "", "lays the window out from right to left"},
-    {"widgetcount", "", "counts the widgets left at the end"},
-    {"testability", "", "loads the test helper plugin"},
-    {"nograb", "", "never grabs the mouse or the keyboard"},
-    {"dograb", "", "grabs them even under a debugger"},
-    {"sync", "", "talks to the X server synchronously (X11)"},
+    {"platform", "name[:options]",
+     QT_TRANSLATE_NOOP("CommandLine", "the platform plugin: xcb, wayland, offscreen ...")},
+    {"platformpluginpath", "path",
+     QT_TRANSLATE_NOOP("CommandLine", "where to look for platform plugins")},
+    {"platformtheme", "theme", QT_TRANSLATE_NOOP("CommandLine", "the platform theme")},
+    {"plugin", "plugin", QT_TRANSLATE_NOOP("CommandLine", "an input plugin to load")},
+    {"qwindowgeometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "the main window's geometry")},
+    {"qwindowicon", "icon", QT_TRANSLATE_NOOP("CommandLine", "the main window's icon")},
+    {"qwindowtitle", "title", QT_TRANSLATE_NOOP("CommandLine", "the main window's title")},
+    {"session", "session", QT_TRANSLATE_NOOP("CommandLine", "the session to restore")},
+    {"style", "style", QT_TRANSLATE_NOOP("CommandLine", "the widget style: Fusion, Windows ...")},
+    {"stylesheet", "file", QT_TRANSLATE_NOOP("CommandLine", "a style sheet for every widget")},
+    {"qmljsdebugger", "port", QT_TRANSLATE_NOOP("CommandLine", "the QML debugger's port")},
+    {"display", "hostname:screen", QT_TRANSLATE_NOOP("CommandLine", "the X display (X11)")},
+    {"geometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "the main window's geometry (X11)")},
+    {"title", "title", QT_TRANSLATE_NOOP("CommandLine", "the main window's title (X11)")},
+    {"icon", "icon", QT_TRANSLATE_NOOP("CommandLine", "the main window's icon (X11)")},
+    {"name", "name", QT_TRANSLATE_NOOP("CommandLine", "the window class's name (X11)")},
+    {"visual", "id", QT_TRANSLATE_NOOP("CommandLine", "the X visual to use (X11)")},
+    {"reverse", "", QT_TRANSLATE_NOOP("CommandLine", "lays the window out from right to left")},
+    {"widgetcount", "", QT_TRANSLATE_NOOP("CommandLine", "counts the widgets left at the end")},
+    {"testability", "", QT_TRANSLATE_NOOP("CommandLine", "loads the test helper plugin")},
+    {"nograb", "", QT_TRANSLATE_NOOP("CommandLine", "never grabs the mouse or the keyboard")},
+    {"dograb", "", QT_TRANSLATE_NOOP("CommandLine", "grabs them even under a debugger")},
+    {"sync", "", QT_TRANSLATE_NOOP("CommandLine", "talks to the X server synchronously (X11)")},
 };
 
 const QtOption* qtOption(const QString& name) {
@@ -64,11 +71,12 @@ QStringList withoutQtOptions(const QStringList& arguments) {
 }
 
 QString qtOptionsHelp() {
-    QString help = QStringLiteral("\nQt's options, for the window:\n");
+    QString help =
+        "\n" + translated(QT_TRANSLATE_NOOP("CommandLine", "Qt's options, for the window:")) + "\n";
     for (const QtOption& option : qtOptions) {
         const QString usage = QStringLiteral("-%1%2").arg(
             option.name, *option.value ? QStringLiteral(" <%1>").arg(option.value) : QString());
-        help += QStringLiteral("  %1  %2\n").arg(usage, -28).arg(option.meaning);
+        help += QStringLiteral("  %1  %2\n").arg(usage, -28).arg(translated(option.meaning));
     }
     return help;
 }
@@ -78,10 +86,20 @@ CommandLine fromAddress(const QString& address) {
     const QUrl url(address);
     const QString host = url.host();
     if (!host.isEmpty() && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0)
-        return {{}, 2, "tessel: " + address + " is on another computer; open it from there\n"};
+        return {{},
+                2,
+                "tessel: " +
+                    translated(QT_TRANSLATE_NOOP("CommandLine",
+                                                 "%1 is on another computer; open it from there"))
+                        .arg(address) +
+                    "\n"};
     const QString path = url.path(QUrl::FullyDecoded);
     if (!url.isValid() || path.isEmpty())
-        return {{}, 2, "tessel: " + address + " names no page\n"};
+        return {{},
+                2,
+                "tessel: " +
+                    translated(QT_TRANSLATE_NOOP("CommandLine", "%1 names no page")).arg(address) +
+                    "\n"};
     return {path, std::nullopt, {}};
 }
 
@@ -89,14 +107,19 @@ CommandLine fromAddress(const QString& address) {
 
 CommandLine CommandLine::read(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Builds a web page with an image-rollover button menu.");
+    parser.setApplicationDescription(translated(
+        QT_TRANSLATE_NOOP("CommandLine", "Builds a web page with an image-rollover button menu.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument("page", "A menu page Tessel wrote, to open and change.", "[PAGE]");
+    parser.addPositionalArgument(
+        "page",
+        translated(
+            QT_TRANSLATE_NOOP("CommandLine", "A menu page Tessel wrote, to open and change.")),
+        translated(QT_TRANSLATE_NOOP("CommandLine", "[PAGE]")));
     const bool understood = parser.parse(withoutQtOptions(arguments));
-    // Parsed before any application exists, so the usage line is given its name here.
+    // Parsed before the wizard's application exists, so the usage line is given its name here.
     const QString helpText =
-        parser.helpText().replace(QRegularExpression("^Usage: \\S+"), "Usage: tessel");
+        parser.helpText().replace(QRegularExpression("^(\\S+: )\\S+"), "\\1tessel");
     if (!understood)
         return {{}, 2, "tessel: " + parser.errorText() + "\n"};
     if (parser.isSet("help-all"))
@@ -106,7 +129,10 @@ CommandLine CommandLine::read(const QStringList& arguments, const QString& versi
     if (parser.isSet(versionOption))
         return {{}, 0, "tessel " + version + "\n"};
     if (parser.positionalArguments().size() > 1)
-        return {{}, 2, "tessel: one page at a time\n" + helpText};
+        return {{},
+                2,
+                "tessel: " + translated(QT_TRANSLATE_NOOP("CommandLine", "one page at a time")) +
+                    "\n" + helpText};
     const QString page = parser.positionalArguments().value(0);
     if (page.startsWith("file:", Qt::CaseInsensitive))
         return fromAddress(page);

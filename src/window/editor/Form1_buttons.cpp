@@ -83,10 +83,11 @@ bool Form1::mayRemove(qint16 button) {
         return true;
     const QString link =
         record.link.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(record.link);
-    return messenger_->ask(this, "Tessel",
-                           QStringLiteral("Remove button %1%2 from the menu?\n\nIts pictures, "
-                                          "link and frame go with it.")
-                               .arg(button)
-                               .arg(link),
-                           "Remove", "Cancel", false);
+    return messenger_->ask(
+        this, "Tessel",
+        tr("Remove button %1%2 from the menu?\n\nIts pictures, link and frame go "
+           "with it.")
+            .arg(button)
+            .arg(link),
+        tr("Remove"), tr("Cancel"), false);
 }

@@ -35,7 +35,7 @@ void Form1::useChosenPicture(PictureKind kind, const QString& path) {
     const PictureLoader::Result loaded = PictureLoader::load(path, shownSize(box));
     if (!loaded.error.isEmpty()) {
         messenger_->warn(this, "Tessel",
-                         QStringLiteral("The picture\n%1\ncannot be used: %2.")
+                         tr("The picture\n%1\ncannot be used: %2.")
                              .arg(QDir::toNativeSeparators(path), loaded.error));
         return;
     }
@@ -78,10 +78,10 @@ void Form1::showStoredPictures() {
         }
         const PictureLoader::Result loaded = PictureLoader::load(path, shownSize(box));
         box->setPicture(loaded.picture);
-        box->setToolTip(loaded.error.isEmpty()
-                            ? QString()
-                            : QStringLiteral("Missing picture: %1 (%2)")
-                                  .arg(QDir::toNativeSeparators(path), loaded.error));
+        box->setToolTip(
+            loaded.error.isEmpty()
+                ? QString()
+                : tr("Missing picture: %1 (%2)").arg(QDir::toNativeSeparators(path), loaded.error));
     }
 }
 
@@ -95,12 +95,12 @@ void Form1::describePictures() {
     for (const PictureKind kind : storedKinds) {
         const QString name = state_.sImageFile(state_.iStep, kind);
         ui.imgButtons(kind)->setAccessibleName(
-            QString(kind == PictureKind::Normal ? "Normal picture of button %1: %2"
-                                                : "Mouse-over picture of button %1: %2")
-                .arg(button, name.isEmpty() ? "no picture chosen" : name));
+            (kind == PictureKind::Normal ? tr("Normal picture of button %1: %2")
+                                         : tr("Mouse-over picture of button %1: %2"))
+                .arg(button, name.isEmpty() ? tr("no picture chosen") : name));
     }
     ImageBox* preview = ui.imgButtons(PictureKind::Preview);
-    preview->setAccessibleName(QStringLiteral("Preview of button %1").arg(button));
+    preview->setAccessibleName(tr("Preview of button %1").arg(button));
     preview->setAccessibleDescription(
-        "Shows the normal picture, and the mouse-over picture while the mouse is on it");
+        tr("Shows the normal picture, and the mouse-over picture while the mouse is on it"));
 }

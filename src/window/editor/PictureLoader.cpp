@@ -1,5 +1,6 @@
 #include "editor/PictureLoader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -50,7 +51,8 @@ PictureLoader::Result loadAnimation(const QString& path, const QSize& shownSize)
     movie->setScaledSize(shownSize);
     movie->setCacheMode(QMovie::CacheAll);
     if (!movie->isValid() || !movie->jumpToFrame(0))
-        return refused(QStringLiteral("the animation cannot be read"));
+        return refused(
+            QCoreApplication::translate("PictureLoader", "the animation cannot be read"));
     movie->start();
     return {Picture::animation(std::move(movie)), QString()};
 }
@@ -60,11 +62,11 @@ PictureLoader::Result loadAnimation(const QString& path, const QSize& shownSize)
 PictureLoader::Result PictureLoader::load(const QString& path, const QSize& shownSize) {
     const QFileInfo info(path);
     if (!info.exists())
-        return refused(QStringLiteral("the file does not exist"));
+        return refused(QCoreApplication::translate("PictureLoader", "the file does not exist"));
     if (!info.isFile())
-        return refused(QStringLiteral("it is not a file"));
+        return refused(QCoreApplication::translate("PictureLoader", "it is not a file"));
     if (info.size() == 0)
-        return refused(QStringLiteral("the file is empty"));
+        return refused(QCoreApplication::translate("PictureLoader", "the file is empty"));
 
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -72,16 +74,20 @@ PictureLoader::Result PictureLoader::load(const QString& path, const QSize& show
     static const QList<QByteArray> webFormats = {"bmp", "jpeg", "gif", "png", "webp"};
     const QByteArray format = reader.canRead() ? reader.format() : QByteArray();
     if (!webFormats.contains(format))
-        return refused(reader.error() == QImageReader::FileNotFoundError
-                           ? QStringLiteral("the file cannot be opened")
-                           : QStringLiteral("it is not a BMP, JPEG, GIF, PNG or WebP picture"));
+        return refused(
+            reader.error() == QImageReader::FileNotFoundError
+                ? QCoreApplication::translate("PictureLoader", "the file cannot be opened")
+                : QCoreApplication::translate("PictureLoader",
+                                              "it is not a BMP, JPEG, GIF, PNG or WebP picture"));
     const QSize size = format == "bmp" ? bmpClaimedSize(path) : reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
-        return refused(QStringLiteral("at %1 x %2 pixels it is too large to open safely")
+        return refused(QCoreApplication::translate(
+                           "PictureLoader", "at %1 x %2 pixels it is too large to open safely")
                            .arg(size.width())
                            .arg(size.height()));
     if (format == "jpeg" && !jpegIsWhole(path))
-        return refused(QStringLiteral("the picture is damaged or incomplete"));
+        return refused(
+            QCoreApplication::translate("PictureLoader", "the picture is damaged or incomplete"));
     if (reader.supportsAnimation() && reader.imageCount() > 1)
         return loadAnimation(path, shownSize);
 

@@ -26,7 +26,7 @@ void Form1::Show_Finish() {
         state_.sExtension = openedPage_->suffix;
     if (state_.sFileName.isEmpty()) {
         // A bare extension would make a hidden file nobody asked for.
-        messenger_->warn(this, "Tessel", "Please enter a name for the Tessel file.");
+        messenger_->warn(this, "Tessel", tr("Please enter a name for the Tessel file."));
         returnToFileNamePage();
         return;
     }
@@ -37,7 +37,7 @@ void Form1::Show_Finish() {
     // Written first: nothing says the page was saved while a warning says it was not.
     if (const QString failure = Do_Finish(); !failure.isEmpty()) {
         messenger_->warn(this, "Tessel",
-                         QStringLiteral("The Tessel file could not be saved as\n%1\n\n%2.")
+                         tr("The Tessel file could not be saved as\n%1\n\n%2.")
                              .arg(QDir::toNativeSeparators(pagePath()), failure));
         returnToFileNamePage();
         return;
@@ -47,7 +47,7 @@ void Form1::Show_Finish() {
     ui.lblFileName->setToolTip(pagePath());
     showPage(Page::Finished);
     holdStepButtons(Hold::FinishPage);
-    ui.lblFileName->setAccessibleName(QStringLiteral("Open %1").arg(state_.sFileName));
+    ui.lblFileName->setAccessibleName(tr("Open %1").arg(state_.sFileName));
     tellWherePicturesBelong();
 }
 
@@ -70,8 +70,8 @@ void Form1::tellWherePicturesBelong() {
         messenger_->inform(this, "Tessel", note);
         return;
     }
-    if (messenger_->ask(this, "Tessel", note + "\n\nCopy them beside the page now?", "Copy",
-                        "Leave them", true))
+    if (messenger_->ask(this, "Tessel", note + "\n\n" + tr("Copy them beside the page now?"),
+                        tr("Copy"), tr("Leave them"), true))
         messenger_->inform(this, "Tessel", PicturePlaces::copyBeside(pictures, folder));
 }
 
@@ -112,9 +112,9 @@ bool Form1::mayReplace(const QString& path) {
         path, there.bytes, there.error, !(existing.permissions() & QFileDevice::WriteOwner));
     return !replacing.ask ||
            messenger_->ask(this, "Tessel",
-                           QStringLiteral("The file\n%1\nis already there. %2\n\nReplace it?")
+                           tr("The file\n%1\nis already there. %2\n\nReplace it?")
                                .arg(QDir::toNativeSeparators(path), replacing.why),
-                           "Replace", "Cancel", false);
+                           tr("Replace"), tr("Cancel"), false);
 }
 
 void Form1::returnToFileNamePage() {

@@ -36,18 +36,18 @@ void Form1::openPage(const QString& path) {
     PageReading reading = MenuPage::open(path);
     if (reading.refusal == Refusal::None && suffix != "html" && suffix != "htm") {
         reading.refusal = Refusal::NoFile;
-        reading.error = "its name does not end in .html or .htm, so Finish could not write it back";
+        reading.error =
+            tr("its name does not end in .html or .htm, so Finish could not write it back");
     } else if (reading.refusal == Refusal::None && file.completeBaseName().isEmpty()) {
         // The name box would stand empty, and Finish never writes a bare extension.
         reading.refusal = Refusal::NoFile;
-        reading.error = "its name is no more than its extension, so Finish could not write it "
-                        "back; give it a name before the extension";
+        reading.error = tr("its name is no more than its extension, so Finish could not write "
+                           "it back; give it a name before the extension");
     }
     const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
     if (reading.refusal != Refusal::None) {
-        messenger_->warn(
-            this, "Tessel",
-            QStringLiteral("The page\n%1\ncannot be opened: %2.").arg(shown, reading.error));
+        messenger_->warn(this, "Tessel",
+                         tr("The page\n%1\ncannot be opened: %2.").arg(shown, reading.error));
         return;
     }
     // The menu-type and file-name pages show the page; its buttons wait for the first Next.
@@ -62,10 +62,9 @@ void Form1::openPage(const QString& path) {
     opened_ = std::move(reading.menu);
     if (reading.changedLine > 0)
         messenger_->inform(this, "Tessel",
-                           QStringLiteral("The page\n%1\nwas changed by hand in the lines that "
-                                          "hold its menu, first at line %2. Tessel has read its "
-                                          "menu and will write its own form of the menu there; "
-                                          "every other line stays as it is.")
+                           tr("The page\n%1\nwas changed by hand in the lines that hold its menu, "
+                              "first at line %2. Tessel has read its menu and will write its own "
+                              "form of the menu there; every other line stays as it is.")
                                .arg(shown)
                                .arg(reading.changedLine));
 }

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QListView>
 #include <QPushButton>
 
@@ -40,13 +41,12 @@ QVariant ButtonListModel::data(const QModelIndex& index, int role) const {
     const QString& picture = state_.sImageFile(button, PictureKind::Normal);
     switch (role) {
     case Qt::DisplayRole:
-        return QStringLiteral("%1  %2").arg(button).arg(link.isEmpty() ? "(no link)" : link);
+        return QStringLiteral("%1  %2").arg(button).arg(link.isEmpty() ? tr("(no link)") : link);
     case Qt::DecorationRole:
         return icon(state_.picturePath(button, PictureKind::Normal));
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
-        return picture.isEmpty() ? QStringLiteral("No picture chosen")
-                                 : QStringLiteral("Picture %1").arg(picture);
+        return picture.isEmpty() ? tr("No picture chosen") : tr("Picture %1").arg(picture);
     default:
         return {};
     }
@@ -85,27 +85,29 @@ ButtonList::ButtonList(const WizardState& state, QWidget* page)
     lstButtons->setModel(model_);
     lstButtons->setIconSize(iconSize);
     lstButtons->setUniformItemSizes(true); // a thousand rows lay out at once
-    lstButtons->setAccessibleName("Buttons of the menu");
+    lstButtons->setAccessibleName(tr("Buttons of the menu"));
     lstButtons->installEventFilter(this);
     // Beside the list, what can be done with the chosen button; every letter its own.
-    cmdGo = button(this, "&Go to", {3960, 120, 1932, 312});
-    cmdInsertBefore = button(this, "&Insert before", {3960, 480, 1932, 312});
-    cmdInsertAfter = button(this, "Insert afte&r", {3960, 840, 1932, 312});
-    cmdRemove = button(this, "Re&move", {3960, 1200, 1932, 312});
-    cmdUp = button(this, "Move &up", {3960, 1560, 1932, 312});
-    cmdDown = button(this, "Move &down", {3960, 1920, 1932, 312});
-    cmdClose = button(this, "&Close", {3960, 2340, 1932, 312});
-    cmdGo->setAccessibleDescription("Show the chosen button's page");
+    cmdGo = button(this, tr("&Go to"), {3960, 120, 1932, 312});
+    cmdInsertBefore = button(this, tr("&Insert before"), {3960, 480, 1932, 312});
+    cmdInsertAfter = button(this, tr("Insert afte&r"), {3960, 840, 1932, 312});
+    cmdRemove = button(this, tr("Re&move"), {3960, 1200, 1932, 312});
+    cmdUp = button(this, tr("Move &up"), {3960, 1560, 1932, 312});
+    cmdDown = button(this, tr("Move &down"), {3960, 1920, 1932, 312});
+    cmdClose = button(this, tr("&Close"), {3960, 2340, 1932, 312});
+    cmdGo->setAccessibleDescription(tr("Show the chosen button's page"));
     connect(cmdGo, &QPushButton::clicked, this, &ButtonList::goChosen);
-    const std::tuple<QPushButton*, Edit, const char*> edits[] = {
-        {cmdInsertBefore, Edit::InsertBefore, "Shift+Insert"},
-        {cmdInsertAfter, Edit::InsertAfter, "Insert"},
-        {cmdRemove, Edit::Remove, "Delete"},
-        {cmdUp, Edit::MoveUp, "Ctrl+Up"},
-        {cmdDown, Edit::MoveDown, "Ctrl+Down"}};
+    const std::tuple<QPushButton*, Edit, QKeySequence> edits[] = {
+        {cmdInsertBefore, Edit::InsertBefore, Qt::SHIFT | Qt::Key_Insert},
+        {cmdInsertAfter, Edit::InsertAfter, Qt::Key_Insert},
+        {cmdRemove, Edit::Remove, Qt::Key_Delete},
+        {cmdUp, Edit::MoveUp, Qt::CTRL | Qt::Key_Up},
+        {cmdDown, Edit::MoveDown, Qt::CTRL | Qt::Key_Down}};
     for (const auto& [button, edit, key] : edits) {
+        // The key's name as the desktop's language writes it.
         button->setToolTip(
-            QStringLiteral("%1 (%2 in the list)").arg(button->text().remove('&'), key));
+            tr("%1 (%2 in the list)")
+                .arg(button->text().remove('&'), key.toString(QKeySequence::NativeText)));
         connect(button, &QPushButton::clicked, this,
                 [this, edit = edit] { emit this->edit(edit); });
     }

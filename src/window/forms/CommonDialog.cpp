@@ -2,6 +2,7 @@
 
 #include "forms/FileDialogChooser.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -24,8 +25,17 @@ bool CommonDialog::ShowOpen(QWidget* parent) {
     return true;
 }
 
+namespace {
+// The kinds of file the window's dialogs show, in the user's language.
+[[maybe_unused]] const char* const kinds[] = {QT_TRANSLATE_NOOP("CommonDialog", "Pictures"),
+                                              QT_TRANSLATE_NOOP("CommonDialog", "Pages")};
+} // namespace
+
 QString CommonDialog::qtNameFilter(const QString& filter) {
-    const QString description = filter.section(QLatin1Char('|'), 0, 0);
+    QString description = filter.section(QLatin1Char('|'), 0, 0);
+    const QString kind = description.section(QLatin1Char(' '), 0, 0);
+    description.replace(0, kind.size(),
+                        QCoreApplication::translate("CommonDialog", qPrintable(kind)));
     QStringList patterns;
     for (const QString& pattern : filter.section(QLatin1Char('|'), 1, 1).split(QLatin1Char(';'))) {
         // "*.gif" becomes "*.[gG][iI][fF]": Qt's dialog matches blank-separated patterns only.

@@ -106,7 +106,7 @@ void Form1Layout::recolour() {
 }
 
 void Form1Layout::buildWindowControls(QWidget* form) {
-    place(cmdStep, StepButton::About, button(form, "&About"), {120, 360, 1212, 372});
+    place(cmdStep, StepButton::About, button(form, tr("&About")), {120, 360, 1212, 372});
 
     // The banner is shown at its own size inside a sunken border, not stretched.
     Image1 = new QLabel(form);
@@ -118,7 +118,7 @@ void Form1Layout::buildWindowControls(QWidget* form) {
     Image1->move(Twips::toPixels(1800), Twips::toPixels(120));
     Image1->resize(Image1->pixmap().size() + QSize(2, 2) * Image1->frameWidth());
 
-    place(cmdStep, StepButton::Tutor, button(form, "&Tutor"), {4920, 360, 1212, 372});
+    place(cmdStep, StepButton::Tutor, button(form, tr("&Tutor")), {4920, 360, 1212, 372});
 
     for (const Page page :
          {Page::MenuType, Page::Button, Page::FileName, Page::Finished, Page::About})
@@ -133,20 +133,20 @@ void Form1Layout::buildWindowControls(QWidget* form) {
     const QPoint to(Twips::toPixels(6120), Twips::toPixels(3720));
     Line1->setGeometry(QRect(from, QSize(to.x() - from.x() + 1, 1)));
 
-    place(cmdStep, StepButton::Exit, button(form, "&Exit"), {120, 3840, 732, 372});
+    place(cmdStep, StepButton::Exit, button(form, tr("&Exit")), {120, 3840, 732, 372});
     // Next keeps Alt+N, the road forward; New takes a letter of its own.
-    place(cmdStep, StepButton::New, button(form, "Ne&w"), {960, 3840, 732, 372});
-    place(cmdStep, StepButton::Back, button(form, "<< &Back"), {2640, 3840, 1212, 372});
-    place(cmdStep, StepButton::Next, button(form, "&Next >>"), {3840, 3840, 1092, 372});
-    place(cmdStep, StepButton::Finish, button(form, "&Finish"), {5040, 3840, 1092, 372});
+    place(cmdStep, StepButton::New, button(form, tr("Ne&w")), {960, 3840, 732, 372});
+    place(cmdStep, StepButton::Back, button(form, tr("<< &Back")), {2640, 3840, 1212, 372});
+    place(cmdStep, StepButton::Next, button(form, tr("&Next >>")), {3840, 3840, 1092, 372});
+    place(cmdStep, StepButton::Finish, button(form, tr("&Finish")), {5040, 3840, 1092, 372});
 }
 
 void Form1Layout::buildMenuTypePage() {
     QWidget* page = picStep(Page::MenuType);
     const LabelStyle question{blue};
-    place(Label1, 0, label(page, "What type of Tessel do you want?", question),
+    place(Label1, 0, label(page, tr("What type of Tessel do you want?"), question),
           {480, 240, 2052, 852});
-    place(Label1, 2, label(page, "How many Buttons do you want to create?", question),
+    place(Label1, 2, label(page, tr("How many Buttons do you want to create?"), question),
           {3600, 240, 2052, 852});
     Label1(0)->setFont(Style::namedFont("MS Sans Serif", 12));
     Label1(2)->setFont(Style::namedFont("MS Sans Serif", 12));
@@ -155,8 +155,8 @@ void Form1Layout::buildMenuTypePage() {
     lblNumberOfButtons->setFont(Style::namedFont("MS Sans Serif", 13.8));
     Style::fill(lblNumberOfButtons, lightGrey);
 
-    place(optMenuType, 0, option("Vertical", page), {960, 1800, 1812, 252});
-    place(optMenuType, 1, option("Horizontal", page), {960, 2160, 1812, 252});
+    place(optMenuType, 0, option(tr("Vertical"), page), {960, 1800, 1812, 252});
+    place(optMenuType, 1, option(tr("Horizontal"), page), {960, 2160, 1812, 252});
     optMenuType(0)->setChecked(true);
 
     HScroll1 = place(new QScrollBar(Qt::Horizontal, page), "HScroll1", {4080, 2160, 1092, 252});
@@ -171,8 +171,8 @@ void Form1Layout::buildMenuTypePage() {
     HScroll1->setInvertedControls(false);
 
     // Opening a page Tessel wrote, in the free middle of the page, level with "Horizontal".
-    cmdOpen = place(button(page, "&Open..."), "cmdOpen", {2856, 2100, 1092, 372});
-    cmdOpen->setToolTip("Open a menu page Tessel wrote, to change it (Ctrl+O)");
+    cmdOpen = place(button(page, tr("&Open...")), "cmdOpen", {2856, 2100, 1092, 372});
+    cmdOpen->setToolTip(tr("Open a menu page Tessel wrote, to change it (Ctrl+O)"));
 }
 
 void Form1Layout::buildEditorPage() {
@@ -182,24 +182,27 @@ void Form1Layout::buildEditorPage() {
 
     lblButtonNumber = place(label(page, "00"), "lblButtonNumber", {0, 0, 492, 252});
     // Under the number, in the page's free left margin: the list of every button.
-    cmdList = place(button(page, "&List"), "cmdList", {30, 300, 540, 312});
-    cmdList->setToolTip("Go to any button; insert, remove and move buttons (Alt+L)");
+    cmdList = place(button(page, tr("&List")), "cmdList", {30, 300, 540, 312});
+    cmdList->setToolTip(tr("Go to any button; insert, remove and move buttons (Alt+L)"));
     place(imgButtons, PictureKind::Normal, new ImageBox(page), {600, 120, 1332, 372});
     place(imgButtons, PictureKind::MouseOver, new ImageBox(page), {600, 600, 1332, 372});
     place(imgButtons, PictureKind::Preview, new ImageBox(page), {600, 1080, 1332, 372});
-    place(cmdSelect, PictureKind::Normal, button(page, "select image"), {2040, 120, 1212, 372});
-    place(cmdSelect, PictureKind::MouseOver, button(page, "select image"), {2040, 600, 1212, 372});
+    place(cmdSelect, PictureKind::Normal, button(page, tr("select image")), {2040, 120, 1212, 372});
+    place(cmdSelect, PictureKind::MouseOver, button(page, tr("select image")),
+          {2040, 600, 1212, 372});
 
-    place(Label1, 1, label(page, "Main image to display", note), {3360, 120, 2292, 372});
-    place(Label1, 3, label(page, "Image to display when mouse passes over", note),
+    place(Label1, 1, label(page, tr("Main image to display"), note), {3360, 120, 2292, 372});
+    place(Label1, 3, label(page, tr("Image to display when mouse passes over"), note),
           {3360, 600, 2292, 372});
-    place(Label1, 5, label(page, "This is how it will look when loaded onto your browser", note),
+    place(Label1, 5,
+          label(page, tr("This is how it will look when loaded onto your browser"), note),
           {2040, 1080, 3612, 372});
-    place(Label1, 9, label(page, "Enter hyper link related to this button", plain),
+    place(Label1, 9, label(page, tr("Enter hyper link related to this button"), plain),
           {120, 1560, 5652, 252});
     txtButtonLinks = place(textBox(page), "txtButtonLinks", {120, 1800, 5772, 288});
     place(Label1, 4,
-          label(page, "Name of Frame to open link in (default = _Top - open without frame)", plain),
+          label(page, tr("Name of Frame to open link in (default = _Top - open without frame)"),
+                plain),
           {120, 2160, 5772, 252});
     txtFrameName = place(textBox(page), "txtFrameName", {120, 2400, 5772, 288});
 }
@@ -207,48 +210,52 @@ void Form1Layout::buildEditorPage() {
 void Form1Layout::buildFileNamePage() {
     QWidget* page = picStep(Page::FileName);
     const LabelStyle note{blue};
-    place(Label1, 6, label(page, "Enter a Name for the Tessel file", note), {120, 240, 5772, 252});
+    place(Label1, 6, label(page, tr("Enter a Name for the Tessel file"), note),
+          {120, 240, 5772, 252});
     txtFileName = place(textBox(page), "txtFileName", {720, 600, 4572, 288});
     txtFileName->setText("Tessel");
-    place(Label1, 7, label(page, "Select Extension for Tessel file", note), {120, 1080, 5772, 252});
+    place(Label1, 7, label(page, tr("Select Extension for Tessel file"), note),
+          {120, 1080, 5772, 252});
     place(optExtension, 0, option("html", page), {2160, 1320, 732, 252});
     place(optExtension, 1, option("htm", page), {3240, 1320, 732, 252});
     optExtension(0)->setChecked(true);
-    place(Label1, 8, label(page, "Select the Finish button to write file", note),
+    place(Label1, 8, label(page, tr("Select the Finish button to write file"), note),
           {120, 2160, 5772, 252});
 }
 
 void Form1Layout::buildFinishPage() {
     QWidget* page = picStep(Page::Finished);
     const LabelStyle note{blue};
-    place(Label1, 10, label(page, "File has been saved as:", note), {120, 120, 5772, 252});
+    place(Label1, 10, label(page, tr("File has been saved as:"), note), {120, 120, 5772, 252});
     // Empty until a page is written: no design text for a screen reader to come across.
     lblFileName = new LinkLabel(QString(), page);
     style(lblFileName, {darkRed});
     place(lblFileName, "lblFileName", {120, 720, 5772, 372});
     lblFileName->setWordWrap(true); // a long name wraps into the free space below it
     lblFileName->setFont(Style::namedFont("MS Sans Serif", 13.8));
-    place(Label1, 11, label(page, "Place Tessel file and Menu Images in the same directory", note),
+    place(Label1, 11,
+          label(page, tr("Place Tessel file and Menu Images in the same directory"), note),
           {120, 1680, 5772, 252});
     place(Label1, 12,
-          label(page, "Select Exit to quit Tessel, or select New to create a new Tessel", note),
+          label(page, tr("Select Exit to quit Tessel, or select New to create a new Tessel"), note),
           {120, 2160, 5772, 252});
 }
 
 void Form1Layout::buildAboutPage() {
     QWidget* page = picStep(Page::About);
     const LabelStyle note{blue};
-    place(Label1, 14, label(page, "version 1.0", note), {120, 120, 5772, 252});
-    place(Label1, 17,
-          label(page, "Made by the Tessel project: rollover menus without writing script", note),
-          {120, 360, 5772, 252});
+    place(Label1, 14, label(page, tr("version 1.0"), note), {120, 120, 5772, 252});
+    place(
+        Label1, 17,
+        label(page, tr("Made by the Tessel project: rollover menus without writing script"), note),
+        {120, 360, 5772, 252});
     const QFont contactFont = Style::namedFont("Times New Roman", 10.2, QFont::Serif, true);
-    place(Label1, 19, label(page, "Questions, ideas and bug reports:", {black}),
+    place(Label1, 19, label(page, tr("Questions, ideas and bug reports:"), {black}),
           {120, 720, 5772, 252});
     place(Label1, 20, label(page, "tessel@example.org", {black}), {120, 960, 5772, 252});
     Label1(19)->setFont(contactFont);
     Label1(20)->setFont(contactFont);
-    cmdOk = place(button(page, "&Ok"), "cmdOk", {4440, 2160, 852, 372});
+    cmdOk = place(button(page, tr("&Ok")), "cmdOk", {4440, 2160, 852, 372});
 }
 
 void Form1Layout::setTabOrder() {
@@ -279,22 +286,22 @@ void Form1Layout::nameForScreenReaders() {
         question->setBuddy(control);
         control->setAccessibleName(question->text());
     }
-    imgButtons(PictureKind::Normal)->setAccessibleName("Normal picture");
-    imgButtons(PictureKind::MouseOver)->setAccessibleName("Mouse-over picture");
-    imgButtons(PictureKind::Preview)->setAccessibleName("Preview");
-    cmdSelect(PictureKind::Normal)->setAccessibleName("Select the normal picture");
-    cmdSelect(PictureKind::MouseOver)->setAccessibleName("Select the mouse-over picture");
-    cmdOpen->setAccessibleName("Open a page Tessel wrote");
-    cmdList->setAccessibleName("List of buttons");
-    cmdList->setAccessibleDescription("Go to any button; insert, remove and move buttons");
-    lblButtonNumber->setAccessibleDescription("The number of the button on this page");
-    lblFileName->setAccessibleName("Open the written page"); // until Finish names the page
-    lblFileName->setAccessibleDescription("Opens the written page in your web browser");
-    const std::pair<Page, const char*> pages[] = {{Page::MenuType, "Menu type"},
-                                                  {Page::Button, "Button"},
-                                                  {Page::FileName, "File name"},
-                                                  {Page::Finished, "Finished"},
-                                                  {Page::About, "About"}};
+    imgButtons(PictureKind::Normal)->setAccessibleName(tr("Normal picture"));
+    imgButtons(PictureKind::MouseOver)->setAccessibleName(tr("Mouse-over picture"));
+    imgButtons(PictureKind::Preview)->setAccessibleName(tr("Preview"));
+    cmdSelect(PictureKind::Normal)->setAccessibleName(tr("Select the normal picture"));
+    cmdSelect(PictureKind::MouseOver)->setAccessibleName(tr("Select the mouse-over picture"));
+    cmdOpen->setAccessibleName(tr("Open a page Tessel wrote"));
+    cmdList->setAccessibleName(tr("List of buttons"));
+    cmdList->setAccessibleDescription(tr("Go to any button; insert, remove and move buttons"));
+    lblButtonNumber->setAccessibleDescription(tr("The number of the button on this page"));
+    lblFileName->setAccessibleName(tr("Open the written page")); // until Finish names the page
+    lblFileName->setAccessibleDescription(tr("Opens the written page in your web browser"));
+    const std::pair<Page, const char*> pages[] = {{Page::MenuType, QT_TR_NOOP("Menu type")},
+                                                  {Page::Button, QT_TR_NOOP("Button")},
+                                                  {Page::FileName, QT_TR_NOOP("File name")},
+                                                  {Page::Finished, QT_TR_NOOP("Finished")},
+                                                  {Page::About, QT_TR_NOOP("About")}};
     for (const auto& [page, name] : pages)
-        picStep(page)->setAccessibleName(name);
+        picStep(page)->setAccessibleName(tr(name));
 }

@@ -4,6 +4,7 @@
 #include "forms/ControlArray.h"
 #include "forms/Style.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 class ImageBox;
@@ -26,6 +27,9 @@ struct LabelStyle {
 // Every control of the main window, created in place on construction and owned by the window
 // through Qt's parent chain. Names and indexes are the ones the wizard's code uses.
 struct Form1Layout {
+    Q_DECLARE_TR_FUNCTIONS(Form1Layout)
+
+public:
     explicit Form1Layout(QWidget* form);
 
     // Chooses the pages' desktop colour and every text colour anew, after the desktop's

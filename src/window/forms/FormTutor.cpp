@@ -12,7 +12,7 @@ constexpr double smallestPoints = 5;
 
 FormTutor::FormTutor(QWidget* parent) : QWidget(parent, parent ? Qt::Widget : Qt::Window) {
     setObjectName("formTutor");
-    setAccessibleName("Tutor");
+    setAccessibleName(tr("Tutor"));
     setFont(Style::windowFont());
 
     lblTutor = new QLabel(this);

@@ -3,8 +3,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 
 #include <algorithm>
@@ -103,14 +106,41 @@ void Style::keepReadable(QWidget* control, const QColor& given) {
     control->setPalette(colours);
 }
 
+namespace {
+
+// The width a control may take without reaching the next control to its right on its row.
+int roomToTheRight(const QWidget* control) {
+    int right = control->parentWidget()->width();
+    for (const QObject* child : control->parentWidget()->children())
+        if (const auto* other = qobject_cast<const QWidget*>(child);
+            other && other != control && other->x() > control->x() && !other->isWindow() &&
+            other->y() < control->geometry().bottom() && other->geometry().bottom() > control->y())
+            right = std::min(right, other->x() - 2);
+    return right - control->x();
+}
+
+// The width a push button needs for its caption: the text, and the style's margins around it.
+// Its size hint holds the style's least width as well, room the text does not need.
+int neededWidth(QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
+                                                         button);
+    return button->width() - inside.width() +
+           button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&'));
+}
+
+} // namespace
+
 void Style::growToText(QWidget* control) {
     QSize size = control->size();
     if (const auto* label = qobject_cast<QLabel*>(control); label && label->wordWrap())
         size.setHeight(std::max(size.height(), label->heightForWidth(size.width())));
-    // A push button's size hint holds the style's least width as well, room its text does not
-    // need; growing to it would push a narrow step button into its neighbour.
     else if (qobject_cast<QRadioButton*>(control))
         size.setWidth(std::max(size.width(), control->sizeHint().width()));
+    else if (auto* button = qobject_cast<QPushButton*>(control)) // a longer word of a language
+        size.setWidth(
+            std::max(size.width(), std::min(neededWidth(button), roomToTheRight(button))));
     control->resize(size);
 }
 

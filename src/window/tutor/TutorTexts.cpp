@@ -1,5 +1,7 @@
 #include "tutor/TutorTexts.h"
 
+#include <QCoreApplication>
+
 #include <initializer_list>
 #include <utility>
 
@@ -10,7 +12,8 @@ namespace {
 QString joined(std::initializer_list<std::pair<const char*, int>> segments) {
     QString text;
     for (const auto& [sentence, blanks] : segments)
-        text += QLatin1String(sentence) + QString(blanks, QLatin1Char(' '));
+        text +=
+            QCoreApplication::translate("TutorTexts", sentence) + QString(blanks, QLatin1Char(' '));
     return text;
 }
 
@@ -18,36 +21,51 @@ QString joined(std::initializer_list<std::pair<const char*, int>> segments) {
 
 QString TutorTexts::menuTypePage() {
     return joined({
-        {"First, select the Type of menu to create - up/down (vertical) or left/right "
-         "(horizontal).",
+        {QT_TRANSLATE_NOOP(
+             "TutorTexts",
+             "First, select the Type of menu to create - up/down (vertical) or left/right "
+             "(horizontal)."),
          10},
-        {"Then select the number of buttons to create.", 10},
-        {"press the Next>> button to goto the next step.", 5},
-        {"press the Tutor button again to turn this tutor off.", 0},
+        {QT_TRANSLATE_NOOP("TutorTexts", "Then select the number of buttons to create."), 10},
+        {QT_TRANSLATE_NOOP("TutorTexts", "press the Next>> button to goto the next step."), 5},
+        {QT_TRANSLATE_NOOP("TutorTexts", "press the Tutor button again to turn this tutor off."),
+         0},
     });
 }
 
 QString TutorTexts::buttonPage() {
     return joined({
-        {"First, press the top Select button to open image for main button display.", 10},
-        {"Then press the bottom Select button to open image file to display when mouse passes "
-         "over button.",
-         6},
-        {"Now enter Page to open when button is selected (ie. www.example.com).", 10},
-        {"If link is to be loaded into a frame, enter the Frame Name (ie. Frame1) in the bottom "
-         "box.",
+        {QT_TRANSLATE_NOOP(
+             "TutorTexts",
+             "First, press the top Select button to open image for main button display."),
          10},
-        {"Press the Next>> button to continue.", 10},
-        {"Press the Tutor button again to turn this tutor off.", 0},
+        {QT_TRANSLATE_NOOP(
+             "TutorTexts",
+             "Then press the bottom Select button to open image file to display when mouse passes "
+             "over button."),
+         6},
+        {QT_TRANSLATE_NOOP("TutorTexts",
+                           "Now enter Page to open when button is selected (ie. www.example.com)."),
+         10},
+        {QT_TRANSLATE_NOOP("TutorTexts", "If link is to be loaded into a frame, enter the Frame "
+                                         "Name (ie. Frame1) in the bottom "
+                                         "box."),
+         10},
+        {QT_TRANSLATE_NOOP("TutorTexts", "Press the Next>> button to continue."), 10},
+        {QT_TRANSLATE_NOOP("TutorTexts", "Press the Tutor button again to turn this tutor off."),
+         0},
     });
 }
 
 QString TutorTexts::fileNamePage() {
     return joined({
-        {"First, enter a Filename to save the animated button menu as.", 10},
-        {"Then select the extension for the file.", 10},
-        {"Press the Finish button to write the file.", 10},
-        {"Press the Tutor button again to turn this tutor off.", 0},
+        {QT_TRANSLATE_NOOP("TutorTexts",
+                           "First, enter a Filename to save the animated button menu as."),
+         10},
+        {QT_TRANSLATE_NOOP("TutorTexts", "Then select the extension for the file."), 10},
+        {QT_TRANSLATE_NOOP("TutorTexts", "Press the Finish button to write the file."), 10},
+        {QT_TRANSLATE_NOOP("TutorTexts", "Press the Tutor button again to turn this tutor off."),
+         0},
     });
 }
 

@@ -100,7 +100,7 @@ void Form1::Form_Load() {
 // Exit, the window's close button and the end of the desktop session all ask first where
 // unwritten work would be lost.
 void Form1::closeEvent(QCloseEvent* event) {
-    if (!mayDropUnwrittenWork("Exit Tessel and lose them?", "Exit")) {
+    if (!mayDropUnwrittenWork(tr("Exit Tessel and lose them?"), tr("Exit"))) {
         event->ignore();
         return;
     }
@@ -116,7 +116,7 @@ void Form1::exitProgram() {
 
 void Form1::endOfSession(QSessionManager& manager) {
     if (manager.allowsInteraction()) {
-        if (!mayDropUnwrittenWork("Log out and lose them?", "Log out"))
+        if (!mayDropUnwrittenWork(tr("Log out and lose them?"), tr("Log out")))
             manager.cancel();
         manager.release();
     }

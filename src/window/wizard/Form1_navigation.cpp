@@ -19,7 +19,7 @@ void Form1::cmdStep_Click(qint16 Index) {
         exitProgram();
         return; // the program has ended: nothing to recompute
     case StepButton::New:
-        if (!mayDropUnwrittenWork("Start a new menu and lose them?", "Start a new menu"))
+        if (!mayDropUnwrittenWork(tr("Start a new menu and lose them?"), tr("Start a new menu")))
             return; // the menu and the step buttons stay as they are
         Form_Load();
         break;
@@ -56,10 +56,10 @@ bool Form1::mayDropUnwrittenWork(const QString& question, const QString& yes) {
     }
     return !state_.hasUnwrittenWork(now) ||
            messenger_->ask(this, "Tessel",
-                           "The buttons filled since the menu was last written are not written "
-                           "yet.\n\n" +
-                               question,
-                           yes, "Cancel", false);
+                           tr("The buttons filled since the menu was last written are not "
+                              "written yet.") +
+                               "\n\n" + question,
+                           yes, tr("Cancel"), false);
 }
 
 void Form1::goNext() {

@@ -76,19 +76,18 @@ Replacing WizardState::replacing(const QString& path, const QByteArray& bytes, c
                                  bool readOnly) const {
     const bool own = ownPath == QFileInfo(path).absoluteFilePath();
     if (readOnly) // someone made it so, even where the process could write it anyway
-        return {true, QStringLiteral("It is read-only.")};
+        return {true, tr("It is read-only.")};
     if (own && error.isEmpty() && bytes == ownBytes)
         return {};
     const PageReading reading = MenuPage::read(bytes);
-    const QString why = own ? QStringLiteral("It was changed since Tessel opened or wrote it.")
-                        : !error.isEmpty() ? QStringLiteral("Tessel cannot read it: %1.").arg(error)
-                        : reading.refusal == Refusal::NotOurs
-                            ? QStringLiteral("Tessel did not write it.")
-                        : reading.refusal != Refusal::None
-                            ? QStringLiteral("Tessel cannot read it back as one of its pages: %1.")
-                                  .arg(reading.error)
-                        : MenuPage::text(reading.menu) == bytes
-                            ? QStringLiteral("It is a Tessel page that holds another menu.")
-                            : QStringLiteral("It is a Tessel page with its author's own HTML.");
+    const QString why =
+        own                ? tr("It was changed since Tessel opened or wrote it.")
+        : !error.isEmpty() ? tr("Tessel cannot read it: %1.").arg(error)
+        : reading.refusal == Refusal::NotOurs ? tr("Tessel did not write it.")
+        : reading.refusal != Refusal::None
+            ? tr("Tessel cannot read it back as one of its pages: %1.").arg(reading.error)
+        : MenuPage::text(reading.menu) == bytes
+            ? tr("It is a Tessel page that holds another menu.")
+            : tr("It is a Tessel page with its author's own HTML.");
     return {true, why};
 }

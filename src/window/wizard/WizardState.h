@@ -5,6 +5,7 @@
 #include "wizard/BoundedArray.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -35,6 +36,9 @@ struct Replacing {
 // has opened or written. Counts, steps and indexes are 16-bit like the scroll bar that bounds
 // them; buttons are numbered from 1.
 struct WizardState {
+    Q_DECLARE_TR_FUNCTIONS(WizardState)
+
+public:
     static constexpr qint16 maxButtons = 1000;
 
     qint16 iLastStep = 0;        // number of the file-name step: buttons + 1

@@ -1,0 +1,18 @@
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+Translations::Translations(const QLocale& locale) {
+    // A language without a file of ours stays English, as the texts are written.
+    if (!own_.load(locale, "tessel", "_", ":/i18n"))
+        return;
+    (void)qt_.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+void Translations::install() {
+    if (!own_.isEmpty())
+        QCoreApplication::installTranslator(&own_);
+    if (!qt_.isEmpty())
+        QCoreApplication::installTranslator(&qt_);
+}
