@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "Translations.h"
 #include "forms/Style.h"
 #include "forms/Twips.h"
 
@@ -80,6 +81,15 @@ class TestLooks : public QObject {
         return parts * 100 >= area.width() * area.height();
     }
 
+    // Where a control shows something: a label only where its text runs. Two pixels of a
+    // line's spacing may touch the next control, as in the design.
+    static QRect shownAt(const QWidget* control) {
+        const auto* label = qobject_cast<const QLabel*>(control);
+        return label ? QRect(label->pos(),
+                             QSize(label->width(), label->heightForWidth(label->width())))
+                     : control->geometry();
+    }
+
     // Texts a user cannot read or see whole, with their contrast, and controls that do not
     // stand out; a disabled control is meant to recede, and a page is the surface itself.
     static QStringList unreadable(QWidget* window) {
@@ -113,6 +123,11 @@ class TestLooks : public QObject {
                 ratio = std::min(ratio, Style::contrast(ink, under));
             if (ratio < 4.5 || !showsWhole(control))
                 faults.append(QString("%1 %2").arg(control->objectName()).arg(ratio, 0, 'f', 2));
+            for (const QWidget* other : control->parentWidget()->findChildren<QWidget*>(
+                     Qt::FindDirectChildrenOnly)) // a label's text grown over another control
+                if (label && other != control && other->isVisible() &&
+                    shownAt(other).intersects(shownAt(control).adjusted(0, 2, 0, -2)))
+                    faults.append(control->objectName() + " over " + other->objectName());
         }
         return faults;
     }
@@ -152,6 +167,21 @@ class TestLooks : public QObject {
         return faults;
     }
 
+    // Buttons on screen together that answer the same Alt+letter: each must have its own.
+    static QStringList sharedLetters(const QWidget* window) {
+        QHash<QKeySequence, QString> seen;
+        QStringList shared;
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            if (!button->isVisible() || key.isEmpty())
+                continue;
+            if (seen.contains(key))
+                shared.append(seen[key] + " / " + button->text());
+            seen[key] = button->text();
+        }
+        return shared;
+    }
+
 private slots:
     void contrastAsWcagDefinesIt() { // as any checker of the guidelines gives it
         QCOMPARE(qRound(Style::contrast(Qt::black, Qt::white) * 100), 2100);
@@ -174,10 +204,21 @@ private slots:
         QCOMPARE(misplaced, QStringList());
     }
 
-    void readableEverywhere_data() { TestData::rows("looks.txt"); }
+    // Each look in each of Tessel's languages, English first.
+    void readableEverywhere_data() {
+        QTest::addColumn<TestData::Row>("row");
+        QTest::addColumn<QString>("language");
+        for (const TestData::Row& row : TestData::table("looks.txt"))
+            for (const char* language : {"en", "de", "fr", "es"})
+                QTest::addRow("%s %s", qPrintable(row.cells.join(' ')), language)
+                    << row << QString(language);
+    }
 
     void readableEverywhere() {
         QFETCH(TestData::Row, row);
+        QFETCH(QString, language);
+        Translations words{QLocale(language)};
+        words.install();
         if (!QStyleFactory::keys().contains(row["style"]))
             QSKIP("this widget style is not installed here");
         QApplication::setStyle(row["style"]);
@@ -186,6 +227,7 @@ private slots:
         font.setPointSizeF(desktopFont_.pointSizeF() * row["font"].toDouble());
         QApplication::setFont(font);
         Wizard wizard;
+        QVERIFY(language == "en" || wizard.ui.cmdStep(3)->text() != "&Next >>"); // it speaks it
         wizard.walk("T");
         QStringList recorded;
         for (const TestData::Row& line : TestData::table(row["look"]))
@@ -204,13 +246,15 @@ private slots:
             QCOMPARE(wizard.form.grab().toImage().pixelColor(10, 66), // the page is painted
                      page->palette().color(QPalette::Window));
             QCOMPARE(unreadable(&wizard.form).join(", "), QString());
+            QCOMPARE(sharedLetters(&wizard.form).join(", "), QString());
             QCOMPARE(unmarkedFocus(&wizard.form).join(", "), QString());
             if (wizard.form.formTutor())
                 QCOMPARE(unreadable(wizard.form.formTutor()).join(", "), QString());
             if (wizard.form.shownPage() == Page::Button) { // and the list of buttons over it
-                wizard.walk("L");
+                wizard.walk("L");                          // Alt+L in every language
                 QCOMPARE(unreadable(&wizard.form).join(", "), QString());
-                wizard.walk("c");
+                QCOMPARE(sharedLetters(&wizard.form).join(", "), QString());
+                QTest::keyClick(wizard.form.buttonList()->lstButtons, Qt::Key_Escape);
             }
             if (key == 'F') // a name the finish page must wrap
                 Wizard::type(wizard.ui.txtFileName,
