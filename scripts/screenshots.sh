@@ -2,7 +2,8 @@
 # Takes the README's and the metainfo's screenshots from the real program on a real X server:
 # the menu-type page, and a button page with both pictures chosen through the file dialog and
 # the mouse on the preview, and the list of buttons opened over it. Writes
-# data/screenshots/menu-type.png, button-page.png and button-list.png.
+# data/screenshots/menu-type.png, button-page.png and button-list.png; then the button page and
+# the file-name page in German, French and Spanish (button-page-de.png, file-name-de.png ...).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh screenshots
@@ -37,5 +38,18 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
     at 92 148; shot button-page
     xdotool key alt+l; sleep 0.5; shot button-list
     kill $pid
+    # The button page and the file-name page in each of the other languages.
+    for language in de fr es; do
+        LANGUAGE=$language QT_QPA_PLATFORM=xcb ./build/src/window/tessel & pid=$!
+        sleep 2
+        window=$(xdotool search --name "^Tessel 1.0\$" | head -n 1)
+        click 292 268
+        choose 84 "$WORK/Home.bmp"
+        choose 116 "$WORK/Home-over.bmp"
+        click 100 190; xdotool type --delay 10 "index.html"
+        at 92 148; shot "button-page-$language"
+        click 292 268; click 292 268; shot "file-name-$language"
+        kill $pid
+    done
 '
 ls -la data/screenshots
