@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation>Nach &amp;oben</translation>
+        <translation>Nach o&amp;ben</translation>
     </message>
     <message>
         <source>Move &amp;down</source>
@@ -389,10 +389,6 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
         <translation>Waagerecht</translation>
     </message>
     <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Öffnen …</translation>
-    </message>
-    <message>
         <source>Open a menu page Tessel wrote, to change it (Ctrl+O)</source>
         <translation>Eine von Tessel geschriebene Menüseite öffnen, um sie zu ändern (Strg+O)</translation>
     </message>
@@ -531,6 +527,10 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
     <message>
         <source>About</source>
         <translation>Info</translation>
+    </message>
+    <message>
+        <source>O&amp;pen...</source>
+        <translation>&amp;Öffnen …</translation>
     </message>
 </context>
 <context>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>&amp;Cerrar</translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>Show the chosen button&apos;s page</source>
@@ -389,10 +389,6 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
         <translation>Horizontal</translation>
     </message>
     <message>
-        <source>&amp;Open...</source>
-        <translation>A&amp;brir…</translation>
-    </message>
-    <message>
         <source>Open a menu page Tessel wrote, to change it (Ctrl+O)</source>
         <translation>Abrir una página de menú escrita por Tessel para cambiarla (Ctrl+O)</translation>
     </message>
@@ -531,6 +527,10 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>O&amp;pen...</source>
+        <translation>A&amp;brir…</translation>
     </message>
 </context>
 <context>

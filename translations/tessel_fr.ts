@@ -389,10 +389,6 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
         <translation>Horizontal</translation>
     </message>
     <message>
-        <source>&amp;Open...</source>
-        <translation>&amp;Ouvrir…</translation>
-    </message>
-    <message>
         <source>Open a menu page Tessel wrote, to change it (Ctrl+O)</source>
         <translation>Ouvrir une page de menu écrite par Tessel pour la modifier (Ctrl+O)</translation>
     </message>
@@ -466,7 +462,7 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation>&amp;OK</translation>
+        <translation>O&amp;K</translation>
     </message>
     <message>
         <source>Normal picture</source>
@@ -531,6 +527,10 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
     <message>
         <source>About</source>
         <translation>À propos</translation>
+    </message>
+    <message>
+        <source>O&amp;pen...</source>
+        <translation>&amp;Ouvrir…</translation>
     </message>
 </context>
 <context>

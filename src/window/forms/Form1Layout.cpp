@@ -171,7 +171,7 @@ void Form1Layout::buildMenuTypePage() {
     HScroll1->setInvertedControls(false);
 
     // Opening a page Tessel wrote, in the free middle of the page, level with "Horizontal".
-    cmdOpen = place(button(page, tr("&Open...")), "cmdOpen", {2856, 2100, 1092, 372});
+    cmdOpen = place(button(page, tr("O&pen...")), "cmdOpen", {2856, 2100, 1092, 372});
     cmdOpen->setToolTip(tr("Open a menu page Tessel wrote, to change it (Ctrl+O)"));
 }
 
