@@ -102,10 +102,6 @@
         <translation>ein Stylesheet für alle Bedienelemente</translation>
     </message>
     <message>
-        <source>the QML debugger&apos;s port</source>
-        <translation>der Port des QML-Debuggers</translation>
-    </message>
-    <message>
         <source>the X display (X11)</source>
         <translation>die X-Anzeige (X11)</translation>
     </message>
@@ -180,6 +176,10 @@
     <message>
         <source>[PAGE]</source>
         <translation>[SEITE]</translation>
+    </message>
+    <message>
+        <source>the QML debugger&apos;s port, as =port</source>
+        <translation>der Port des QML-Debuggers, als =Port</translation>
     </message>
 </context>
 <context>

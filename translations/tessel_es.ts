@@ -102,10 +102,6 @@
         <translation>una hoja de estilo para todos los elementos gráficos</translation>
     </message>
     <message>
-        <source>the QML debugger&apos;s port</source>
-        <translation>el puerto del depurador de QML</translation>
-    </message>
-    <message>
         <source>the X display (X11)</source>
         <translation>la pantalla X (X11)</translation>
     </message>
@@ -180,6 +176,10 @@
     <message>
         <source>[PAGE]</source>
         <translation>[PÁGINA]</translation>
+    </message>
+    <message>
+        <source>the QML debugger&apos;s port, as =port</source>
+        <translation>el puerto del depurador de QML, como =puerto</translation>
     </message>
 </context>
 <context>

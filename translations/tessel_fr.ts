@@ -102,10 +102,6 @@
         <translation>une feuille de style pour tous les éléments graphiques</translation>
     </message>
     <message>
-        <source>the QML debugger&apos;s port</source>
-        <translation>le port du débogueur QML</translation>
-    </message>
-    <message>
         <source>the X display (X11)</source>
         <translation>l’affichage X (X11)</translation>
     </message>
@@ -180,6 +176,10 @@
     <message>
         <source>[PAGE]</source>
         <translation>[PAGE]</translation>
+    </message>
+    <message>
+        <source>the QML debugger&apos;s port, as =port</source>
+        <translation>le port du débogueur QML, sous la forme =port</translation>
     </message>
 </context>
 <context>
