@@ -76,7 +76,7 @@ public:
 
     // On disk, then renamed over `path`; the reason where it could not be.
     QString replace(const QString& path) {
-        if (::fsync(handle_) != 0 || ::close(std::exchange(handle_, -1)) != 0)
+        if (::fdatasync(handle_) != 0 || ::close(std::exchange(handle_, -1)) != 0)
             return lastError();
         if (::rename(name_.constData(), QFile::encodeName(path).constData()) != 0)
             return lastError();
