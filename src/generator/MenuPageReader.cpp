@@ -234,13 +234,12 @@ const char* const regionNames[] = {
     QT_TRANSLATE_NOOP("MenuPage", "its count"), QT_TRANSLATE_NOOP("MenuPage", "its script"),
     QT_TRANSLATE_NOOP("MenuPage", "its link function"), QT_TRANSLATE_NOOP("MenuPage", "its menu")};
 
-QString regionName(int region) {
-    return QCoreApplication::translate("MenuPage", regionNames[region]);
-}
-
 // Finds the menu in a page, wherever the author's HTML puts its blocks and whatever the author
-// wrote among them, and keeps everything else as the page's frame.
+// wrote among them, and keeps everything else as the page's frame. Its refusals are the page
+// library's words.
 class PageReader {
+    Q_DECLARE_TR_FUNCTIONS(MenuPage)
+
 public:
     explicit PageReader(const QByteArray& bytes) : page_(bytes), bytes_(page_), syntax_(bytes_) {}
 
@@ -329,11 +328,9 @@ private:
         if (count == 0)
             return notOurs();
         if (count > MenuPage::maxButtons)
-            return refuse(
-                Refusal::TooManyButtons,
-                QCoreApplication::translate("MenuPage", "it has %1 buttons; a menu has at most %2")
-                    .arg(count)
-                    .arg(MenuPage::maxButtons));
+            return refuse(Refusal::TooManyButtons, tr("it has %1 buttons; a menu has at most %2")
+                                                       .arg(count)
+                                                       .arg(MenuPage::maxButtons));
         reading_.menu.buttons.resize(count);
         reading_.menu.iMenuType = 0;
         qsizetype held = 0;
@@ -355,18 +352,13 @@ private:
         }
         const bool allShort = heldIn_[1] == heldIn_[2] && heldIn_[2] == heldIn_[3] && held < count;
         if (beyond || (allShort && held > 0))
-            return refuse(
-                Refusal::Miscounted,
-                QCoreApplication::translate("MenuPage", "the page counts %1 buttons but holds %2")
-                    .arg(count)
-                    .arg(held));
+            return refuse(Refusal::Miscounted,
+                          tr("the page counts %1 buttons but holds %2").arg(count).arg(held));
         for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region)
             if (heldIn_[std::size_t(region)] == 0)
                 return !cutShort(counts.front()->line) &&
                        refuse(Refusal::ChangedByHand,
-                              QCoreApplication::translate("MenuPage",
-                                                          "%1 holds no lines for its buttons")
-                                  .arg(regionName(region)));
+                              tr("%1 holds no lines for its buttons").arg(tr(regionNames[region])));
         for (int region = PageLayout::Script; region <= PageLayout::Link; ++region)
             if (heldIn_[std::size_t(region)] < count)
                 return missingIn(region, found[std::size_t(region)]);
@@ -380,10 +372,9 @@ private:
             has[std::size_t(key->button)] = true;
         const auto missing = std::find(has.begin() + 1, has.end(), false) - has.begin();
         return refuse(Refusal::ChangedByHand,
-                      QCoreApplication::translate(
-                          "MenuPage", "%1 holds no lines for button %2; the lines for button "
-                                      "%3 stand at line %4")
-                          .arg(regionName(region))
+                      tr("%1 holds no lines for button %2; the lines for button "
+                         "%3 stand at line %4")
+                          .arg(tr(regionNames[region]))
                           .arg(missing)
                           .arg(keys.front()->button)
                           .arg(lineNumber(keys.front()->line)));
@@ -655,12 +646,11 @@ private:
         int current = -1;
         for (const Key& key : byPlace) {
             if (key.region != current && done[std::size_t(key.region)])
-                return refuse(
-                    Refusal::ChangedByHand,
-                    QCoreApplication::translate("MenuPage", "%1 and %2 are mixed at line %3")
-                        .arg(regionName(current))
-                        .arg(regionName(key.region))
-                        .arg(lineNumber(syntax_.lineAt(key.from))));
+                return refuse(Refusal::ChangedByHand,
+                              tr("%1 and %2 are mixed at line %3")
+                                  .arg(tr(regionNames[current]))
+                                  .arg(tr(regionNames[key.region]))
+                                  .arg(lineNumber(syntax_.lineAt(key.from))));
             if (current >= 0 && key.region != current)
                 done[std::size_t(current)] = true;
             current = key.region;
@@ -705,26 +695,21 @@ private:
     bool notOurs() {
         if (isUtf16())
             return refuse(Refusal::Encoding,
-                          QCoreApplication::translate(
-                              "MenuPage", "it is written in UTF-16; Tessel reads pages in UTF-8 or "
-                                          "in an 8-bit encoding such as Windows-1252"));
+                          tr("it is written in UTF-16; Tessel reads pages in UTF-8 or "
+                             "in an 8-bit encoding such as Windows-1252"));
         if (bytes_.contains('\r') && !bytes_.contains('\n'))
             return refuse(Refusal::Encoding,
-                          QCoreApplication::translate(
-                              "MenuPage", "its lines end in CR alone; Tessel reads pages whose "
-                                          "lines end in CR LF or in LF"));
-        return refuse(Refusal::NotOurs, QCoreApplication::translate(
-                                            "MenuPage", "it is not a menu page written by Tessel"));
+                          tr("its lines end in CR alone; Tessel reads pages whose "
+                             "lines end in CR LF or in LF"));
+        return refuse(Refusal::NotOurs, tr("it is not a menu page written by Tessel"));
     }
 
     bool twice(const Key& a, const Key& b) {
-        const QString what =
-            a.region == PageLayout::Count
-                ? QCoreApplication::translate("MenuPage", "its count of buttons stands twice")
-                : QCoreApplication::translate("MenuPage",
-                                              "the lines for button %1 stand twice in %2")
-                      .arg(a.button)
-                      .arg(regionName(a.region));
+        const QString what = a.region == PageLayout::Count
+                                 ? tr("its count of buttons stands twice")
+                                 : tr("the lines for button %1 stand twice in %2")
+                                       .arg(a.button)
+                                       .arg(tr(regionNames[a.region]));
         return refuse(Refusal::Ambiguous, QStringLiteral("%1, at lines %2 and %3")
                                               .arg(what)
                                               .arg(lineNumber(a.line))
@@ -736,17 +721,15 @@ private:
         const QByteArray rest = bytes_.sliced(syntax_.start(line)).toByteArray().toLower();
         if (rest.contains("</html"))
             return false;
-        refuse(Refusal::CutShort, QCoreApplication::translate("MenuPage", "the page is cut short"));
+        refuse(Refusal::CutShort, tr("the page is cut short"));
         return true;
     }
 
     bool changedBeyondReading(qsizetype line) {
         return !cutShort(line) &&
-               refuse(
-                   Refusal::ChangedByHand,
-                   QCoreApplication::translate(
-                       "MenuPage", "it was changed by hand where Tessel keeps the menu (line %1)")
-                       .arg(lineNumber(line)));
+               refuse(Refusal::ChangedByHand,
+                      tr("it was changed by hand where Tessel keeps the menu (line %1)")
+                          .arg(lineNumber(line)));
     }
 
     bool refuse(Refusal why, const QString& text) {

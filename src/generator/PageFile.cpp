@@ -15,14 +15,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// The words of the reasons a page is not saved or read, in the user's language.
+struct PageFileWords {
+    Q_DECLARE_TR_FUNCTIONS(PageFile)
+};
+
+} // namespace
+
 QString PageFile::writeAll(QIODevice& device, const QByteArray& bytes) {
     // A short write means the disk is full or the device failed: the page is not whole.
     const qint64 written = device.write(bytes);
     if (written < 0 && !device.errorString().isEmpty())
         return device.errorString();
     if (written != bytes.size())
-        return QCoreApplication::translate(
-            "PageFile", "the page could not be written whole; the disk may be full");
+        return PageFileWords::tr("the page could not be written whole; the disk may be full");
     if (auto* file = qobject_cast<QFileDevice*>(&device); file && !file->flush())
         return file->errorString();
     return {};
@@ -95,7 +103,7 @@ private:
 QString PageFile::save(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(path);
     if (target.isDir())
-        return QCoreApplication::translate("PageFile", "a folder of that name is in the way");
+        return PageFileWords::tr("a folder of that name is in the way");
     TemporaryPage temporary(target.absolutePath());
     if (temporary.handle() < 0)
         return temporary.error();
@@ -112,22 +120,20 @@ QString PageFile::save(const QString& path, const QByteArray& bytes) {
 PageFile::Loaded PageFile::load(const QString& path, qint64 maxBytes) {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, QCoreApplication::translate("PageFile", "the file does not exist")};
+        return {{}, PageFileWords::tr("the file does not exist")};
     if (info.isDir())
-        return {{}, QCoreApplication::translate("PageFile", "it is a folder")};
+        return {{}, PageFileWords::tr("it is a folder")};
     if (!info.isFile()) // a pipe or a device would block the wizard or never end
-        return {{}, QCoreApplication::translate("PageFile", "it is not a regular file")};
+        return {{}, PageFileWords::tr("it is not a regular file")};
     if (info.size() > maxBytes)
-        return {
-            {},
-            QCoreApplication::translate("PageFile", "at %1 bytes it is larger than any menu page")
-                .arg(info.size())};
+        return {{},
+                PageFileWords::tr("at %1 bytes it is larger than any menu page").arg(info.size())};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};
     QByteArray bytes = file.read(maxBytes + 1);
     if (bytes.size() > maxBytes) // it grew while being read
-        return {{}, QCoreApplication::translate("PageFile", "it is larger than any menu page")};
+        return {{}, PageFileWords::tr("it is larger than any menu page")};
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
     return {std::move(bytes), {}};

@@ -12,6 +12,11 @@
 
 namespace {
 
+// The words of the note and the report, in the user's language.
+struct PlacesWords {
+    Q_DECLARE_TR_FUNCTIONS(PicturePlaces)
+};
+
 constexpr qsizetype mostNamed = 10;
 
 // The same file, whatever way leads to it: a folder reached through a link or a ".." is the
@@ -45,32 +50,28 @@ QString nameOf(const PicturePlaces::Picture& picture) {
 QString copyOne(const QString& path, const QString& pageFolder) {
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
-        return QCoreApplication::translate("PicturePlaces", "it cannot be read");
+        return PlacesWords::tr("it cannot be read");
     const QString target = QDir(pageFolder).filePath(QFileInfo(path).fileName());
     QTemporaryFile copy(QDir(pageFolder).filePath(".tessel-XXXXXX"));
     if (!copy.open() || !copy.setPermissions(source.permissions()))
-        return QCoreApplication::translate("PicturePlaces",
-                                           "the page's folder cannot be written to");
+        return PlacesWords::tr("the page's folder cannot be written to");
     for (QByteArray block; !(block = source.read(1 << 16)).isEmpty();)
         if (copy.write(block) != block.size())
             break;
     if (source.error() != QFileDevice::NoError)
-        return QCoreApplication::translate("PicturePlaces", "it cannot be read");
+        return PlacesWords::tr("it cannot be read");
     if (!copy.flush() || copy.size() != source.size() || copy.error() != QFileDevice::NoError)
         return QStorageInfo(pageFolder).bytesAvailable() < source.size()
-                   ? QCoreApplication::translate("PicturePlaces", "the disk is full")
-                   : QCoreApplication::translate("PicturePlaces", "it cannot be written there (%1)")
-                         .arg(copy.errorString());
+                   ? PlacesWords::tr("the disk is full")
+                   : PlacesWords::tr("it cannot be written there (%1)").arg(copy.errorString());
     if (QFileInfo::exists(target))
-        return QCoreApplication::translate("PicturePlaces",
-                                           "a different file of that name is in the way");
+        return PlacesWords::tr("a different file of that name is in the way");
     // Renamed, the copy is no longer temporary; a rename never goes over a file that came in
     // the meantime.
     copy.setAutoRemove(false);
     if (!copy.rename(target)) {
         copy.remove();
-        return QCoreApplication::translate("PicturePlaces", "it cannot be written there (%1)")
-            .arg(copy.errorString());
+        return PlacesWords::tr("it cannot be written there (%1)").arg(copy.errorString());
     }
     return {};
 }
@@ -120,33 +121,26 @@ QString PicturePlaces::note(const QList<Picture>& pictures, const QString& pageF
         if (picture.place == Place::NotThere)
             notThere.append(nameOf(picture));
         else
-            lines.append(
-                QCoreApplication::translate("PicturePlaces", "%1, now in %2%3")
-                    .arg(nameOf(picture), folderOf(picture.path),
-                         QCoreApplication::translate("PicturePlaces", why[int(picture.place)])));
+            lines.append(PlacesWords::tr("%1, now in %2%3")
+                             .arg(nameOf(picture), folderOf(picture.path),
+                                  PlacesWords::tr(why[int(picture.place)])));
     }
     if (lines.isEmpty() && notThere.isEmpty())
         return {};
-    QString note = QCoreApplication::translate(
-                       "PicturePlaces", "The page looks for its pictures in its own folder,\n%1")
+    QString note = PlacesWords::tr("The page looks for its pictures in its own folder,\n%1")
                        .arg(QDir::toNativeSeparators(pageFolder));
     if (const qsizetype more = lines.size() - mostNamed; more > 0)
-        lines = lines.mid(0, mostNamed)
-                << QCoreApplication::translate("PicturePlaces", "and %1 more").arg(more);
+        lines = lines.mid(0, mostNamed) << PlacesWords::tr("and %1 more").arg(more);
     if (!lines.isEmpty())
-        note += QCoreApplication::translate("PicturePlaces", "\n\nCopy these pictures there:\n") +
-                lines.join(QLatin1Char('\n'));
+        note += PlacesWords::tr("\n\nCopy these pictures there:\n") + lines.join(QLatin1Char('\n'));
     if (!notThere.isEmpty()) {
         const qsizetype all = notThere.size();
         QString named = notThere.mid(0, mostNamed).join(QLatin1String(", "));
         if (all > mostNamed)
-            named +=
-                QCoreApplication::translate("PicturePlaces", " and %1 more").arg(all - mostNamed);
-        note += all == 1 ? QCoreApplication::translate("PicturePlaces",
-                                                       "\n\nIt names 1 picture that is not there: ")
-                         : QCoreApplication::translate(
-                               "PicturePlaces", "\n\nIt names %1 pictures that are not there: ")
-                               .arg(all);
+            named += PlacesWords::tr(" and %1 more").arg(all - mostNamed);
+        note += all == 1
+                    ? PlacesWords::tr("\n\nIt names 1 picture that is not there: ")
+                    : PlacesWords::tr("\n\nIt names %1 pictures that are not there: ").arg(all);
         note += named;
     }
     return note;
@@ -162,29 +156,22 @@ QString PicturePlaces::copyBeside(const QList<Picture>& pictures, const QString&
     QStringList notCopied;
     for (const Picture& picture : pictures) {
         const QString name = nameOf(picture);
-        const QString why =
-            picture.place == Place::InTheWay
-                ? QCoreApplication::translate("PicturePlaces",
-                                              "a different file of that name is in the way")
-            : picture.place == Place::Clash
-                ? QCoreApplication::translate("PicturePlaces",
-                                              "another chosen picture has that name")
-            : picture.place == Place::Missing || picture.place == Place::NotThere
-                ? QCoreApplication::translate("PicturePlaces", "it is gone")
-                : copyOne(picture.path, pageFolder);
+        const QString why = picture.place == Place::InTheWay
+                                ? PlacesWords::tr("a different file of that name is in the way")
+                            : picture.place == Place::Clash
+                                ? PlacesWords::tr("another chosen picture has that name")
+                            : picture.place == Place::Missing || picture.place == Place::NotThere
+                                ? PlacesWords::tr("it is gone")
+                                : copyOne(picture.path, pageFolder);
         if (why.isEmpty())
             ++copied;
         else
             notCopied.append(QStringLiteral("%1: %2").arg(name, why));
     }
-    QString report =
-        copied == 1
-            ? QCoreApplication::translate("PicturePlaces", "1 picture was copied beside the page.")
-            : QCoreApplication::translate("PicturePlaces",
-                                          "%1 pictures were copied beside the page.")
-                  .arg(copied);
+    QString report = copied == 1
+                         ? PlacesWords::tr("1 picture was copied beside the page.")
+                         : PlacesWords::tr("%1 pictures were copied beside the page.").arg(copied);
     if (!notCopied.isEmpty())
-        report += QCoreApplication::translate("PicturePlaces", "\n\nNot copied:\n") +
-                  notCopied.join(QLatin1Char('\n'));
+        report += PlacesWords::tr("\n\nNot copied:\n") + notCopied.join(QLatin1Char('\n'));
     return report;
 }

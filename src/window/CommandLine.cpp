@@ -1,15 +1,10 @@
 #include "CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrl>
 
 namespace {
-
-QString translated(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
 
 // The options Qt's application classes take for themselves once they start, with or without
 // a value; the wizard passes them on untouched and lists them under --help-all.
@@ -72,12 +67,11 @@ QStringList withoutQtOptions(const QStringList& arguments) {
 }
 
 QString qtOptionsHelp() {
-    QString help =
-        "\n" + translated(QT_TRANSLATE_NOOP("CommandLine", "Qt's options, for the window:")) + "\n";
+    QString help = "\n" + CommandLine::tr("Qt's options, for the window:") + "\n";
     for (const QtOption& option : qtOptions) {
         const QString usage = QStringLiteral("-%1%2").arg(
             option.name, *option.value ? QStringLiteral(" <%1>").arg(option.value) : QString());
-        help += QStringLiteral("  %1  %2\n").arg(usage, -28).arg(translated(option.meaning));
+        help += QStringLiteral("  %1  %2\n").arg(usage, -28).arg(CommandLine::tr(option.meaning));
     }
     return help;
 }
@@ -90,17 +84,11 @@ CommandLine fromAddress(const QString& address) {
         return {{},
                 2,
                 "tessel: " +
-                    translated(QT_TRANSLATE_NOOP("CommandLine",
-                                                 "%1 is on another computer; open it from there"))
-                        .arg(address) +
+                    CommandLine::tr("%1 is on another computer; open it from there").arg(address) +
                     "\n"};
     const QString path = url.path(QUrl::FullyDecoded);
     if (!url.isValid() || path.isEmpty())
-        return {{},
-                2,
-                "tessel: " +
-                    translated(QT_TRANSLATE_NOOP("CommandLine", "%1 names no page")).arg(address) +
-                    "\n"};
+        return {{}, 2, "tessel: " + CommandLine::tr("%1 names no page").arg(address) + "\n"};
     return {path, std::nullopt, {}};
 }
 
@@ -108,19 +96,15 @@ CommandLine fromAddress(const QString& address) {
 
 CommandLine CommandLine::read(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(translated(
-        QT_TRANSLATE_NOOP("CommandLine", "Builds a web page with an image-rollover button menu.")));
+    parser.setApplicationDescription(tr("Builds a web page with an image-rollover button menu."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(
-        "page",
-        translated(
-            QT_TRANSLATE_NOOP("CommandLine", "A menu page Tessel wrote, to open and change.")),
-        translated(QT_TRANSLATE_NOOP("CommandLine", "[PAGE]")));
+    parser.addPositionalArgument("page", tr("A menu page Tessel wrote, to open and change."),
+                                 tr("[PAGE]"));
     const bool understood = parser.parse(withoutQtOptions(arguments));
     // Parsed before the wizard's application exists, so the usage line is given its name here.
     const QString helpText =
-        parser.helpText().replace(QRegularExpression("^(\\S+: )\\S+"), "\\1tessel");
+        parser.helpText().replace(QRegularExpression("^([^:\\n]+: )\\S+"), "\\1tessel");
     if (!understood)
         return {{}, 2, "tessel: " + parser.errorText() + "\n"};
     if (parser.isSet("help-all"))
@@ -130,10 +114,7 @@ CommandLine CommandLine::read(const QStringList& arguments, const QString& versi
     if (parser.isSet(versionOption))
         return {{}, 0, "tessel " + version + "\n"};
     if (parser.positionalArguments().size() > 1)
-        return {{},
-                2,
-                "tessel: " + translated(QT_TRANSLATE_NOOP("CommandLine", "one page at a time")) +
-                    "\n" + helpText};
+        return {{}, 2, "tessel: " + tr("one page at a time") + "\n" + helpText};
     const QString page = parser.positionalArguments().value(0);
     if (page.startsWith("file:", Qt::CaseInsensitive))
         return fromAddress(page);

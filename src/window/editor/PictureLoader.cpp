@@ -8,6 +8,11 @@
 
 namespace {
 
+// The words of the reasons a picture is refused, in the user's language.
+struct LoaderWords {
+    Q_DECLARE_TR_FUNCTIONS(PictureLoader)
+};
+
 PictureLoader::Result refused(const QString& reason) {
     return {Picture(), reason};
 }
@@ -51,8 +56,7 @@ PictureLoader::Result loadAnimation(const QString& path, const QSize& shownSize)
     movie->setScaledSize(shownSize);
     movie->setCacheMode(QMovie::CacheAll);
     if (!movie->isValid() || !movie->jumpToFrame(0))
-        return refused(
-            QCoreApplication::translate("PictureLoader", "the animation cannot be read"));
+        return refused(LoaderWords::tr("the animation cannot be read"));
     movie->start();
     return {Picture::animation(std::move(movie)), QString()};
 }
@@ -62,11 +66,11 @@ PictureLoader::Result loadAnimation(const QString& path, const QSize& shownSize)
 PictureLoader::Result PictureLoader::load(const QString& path, const QSize& shownSize) {
     const QFileInfo info(path);
     if (!info.exists())
-        return refused(QCoreApplication::translate("PictureLoader", "the file does not exist"));
+        return refused(LoaderWords::tr("the file does not exist"));
     if (!info.isFile())
-        return refused(QCoreApplication::translate("PictureLoader", "it is not a file"));
+        return refused(LoaderWords::tr("it is not a file"));
     if (info.size() == 0)
-        return refused(QCoreApplication::translate("PictureLoader", "the file is empty"));
+        return refused(LoaderWords::tr("the file is empty"));
 
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
@@ -74,20 +78,16 @@ PictureLoader::Result PictureLoader::load(const QString& path, const QSize& show
     static const QList<QByteArray> webFormats = {"bmp", "jpeg", "gif", "png", "webp"};
     const QByteArray format = reader.canRead() ? reader.format() : QByteArray();
     if (!webFormats.contains(format))
-        return refused(
-            reader.error() == QImageReader::FileNotFoundError
-                ? QCoreApplication::translate("PictureLoader", "the file cannot be opened")
-                : QCoreApplication::translate("PictureLoader",
-                                              "it is not a BMP, JPEG, GIF, PNG or WebP picture"));
+        return refused(reader.error() == QImageReader::FileNotFoundError
+                           ? LoaderWords::tr("the file cannot be opened")
+                           : LoaderWords::tr("it is not a BMP, JPEG, GIF, PNG or WebP picture"));
     const QSize size = format == "bmp" ? bmpClaimedSize(path) : reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maxPixels)
-        return refused(QCoreApplication::translate(
-                           "PictureLoader", "at %1 x %2 pixels it is too large to open safely")
+        return refused(LoaderWords::tr("at %1 x %2 pixels it is too large to open safely")
                            .arg(size.width())
                            .arg(size.height()));
     if (format == "jpeg" && !jpegIsWhole(path))
-        return refused(
-            QCoreApplication::translate("PictureLoader", "the picture is damaged or incomplete"));
+        return refused(LoaderWords::tr("the picture is damaged or incomplete"));
     if (reader.supportsAnimation() && reader.imageCount() > 1)
         return loadAnimation(path, shownSize);
 
