@@ -3,7 +3,7 @@
 // place down. Each must take less than one frame (16 ms); the median of 21 runs is reported.
 #include "BenchSupport.h"
 #include "PageBench.h"
-#include "forms/ButtonList.h"
+#include "editor/ButtonList.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
@@ -23,12 +23,12 @@ int main(int argc, char* argv[]) {
     form.activateWindow(); // mnemonics reach the active window only
     if (!QTest::qWaitForWindowActive(&form))
         return 2;
-    form.ui.HScroll1->setValue(999); // one more goes in and out again
-    form.ui.cmdStep(3)->click();
+    form.controls().HScroll1->setValue(999); // one more goes in and out again
+    form.controls().cmdStep(3)->click();
     ButtonList* list = form.buttonList();
     // One key's work and the page painted again, as the user sees it.
     const auto timed = [&](const std::function<void()>& keys) {
-        form.ui.cmdList->click();
+        form.controls().cmdList->click();
         QApplication::processEvents();
         QElapsedTimer timer;
         timer.start();
@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
         }));
     }
     std::printf("buttons: %d, on button %d (999 and 2: every key was taken)\n",
-                form.state().iNumberOfButtons, form.state().iStep);
+                form.model().iNumberOfButtons(), form.step());
     std::printf("to the last button:      %.2f ms (at most 16)\n", median(last));
     std::printf("a button at the front:   %.2f ms (at most 16)\n", median(insert));
     std::printf("the first a place down:  %.2f ms (at most 16)\n", median(move));

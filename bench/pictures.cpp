@@ -35,12 +35,12 @@ struct Wizard {
     explicit Wizard(int buttons) {
         form.setFileChooser(std::unique_ptr<FileChooser>(chooser));
         form.show();
-        form.ui.HScroll1->setValue(buttons);
-        form.ui.cmdStep(3)->click();
+        form.controls().HScroll1->setValue(buttons);
+        form.controls().cmdStep(3)->click();
     }
     void choose(int kind, const QString& path) {
         chooser->answers.append(path);
-        form.ui.cmdSelect(kind)->click();
+        form.controls().cmdSelect(kind)->click();
     }
 };
 
@@ -53,7 +53,7 @@ int choosePhoto(const QString& path) {
     const double ms = double(timer.nsecsElapsed()) / 1e6;
     std::printf("choosing a 6000 x 4000 JPEG: %.1f ms, peak memory +%.1f MB (%s)\n", ms,
                 peakMegabytes() - before,
-                wizard.form.state().sImageFile(1, 0).isEmpty() ? "FAILED" : "ok");
+                wizard.form.model().sImageFile(1, 0).isEmpty() ? "FAILED" : "ok");
     return 0;
 }
 
@@ -64,13 +64,13 @@ void walk(const QString& folder) {
     small.fill(Qt::yellow);
     small.save(folder + "/over.jpg");
     Wizard wizard(1000);
-    while (wizard.form.state().iStep < wizard.form.state().iLastStep) {
+    while (wizard.form.step() < wizard.form.model().iLastStep()) {
         wizard.choose(0, folder + "/normal.bmp");
         wizard.choose(1, folder + "/over.jpg");
-        wizard.form.ui.cmdStep(3)->click();
+        wizard.form.controls().cmdStep(3)->click();
     }
-    const ClickRun back = clickWhileEnabled(wizard.form.ui.cmdStep(2));
-    const ClickRun forward = clickWhileEnabled(wizard.form.ui.cmdStep(3));
+    const ClickRun back = clickWhileEnabled(wizard.form.controls().cmdStep(2));
+    const ClickRun forward = clickWhileEnabled(wizard.form.controls().cmdStep(3));
     std::printf("walking 1000 pages with two pictures each: %d steps, %.3f ms per step\n",
                 back.clicks + forward.clicks, (back.msPerClick + forward.msPerClick) / 2);
 }

@@ -16,12 +16,12 @@ int main(int argc, char* argv[]) {
     Form1 form;
     form.show();
     QApplication::processEvents();
-    form.ui.HScroll1->setValue(1000);
+    form.controls().HScroll1->setValue(1000);
 
-    const ClickRun forward = clickWhileEnabled(form.ui.cmdStep(3));
-    const ClickRun back = clickWhileEnabled(form.ui.cmdStep(2));
+    const ClickRun forward = clickWhileEnabled(form.controls().cmdStep(3));
+    const ClickRun back = clickWhileEnabled(form.controls().cmdStep(2));
     std::printf("Next: %d steps, %.3f ms per step\n", forward.clicks, forward.msPerClick);
     std::printf("Back: %d steps, %.3f ms per step\n", back.clicks, back.msPerClick);
-    std::printf("ended on step %d\n", form.state().iStep);
+    std::printf("ended on step %d\n", form.step());
     return 0;
 }

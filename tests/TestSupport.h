@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestData.h"
-#include "forms/ButtonList.h"
+#include "editor/ButtonList.h"
 #include "forms/FileChooser.h"
 #include "forms/FormTutor.h"
 #include "forms/ImageBox.h"
@@ -63,7 +63,7 @@ struct ScriptedChooser : FileChooser {
 // The main window, shown, its dialogs replaced by fakes it owns, driven as a user drives it.
 struct Wizard {
     Form1 form;
-    const Form1Layout& ui = form.ui;
+    const Form1Layout& ui = form.controls();
     RecordingMessenger* messages = new RecordingMessenger;
     ScriptedChooser* dialog = new ScriptedChooser;
 
@@ -75,7 +75,7 @@ struct Wizard {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTest::mouseMove(&form, QPoint(1, 1)); // Qt drops a move to where the pointer is
     }
-    const WizardState& state() const { return form.state(); }
+    const MenuModel& model() const { return form.model(); }
     const Picture& shown(int box) const { return ui.imgButtons(box)->picture(); }
     static void click(QWidget* control) {
         QTest::mouseMove(control, control->rect().center());

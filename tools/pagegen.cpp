@@ -38,13 +38,13 @@ int main(int argc, char* argv[]) {
         buttons.move(from - 1, to - 1);
         return save(QString::fromLocal8Bit(argv[3]), MenuPage::text(reading.menu, reading.frame));
     }
-    if (argc < 3 || (argc - 3) % 4 != 0) {
+    const QByteArray type = argc >= 3 ? QByteArray(argv[2]) : QByteArray();
+    if (argc < 3 || (argc - 3) % 4 != 0 || (type != "1" && type != "2")) {
         std::fprintf(stderr, "usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...\n"
                              "       tessel_pagegen --reread IN OUT [--move FROM TO]\n");
         return 2;
     }
-    Menu menu;
-    menu.iMenuType = qint16(QByteArray(argv[2]).toInt());
+    Menu menu{MenuType(type.toShort()), {}};
     for (int i = 3; i < argc; i += 4)
         menu.buttons.append({QString::fromUtf8(argv[i]), QString::fromUtf8(argv[i + 1]),
                              QString::fromUtf8(argv[i + 2]), QString::fromUtf8(argv[i + 3])});

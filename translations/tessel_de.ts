@@ -45,7 +45,7 @@
     </message>
 </context>
 <context>
-    <name>ButtonListModel</name>
+    <name>ButtonRows</name>
     <message>
         <source>(no link)</source>
         <translation>(kein Link)</translation>
@@ -290,14 +290,6 @@ Soll sie ersetzt werden?</translation>
         <translation>Ersetzen</translation>
     </message>
     <message>
-        <source>its name does not end in .html or .htm, so Finish could not write it back</source>
-        <translation>ihr Name endet nicht auf .html oder .htm, daher könnte »Fertig« sie nicht zurückschreiben</translation>
-    </message>
-    <message>
-        <source>its name is no more than its extension, so Finish could not write it back; give it a name before the extension</source>
-        <translation>ihr Name besteht nur aus der Endung, daher könnte »Fertig« sie nicht zurückschreiben; geben Sie ihr einen Namen vor der Endung</translation>
-    </message>
-    <message>
         <source>The page
 %1
 cannot be opened: %2.</source>
@@ -538,6 +530,45 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
     <message>
         <source>Tutor</source>
         <translation>Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>MenuModel</name>
+    <message>
+        <source>its name does not end in .html or .htm, so Finish could not write it back</source>
+        <translation>ihr Name endet nicht auf .html oder .htm, daher könnte »Fertig« sie nicht zurückschreiben</translation>
+    </message>
+    <message>
+        <source>its name is no more than its extension, so Finish could not write it back; give it a name before the extension</source>
+        <translation>ihr Name besteht nur aus der Endung, daher könnte »Fertig« sie nicht zurückschreiben; geben Sie ihr einen Namen vor der Endung</translation>
+    </message>
+    <message>
+        <source>It is read-only.</source>
+        <translation>Sie ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>It was changed since Tessel opened or wrote it.</source>
+        <translation>Sie wurde geändert, seit Tessel sie geöffnet oder geschrieben hat.</translation>
+    </message>
+    <message>
+        <source>Tessel cannot read it: %1.</source>
+        <translation>Tessel kann sie nicht lesen: %1.</translation>
+    </message>
+    <message>
+        <source>Tessel did not write it.</source>
+        <translation>Tessel hat sie nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Tessel cannot read it back as one of its pages: %1.</source>
+        <translation>Tessel kann sie nicht als eine seiner Seiten zurücklesen: %1.</translation>
+    </message>
+    <message>
+        <source>It is a Tessel page that holds another menu.</source>
+        <translation>Sie ist eine Tessel-Seite mit einem anderen Menü.</translation>
+    </message>
+    <message>
+        <source>It is a Tessel page with its author&apos;s own HTML.</source>
+        <translation>Sie ist eine Tessel-Seite mit eigenem HTML ihres Autors.</translation>
     </message>
 </context>
 <context>
@@ -831,37 +862,6 @@ Nicht kopiert:
     <message>
         <source>Press the Finish button to write the file.</source>
         <translation>Mit »Fertig« wird die Datei geschrieben.</translation>
-    </message>
-</context>
-<context>
-    <name>WizardState</name>
-    <message>
-        <source>It is read-only.</source>
-        <translation>Sie ist schreibgeschützt.</translation>
-    </message>
-    <message>
-        <source>It was changed since Tessel opened or wrote it.</source>
-        <translation>Sie wurde geändert, seit Tessel sie geöffnet oder geschrieben hat.</translation>
-    </message>
-    <message>
-        <source>Tessel cannot read it: %1.</source>
-        <translation>Tessel kann sie nicht lesen: %1.</translation>
-    </message>
-    <message>
-        <source>Tessel did not write it.</source>
-        <translation>Tessel hat sie nicht geschrieben.</translation>
-    </message>
-    <message>
-        <source>Tessel cannot read it back as one of its pages: %1.</source>
-        <translation>Tessel kann sie nicht als eine seiner Seiten zurücklesen: %1.</translation>
-    </message>
-    <message>
-        <source>It is a Tessel page that holds another menu.</source>
-        <translation>Sie ist eine Tessel-Seite mit einem anderen Menü.</translation>
-    </message>
-    <message>
-        <source>It is a Tessel page with its author&apos;s own HTML.</source>
-        <translation>Sie ist eine Tessel-Seite mit eigenem HTML ihres Autors.</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     </message>
 </context>
 <context>
-    <name>ButtonListModel</name>
+    <name>ButtonRows</name>
     <message>
         <source>(no link)</source>
         <translation>(sin enlace)</translation>
@@ -290,14 +290,6 @@ ya existe. %2
         <translation>Reemplazar</translation>
     </message>
     <message>
-        <source>its name does not end in .html or .htm, so Finish could not write it back</source>
-        <translation>su nombre no termina en .html ni en .htm, así que «Finalizar» no podría volver a escribirla</translation>
-    </message>
-    <message>
-        <source>its name is no more than its extension, so Finish could not write it back; give it a name before the extension</source>
-        <translation>su nombre no es más que la extensión, así que «Finalizar» no podría volver a escribirla; póngale un nombre delante de la extensión</translation>
-    </message>
-    <message>
         <source>The page
 %1
 cannot be opened: %2.</source>
@@ -538,6 +530,45 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
     <message>
         <source>Tutor</source>
         <translation>Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>MenuModel</name>
+    <message>
+        <source>its name does not end in .html or .htm, so Finish could not write it back</source>
+        <translation>su nombre no termina en .html ni en .htm, así que «Finalizar» no podría volver a escribirla</translation>
+    </message>
+    <message>
+        <source>its name is no more than its extension, so Finish could not write it back; give it a name before the extension</source>
+        <translation>su nombre no es más que la extensión, así que «Finalizar» no podría volver a escribirla; póngale un nombre delante de la extensión</translation>
+    </message>
+    <message>
+        <source>It is read-only.</source>
+        <translation>Es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>It was changed since Tessel opened or wrote it.</source>
+        <translation>Ha cambiado desde que Tessel lo abrió o lo escribió.</translation>
+    </message>
+    <message>
+        <source>Tessel cannot read it: %1.</source>
+        <translation>Tessel no puede leerlo: %1.</translation>
+    </message>
+    <message>
+        <source>Tessel did not write it.</source>
+        <translation>Tessel no lo escribió.</translation>
+    </message>
+    <message>
+        <source>Tessel cannot read it back as one of its pages: %1.</source>
+        <translation>Tessel no puede volver a leerlo como una de sus páginas: %1.</translation>
+    </message>
+    <message>
+        <source>It is a Tessel page that holds another menu.</source>
+        <translation>Es una página de Tessel que contiene otro menú.</translation>
+    </message>
+    <message>
+        <source>It is a Tessel page with its author&apos;s own HTML.</source>
+        <translation>Es una página de Tessel con HTML propio de su autor.</translation>
     </message>
 </context>
 <context>
@@ -831,37 +862,6 @@ No copiadas:
     <message>
         <source>Press the Finish button to write the file.</source>
         <translation>Pulse «Finalizar» para escribir el archivo.</translation>
-    </message>
-</context>
-<context>
-    <name>WizardState</name>
-    <message>
-        <source>It is read-only.</source>
-        <translation>Es de solo lectura.</translation>
-    </message>
-    <message>
-        <source>It was changed since Tessel opened or wrote it.</source>
-        <translation>Ha cambiado desde que Tessel lo abrió o lo escribió.</translation>
-    </message>
-    <message>
-        <source>Tessel cannot read it: %1.</source>
-        <translation>Tessel no puede leerlo: %1.</translation>
-    </message>
-    <message>
-        <source>Tessel did not write it.</source>
-        <translation>Tessel no lo escribió.</translation>
-    </message>
-    <message>
-        <source>Tessel cannot read it back as one of its pages: %1.</source>
-        <translation>Tessel no puede volver a leerlo como una de sus páginas: %1.</translation>
-    </message>
-    <message>
-        <source>It is a Tessel page that holds another menu.</source>
-        <translation>Es una página de Tessel que contiene otro menú.</translation>
-    </message>
-    <message>
-        <source>It is a Tessel page with its author&apos;s own HTML.</source>
-        <translation>Es una página de Tessel con HTML propio de su autor.</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     </message>
 </context>
 <context>
-    <name>ButtonListModel</name>
+    <name>ButtonRows</name>
     <message>
         <source>(no link)</source>
         <translation>(aucun lien)</translation>
@@ -290,14 +290,6 @@ Le remplacer ?</translation>
         <translation>Remplacer</translation>
     </message>
     <message>
-        <source>its name does not end in .html or .htm, so Finish could not write it back</source>
-        <translation>son nom ne se termine pas par .html ou .htm ; « Terminer » ne pourrait donc pas la réécrire</translation>
-    </message>
-    <message>
-        <source>its name is no more than its extension, so Finish could not write it back; give it a name before the extension</source>
-        <translation>son nom se réduit à son extension ; « Terminer » ne pourrait donc pas la réécrire. Donnez-lui un nom avant l’extension</translation>
-    </message>
-    <message>
         <source>The page
 %1
 cannot be opened: %2.</source>
@@ -538,6 +530,45 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
     <message>
         <source>Tutor</source>
         <translation>Tuteur</translation>
+    </message>
+</context>
+<context>
+    <name>MenuModel</name>
+    <message>
+        <source>its name does not end in .html or .htm, so Finish could not write it back</source>
+        <translation>son nom ne se termine pas par .html ou .htm ; « Terminer » ne pourrait donc pas la réécrire</translation>
+    </message>
+    <message>
+        <source>its name is no more than its extension, so Finish could not write it back; give it a name before the extension</source>
+        <translation>son nom se réduit à son extension ; « Terminer » ne pourrait donc pas la réécrire. Donnez-lui un nom avant l’extension</translation>
+    </message>
+    <message>
+        <source>It is read-only.</source>
+        <translation>Il est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>It was changed since Tessel opened or wrote it.</source>
+        <translation>Il a été modifié depuis que Tessel l’a ouvert ou écrit.</translation>
+    </message>
+    <message>
+        <source>Tessel cannot read it: %1.</source>
+        <translation>Tessel ne peut pas le lire : %1.</translation>
+    </message>
+    <message>
+        <source>Tessel did not write it.</source>
+        <translation>Tessel ne l’a pas écrit.</translation>
+    </message>
+    <message>
+        <source>Tessel cannot read it back as one of its pages: %1.</source>
+        <translation>Tessel ne peut pas le relire comme l’une de ses pages : %1.</translation>
+    </message>
+    <message>
+        <source>It is a Tessel page that holds another menu.</source>
+        <translation>C’est une page Tessel qui contient un autre menu.</translation>
+    </message>
+    <message>
+        <source>It is a Tessel page with its author&apos;s own HTML.</source>
+        <translation>C’est une page Tessel avec le HTML propre à son auteur.</translation>
     </message>
 </context>
 <context>
@@ -831,37 +862,6 @@ Non copiées :
     <message>
         <source>Press the Finish button to write the file.</source>
         <translation>Appuyez sur « Terminer » pour écrire le fichier.</translation>
-    </message>
-</context>
-<context>
-    <name>WizardState</name>
-    <message>
-        <source>It is read-only.</source>
-        <translation>Il est en lecture seule.</translation>
-    </message>
-    <message>
-        <source>It was changed since Tessel opened or wrote it.</source>
-        <translation>Il a été modifié depuis que Tessel l’a ouvert ou écrit.</translation>
-    </message>
-    <message>
-        <source>Tessel cannot read it: %1.</source>
-        <translation>Tessel ne peut pas le lire : %1.</translation>
-    </message>
-    <message>
-        <source>Tessel did not write it.</source>
-        <translation>Tessel ne l’a pas écrit.</translation>
-    </message>
-    <message>
-        <source>Tessel cannot read it back as one of its pages: %1.</source>
-        <translation>Tessel ne peut pas le relire comme l’une de ses pages : %1.</translation>
-    </message>
-    <message>
-        <source>It is a Tessel page that holds another menu.</source>
-        <translation>C’est une page Tessel qui contient un autre menu.</translation>
-    </message>
-    <message>
-        <source>It is a Tessel page with its author&apos;s own HTML.</source>
-        <translation>C’est une page Tessel avec le HTML propre à son auteur.</translation>
     </message>
 </context>
 </TS>

@@ -32,8 +32,12 @@ struct MenuButton {
     bool operator==(const MenuButton&) const = default;
 };
 
+// The menu's direction: its buttons one under the other, or in a row. The numbers are those the
+// command line takes.
+enum class MenuType : qint16 { Vertical = 1, Horizontal = 2 };
+
 struct Menu {
-    qint16 iMenuType = 1; // 1 vertical, anything else horizontal
+    MenuType iMenuType = MenuType::Vertical;
     QList<MenuButton> buttons;
 
     bool operator==(const Menu&) const = default;

@@ -54,8 +54,8 @@ public:
         PageEscaping::appendLinkStatement(out, frame, link);
     }
     void normalImageAttribute(const QString& name) { PageEscaping::appendHtmlAttribute(out, name); }
-    void lineBreak(qint16 menuType) {
-        if (menuType == 1)
+    void lineBreak(MenuType menuType) {
+        if (menuType == MenuType::Vertical)
             append(PageLayout::lineBreak);
     }
 
@@ -91,9 +91,9 @@ public:
         value();
         PageEscaping::appendHtmlAttribute(out_, name);
     }
-    void lineBreak(qint16 menuType) {
+    void lineBreak(MenuType menuType) {
         value(PageTokens::Kind::Break);
-        if (menuType == 1)
+        if (menuType == MenuType::Vertical)
             out_.append(PageLayout::lineBreak.data(), qsizetype(PageLayout::lineBreak.size()));
     }
     // Whatever of the author's follows the last piece.

@@ -95,19 +95,20 @@ struct ImageCheck {
 };
 
 // The menu's direction from the first block read; every other block must agree.
-bool takeMenuType(qint16& menuType, bool vertical) {
-    const qint16 type = vertical ? 1 : 2;
-    if (menuType == 0)
+bool takeMenuType(std::optional<MenuType>& menuType, bool vertical) {
+    const MenuType type = vertical ? MenuType::Vertical : MenuType::Horizontal;
+    if (!menuType)
         menuType = type;
-    return menuType == type;
+    return *menuType == type;
 }
 
 // Takes a block up exactly as the writer puts it down, reading the values on the way, and
 // stops at the first byte that differs.
 class Matcher {
 public:
-    Matcher(QByteArrayView bytes, qsizetype at, QByteArrayView eol, qsizetype button, int line)
-        : bytes_(bytes), at_(at), eol_(eol), button_(button), line_(line) {}
+    Matcher(QByteArrayView bytes, qsizetype at, QByteArrayView eol, qsizetype button, int line,
+            std::optional<MenuType>& direction)
+        : bytes_(bytes), at_(at), eol_(eol), button_(button), line_(line), direction_(direction) {}
 
     bool ok() const { return ok_; }
     qsizetype at() const { return at_; }
@@ -154,10 +155,10 @@ public:
             image_ = ImageCheck{button_, at_, quote, line_};
         at_ = ok_ ? quote : at_;
     }
-    void lineBreak(qint16& menuType) {
+    void lineBreak(MenuType) {
         const bool vertical = ok_ && bytes_.sliced(at_).startsWith(view(PageLayout::lineBreak));
         at_ += vertical ? qsizetype(PageLayout::lineBreak.size()) : 0;
-        ok_ = ok_ && takeMenuType(menuType, vertical);
+        ok_ = ok_ && takeMenuType(direction_, vertical);
     }
 
 private:
@@ -185,6 +186,7 @@ private:
     std::optional<ImageCheck> image_;
     qsizetype button_;
     int line_, lines_ = 0;
+    std::optional<MenuType>& direction_;
     bool ok_ = true;
 };
 
@@ -197,7 +199,6 @@ struct Piece {
     enum Value { Script, Link, Image } value = Script;
     QString* first = nullptr;
     QString* second = nullptr;
-    qint16* menuType = nullptr;
 };
 
 // The pieces of a block, as PageTokens counts them.
@@ -223,10 +224,7 @@ public:
         value();
         pieces.back().value = Piece::Image;
     }
-    void lineBreak(qint16& menuType) {
-        value(Kind::Break);
-        pieces.back().menuType = &menuType;
-    }
+    void lineBreak(MenuType) { value(Kind::Break); }
 };
 
 // Each region as a message names it, its possessive with it, which some languages decline.
@@ -332,7 +330,6 @@ private:
                                                        .arg(count)
                                                        .arg(MenuPage::maxButtons));
         reading_.menu.buttons.resize(count);
-        reading_.menu.iMenuType = 0;
         qsizetype held = 0;
         bool beyond = false;
         for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region) {
@@ -391,7 +388,8 @@ private:
                 bytes_.sliced(syntax_.end(key.line), syntax_.next(key.line) - syntax_.end(key.line))
                     .toByteArray();
         if (first >= low) {
-            Matcher matcher(bytes_, syntax_.start(first), eol, key.button, lineNumber(first));
+            Matcher matcher(bytes_, syntax_.start(first), eol, key.button, lineNumber(first),
+                            direction_);
             PageLayout::blocks<Matcher, Menu>[std::size_t(key.region)](matcher, reading_.menu,
                                                                        key.button);
             const qsizetype limit = high < syntax_.lines() ? syntax_.start(high) : bytes_.size();
@@ -541,7 +539,7 @@ private:
         const qsizetype end = syntax_.end(line);
         const QByteArrayView lineView = bytes_.first(end);
         bool exact = true;
-        qint16 menuType = reading_.menu.iMenuType;
+        std::optional<MenuType> menuType = direction_;
         std::optional<ImageCheck> image;
         for (std::size_t p = from; p < to; ++p) {
             Piece& piece = block.pieces[p];
@@ -585,7 +583,7 @@ private:
             block.marks[2 * p] = mark;
             block.marks[2 * p + 1] = at;
         }
-        reading_.menu.iMenuType = menuType;
+        direction_ = menuType;
         if (image)
             images_.push_back(*image);
         if (!exact && (block.changedLine == 0 || line < block.changedLine - 1))
@@ -660,8 +658,7 @@ private:
         }
         if (heldIn_[PageLayout::Buttons] < buttons())
             changed(syntax_.lineAt(reading_.frame.regions[PageLayout::Buttons].to()));
-        if (reading_.menu.iMenuType == 0)
-            reading_.menu.iMenuType = 1;
+        reading_.menu.iMenuType = direction_.value_or(MenuType::Vertical);
         PageBuffer written;
         for (const ImageCheck& image : images_) {
             written.clear();
@@ -747,6 +744,7 @@ private:
     std::array<qsizetype, 4> heldIn_ = {};
     std::vector<ImageCheck> images_;
     std::optional<PageEscaping::Charset> charset_;
+    std::optional<MenuType> direction_; // from the first block read; every other must agree
     qsizetype currentButton_ = 0;
     PageReading reading_;
     Refusal refusal_ = Refusal::None;

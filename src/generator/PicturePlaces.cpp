@@ -78,6 +78,12 @@ QString copyOne(const QString& path, const QString& pageFolder) {
 
 } // namespace
 
+QString PicturePlaces::fileNamed(const QString& name, const QString& pageFolder) {
+    const bool address = name.contains(QLatin1String("://")) || name.startsWith(u'/') ||
+                         name.startsWith(QLatin1String("data:"), Qt::CaseInsensitive);
+    return name.isEmpty() || address ? QString() : QDir(pageFolder).filePath(name);
+}
+
 QList<PicturePlaces::Picture> PicturePlaces::plan(const QList<Picture>& chosen,
                                                   const QString& pageFolder) {
     // Pictures by name: two different files of one name cannot both stand beside the page.

@@ -22,6 +22,11 @@ struct Picture {
     QString name = {}; // as the page names it, relative to its folder; empty: the file's name
 };
 
+// The file a picture the page names as `name` is loaded from, relative to the page's folder;
+// empty where it names none, or names an address: one of the web (http://, data:) or one from
+// the site's root (/img/a.gif), which a web server resolves, not the disk.
+QString fileNamed(const QString& name, const QString& pageFolder);
+
 // Each chosen picture (repeats allowed; the place it comes with is found here) that the page
 // will not find where it names it, once, in the order chosen. A file there with the same
 // bytes is in place.

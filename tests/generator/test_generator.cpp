@@ -51,7 +51,7 @@ Menu hostileMenu(quint32 seed, int buttons) {
             result += pieces[random.bounded(int(pieces.size()))];
         return result;
     };
-    Menu menu{qint16(1 + random.bounded(2)), {}};
+    Menu menu{random.bounded(2) ? MenuType::Vertical : MenuType::Horizontal, {}};
     for (int i = 0; i < buttons; ++i)
         menu.buttons.append({text(), text(), text(), text()});
     return menu;
@@ -70,12 +70,12 @@ class TestGenerator : public QObject {
 private slots:
     // The reference pages, byte for byte: two buttons either way, and twelve.
     void workedExamples() {
-        Menu menu{1,
+        Menu menu{MenuType::Vertical,
                   {{"home.gif", "home2.gif", "index.html", ""},
                    {"news.gif", "news2.gif", "news.html", "main"}}};
         const QByteArray vertical = TestData::read(TestData::path("example-vertical.html"));
         QCOMPARE(MenuPage::text(menu), vertical);
-        menu.iMenuType = 2;
+        menu.iMenuType = MenuType::Horizontal;
         QCOMPARE(MenuPage::text(menu),
                  QByteArray(vertical).replace("border=0></a><br>\r\n", "border=0></a>\r\n"));
         menu = {};
@@ -95,7 +95,7 @@ private slots:
          : field == "normal" ? button.normalImage
          : field == "over"   ? button.overImage
                              : button.frame) = row["value"];
-        const QByteArray page = MenuPage::text({1, {button}});
+        const QByteArray page = MenuPage::text({MenuType::Vertical, {button}});
         QVERIFY2(page.contains("\r\n" + row["line"].toLatin1() + "\r\n"), page.constData());
         QVERIFY2(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }),
                  "the page is pure ASCII");
@@ -157,7 +157,8 @@ private slots:
                 QCOMPARE(MenuPage::text(reading.menu), page);
                 QCOMPARE(MenuPage::text(reading.menu, reading.frame), page);
             }
-        const Menu accents{1, {{"é😀.gif", "%41.gif", "日本.html", "日本"}}}; // read as typed
+        const Menu accents{MenuType::Vertical,
+                           {{"é😀.gif", "%41.gif", "日本.html", "日本"}}}; // read as typed
         QCOMPARE(MenuPage::read(MenuPage::text(accents)).menu.buttons, accents.buttons);
         const QByteArray twelve = TestData::read(TestData::path("example-twelve.html"));
         QCOMPARE(MenuPage::text(MenuPage::read(twelve).menu), twelve);
@@ -268,7 +269,7 @@ private slots:
         // Down to one button, every line the author put between the buttons is still there;
         // a line inside a button's own lines went with it.
         const QByteArray single =
-            MenuPage::text({1, {reading.menu.buttons.first()}}, reading.frame);
+            MenuPage::text({MenuType::Vertical, {reading.menu.buttons.first()}}, reading.frame);
         for (qsizetype i = 1; intact && i < edits.size(); i += 2)
             for (const QByteArray& line : edits[i].toUtf8().split('\n')) {
                 bool inner = MenuPage::text(menu).contains(line);

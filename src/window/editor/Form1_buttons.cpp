@@ -1,6 +1,6 @@
 #include "wizard/Form1.h"
 
-#include "forms/ButtonList.h"
+#include "editor/ButtonList.h"
 #include "forms/PagePanel.h"
 #include "wizard/Messenger.h"
 
@@ -10,7 +10,9 @@
 #include <QScrollBar>
 
 void Form1::connectButtonList() {
-    buttonList_ = new ButtonList(state_, ui.picStep(Page::Button));
+    buttonList_ = new ButtonList(&model_, ui.picStep(Page::Button));
+    // The menu-type page shows the count too.
+    connect(&model_, &MenuModel::countChanged, ui.HScroll1, &QScrollBar::setValue);
     connect(ui.cmdList, &QPushButton::clicked, this, &Form1::openButtonList);
     connect(buttonList_, &ButtonList::goChosen, this, [this] {
         buttonList_->hide();
@@ -23,66 +25,43 @@ void Form1::openButtonList() {
     if (!onButtonPage())
         return;
     keepTypedValues(); // as Next keeps them
-    buttonList_->open(state_.iStep);
+    buttonList_->open(iStep);
 }
 
 // The link and frame typed on the button page in front, into the button's record.
 void Form1::keepTypedValues() {
     if (!onButtonPage())
         return;
-    state_.sLink(state_.iStep) = typedOr(ui.txtButtonLinks, state_.sLink(state_.iStep));
-    state_.sFrame(state_.iStep) = typedOr(ui.txtFrameName, state_.sFrame(state_.iStep));
+    model_.setLink(iStep, typedOr(ui.txtButtonLinks, model_.sLink(iStep)));
+    model_.setFrame(iStep, typedOr(ui.txtFrameName, model_.sFrame(iStep)));
 }
 
 void Form1::showButton(qint16 button) {
-    state_.iStep = button;
+    iStep = button;
     Do_Step();
     Check_iStep();
-    if (state_.bTutor)
+    if (bTutor)
         UpdateTutor();
 }
 
-void Form1::editMenu(ButtonList::Edit edit) {
-    using MenuEdit = ButtonList::Edit;
+void Form1::editMenu(MenuModel::Edit edit) {
     const qint16 at = buttonList_->chosen();
-    qint16 shown = at;
-    bool done = false;
-    switch (edit) {
-    case MenuEdit::InsertBefore:
-        done = state_.insertButton(at);
-        break;
-    case MenuEdit::InsertAfter:
-        done = state_.insertButton(qint16(at + 1));
-        shown = qint16(at + 1);
-        break;
-    case MenuEdit::Remove:
-        done = mayRemove(at) && state_.removeButton(at);
-        shown = qMin(at, state_.iNumberOfButtons);
-        break;
-    case MenuEdit::MoveUp:
-        done = state_.moveButton(at, qint16(at - 1));
-        shown = qint16(at - 1);
-        break;
-    case MenuEdit::MoveDown:
-        done = state_.moveButton(at, qint16(at + 1));
-        shown = qint16(at + 1);
-        break;
-    }
-    if (!done)
+    if (!model_.mayEdit(edit, at) || (edit == MenuModel::Edit::Remove && !mayRemove(at)))
         return;
-    ui.HScroll1->setValue(state_.iNumberOfButtons); // the menu-type page shows the count too
-    showButton(shown);
-    buttonList_->refresh(shown);
+    const std::optional<qint16> shown = model_.edit(edit, at);
+    if (!shown)
+        return;
+    showButton(*shown);
+    buttonList_->choose(*shown);
     buttonList_->lstButtons->setFocus();
 }
 
 // A button that holds anything goes only once the user says so; an empty one at once.
 bool Form1::mayRemove(qint16 button) {
-    const ButtonRecord& record = state_.record(button);
-    if (!record.holdsAnything())
+    if (!model_.holdsAnything(button))
         return true;
-    const QString link =
-        record.link.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(record.link);
+    const QString& typed = model_.sLink(button);
+    const QString link = typed.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(typed);
     return messenger_->ask(
         this, "Tessel",
         tr("Remove button %1%2 from the menu?\n\nIts pictures, link and frame go "

@@ -47,9 +47,7 @@ void Form1::useChosenPicture(PictureKind kind, const QString& path) {
     if (kind == PictureKind::Normal &&
         !preview->rect().contains(preview->mapFromGlobal(QCursor::pos())))
         preview->setPicture(loaded.picture);
-    state_.sImageFile(state_.iStep, kind) = QFileInfo(path).fileName();
-    state_.picturePath(state_.iStep, kind) = path;
-    lastPictureFolder_ = QFileInfo(path).absolutePath();
+    model_.choosePicture(iStep, kind, path);
     describePictures();
 }
 
@@ -70,8 +68,8 @@ void Form1::showStoredPictures() {
     // The stored names are bare; the full paths chosen in this run find the files again.
     for (const PictureKind kind : storedKinds) {
         ImageBox* box = ui.imgButtons(kind);
-        const QString path = state_.picturePath(state_.iStep, kind);
-        if (state_.sImageFile(state_.iStep, kind).isEmpty() || path.isEmpty()) {
+        const QString path = model_.picturePath(iStep, kind);
+        if (model_.sImageFile(iStep, kind).isEmpty() || path.isEmpty()) {
             box->setPicture(Picture());
             box->setToolTip(QString());
             continue;
@@ -91,9 +89,9 @@ QSize Form1::shownSize(const ImageBox* box) const {
 
 void Form1::describePictures() {
     // What a screen reader says of the three boxes: which button, and which picture.
-    const QString button = QString::number(state_.iStep);
+    const QString button = QString::number(iStep);
     for (const PictureKind kind : storedKinds) {
-        const QString name = state_.sImageFile(state_.iStep, kind);
+        const QString name = model_.sImageFile(iStep, kind);
         ui.imgButtons(kind)->setAccessibleName(
             (kind == PictureKind::Normal ? tr("Normal picture of button %1: %2")
                                          : tr("Mouse-over picture of button %1: %2"))

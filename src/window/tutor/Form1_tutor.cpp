@@ -21,7 +21,7 @@ bool Form1::tutorInside() {
 }
 
 void Form1::UpdateTutor() {
-    const QString text = TutorTexts::forPage(Pages::ofStep(state_.iStep, state_.iLastStep));
+    const QString text = TutorTexts::forPage(Pages::ofStep(iStep, model_.iLastStep()));
     if (!formTutor_)
         formTutor_ = std::make_unique<FormTutor>(tutorInside() ? this : nullptr);
     FormTutor& tutor = *formTutor_;
@@ -62,7 +62,7 @@ void Form1::UpdateTutor() {
 }
 
 void Form1::EndTutor() {
-    state_.bTutor = false;
+    bTutor = false;
     formTutor_.reset();
     setFixedSize(Twips::toPixels(6240), Twips::toPixels(4308)); // the tutor's room goes with it
 }

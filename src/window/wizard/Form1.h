@@ -1,16 +1,15 @@
 #pragma once
 
-#include "forms/ButtonList.h"
 #include "forms/Form1Layout.h"
-#include "generator/MenuPage.h"
+#include "wizard/BoundedArray.h"
+#include "wizard/MenuModel.h"
 #include "wizard/Pages.h"
-#include "wizard/WizardState.h"
 
 #include <QWidget>
 
 #include <memory>
-#include <optional>
 
+class ButtonList;
 class FileChooser;
 class FormTutor;
 class ImageBox;
@@ -18,7 +17,8 @@ class Messenger;
 class QLineEdit;
 class QSessionManager;
 
-// The wizard's main window. It holds the wizard state and every control; its methods live
+// The wizard's main window. It owns the menu's model and shows it; it holds every control, the
+// step the user is on and the tutor, and decides only what needs a widget. Its methods live
 // beside the part of the wizard they belong to, in the files listed below. Everything the user
 // does arrives through the controls, so the handlers are private.
 class Form1 : public QWidget {
@@ -27,15 +27,13 @@ public:
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
-    Form1Layout ui;
-
-    const WizardState& state() const { return state_; }
+    const Form1Layout& controls() const { return ui; }
+    const MenuModel& model() const { return model_; }
+    qint16 step() const { return iStep; }
     // The page the user sees; the others are hidden, so neither Tab nor a key reaches them.
     Page shownPage() const { return shownPage_; }
     FormTutor* formTutor() const { return formTutor_.get(); }
     ButtonList* buttonList() const { return buttonList_; }
-    // Where Finish writes the page: the typed name, resolved as the finish page explains.
-    QString pagePath() const;
 
     // Opens a menu page Tessel wrote, as the command line, Ctrl+O, the Open button and a drop
     // on the menu-type page do. Only there, before a menu is fixed; a page that cannot be
@@ -87,7 +85,7 @@ private:
     void openButtonList();
     void keepTypedValues();
     void showButton(qint16 button);
-    void editMenu(ButtonList::Edit edit);
+    void editMenu(MenuModel::Edit edit);
     bool mayRemove(qint16 button);
 
     // editor/Form1_pictures.cpp: choosing pictures and the rollover preview.
@@ -113,29 +111,22 @@ private:
 
     // finish/Form1_open.cpp: opening a page Tessel wrote.
     void choosePageToOpen();
-    void takeOpenedButtons();
-    void forgetOpenedPage();
 
     // tutor/Form1_tutor.cpp.
     void UpdateTutor();
     void EndTutor();
     static bool tutorInside();
 
-    WizardState state_;
+    Form1Layout ui;
+    MenuModel model_;
+    qint16 iStep = 0;
+    BoundedArray<bool> iStepButtons{"iStepButtons"}; // wanted state of Back, Next and Finish
+    bool bTutor = false;
     Hold hold_ = Hold::None; // what holds the step buttons now
     Page shownPage_ = Page::MenuType;
     Page pageUnderAbout_ = Page::MenuType; // where OK returns to
     std::unique_ptr<FormTutor> formTutor_;
     ButtonList* buttonList_ = nullptr; // over the button page, owned by it
     std::unique_ptr<Messenger> messenger_;
-    QString lastPictureFolder_;  // folder of the picture chosen last
-    QString lastTriedFolder_;    // folder of the last file offered, usable or not
-    std::optional<Menu> opened_; // an opened page's menu, until the first Next takes it
-    // The page this window opened, until New: its author's frame, where Finish writes it back
-    // and its name as its file spells it.
-    struct OpenedPage {
-        PageFrame frame;
-        QString folder, name, suffix;
-    };
-    std::optional<OpenedPage> openedPage_;
+    QString lastTriedFolder_; // folder of the last picture file offered, usable or not
 };

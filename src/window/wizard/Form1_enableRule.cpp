@@ -2,14 +2,19 @@
 
 #include "forms/PagePanel.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 void Form1::Initialize_New() {
-    state_.iStepButtons.redim(2, 4);
-    state_.iStep = 0;
-    state_.iLastStep = 2;
-    state_.bNewMenu = true;
-    forgetOpenedPage(); // a new menu starts from nothing opened
+    iStepButtons.redim(2, 4);
+    iStep = 0;
+    // A new menu starts from nothing opened: neither that page's buttons nor its name.
+    if (model_.hasOpenedPage()) {
+        ui.txtFileName->setText("Tessel");
+        ui.optExtension(0)->setChecked(true);
+    }
+    model_.startNew();
     showPage(Page::MenuType);
     Check_iStep();
     EndTutor();
@@ -23,12 +28,12 @@ void Form1::Check_iStep() {
 // finish page's lock and the About page's.
 void Form1::holdStepButtons(Hold hold) {
     hold_ = hold;
-    Pages::decideStepButtons(state_.iStepButtons, state_.iStep, state_.iLastStep, hold);
+    Pages::decideStepButtons(iStepButtons, iStep, model_.iLastStep(), hold);
     Manipulate_Buttons();
 }
 
 void Form1::Manipulate_Buttons() {
-    const std::array<bool, 7> enabled = Pages::stepButtonsEnabled(state_.iStepButtons, hold_);
+    const std::array<bool, 7> enabled = Pages::stepButtonsEnabled(iStepButtons, hold_);
     for (const int i : ui.cmdStep.indexes())
         ui.cmdStep(i)->setEnabled(enabled[std::size_t(i)]);
 }

@@ -1,6 +1,6 @@
 #include "wizard/Form1.h"
 
-#include "forms/ButtonList.h"
+#include "editor/ButtonList.h"
 #include "forms/ImageBox.h"
 #include "forms/PagePanel.h"
 #include "wizard/Blanks.h"
@@ -48,13 +48,13 @@ void Form1::cmdStep_Click(qint16 Index) {
 // New and Exit ask first where they would throw away buttons filled since the menu was fixed,
 // opened or last written, the link and frame typed on the page in front included.
 bool Form1::mayDropUnwrittenWork(const QString& question, const QString& yes) {
-    Menu now = state_.menu();
+    Menu now = model_.menu();
     if (shownPage_ == Page::Button) {
-        MenuButton& button = now.buttons[state_.iStep - 1];
+        MenuButton& button = now.buttons[iStep - 1];
         button.link = typedOr(ui.txtButtonLinks, button.link);
         button.frame = typedOr(ui.txtFrameName, button.frame);
     }
-    return !state_.hasUnwrittenWork(now) ||
+    return !model_.hasUnwrittenWork(now) ||
            messenger_->ask(this, "Tessel",
                            tr("The buttons filled since the menu was last written are not "
                               "written yet.") +
@@ -63,12 +63,12 @@ bool Form1::mayDropUnwrittenWork(const QString& question, const QString& yes) {
 }
 
 void Form1::goNext() {
-    if (state_.iStep < state_.iLastStep) {
+    if (iStep < model_.iLastStep()) {
         keepTypedValues();
-        ++state_.iStep;
+        ++iStep;
         Do_Step();
     }
-    if (state_.bTutor)
+    if (bTutor)
         UpdateTutor();
 }
 
@@ -81,11 +81,11 @@ QString Form1::typedOr(const QLineEdit* box, const QString& stored) {
 
 void Form1::goBack() {
     // Whatever was typed on the page being left is dropped.
-    if (state_.iStep > 0) {
-        --state_.iStep;
+    if (iStep > 0) {
+        --iStep;
         Do_Step();
     }
-    if (state_.bTutor)
+    if (bTutor)
         UpdateTutor();
 }
 
@@ -97,12 +97,12 @@ void Form1::showAbout() {
 }
 
 void Form1::switchTutor() {
-    if (state_.bTutor) {
+    if (bTutor) {
         EndTutor();
-        state_.bTutor = false;
+        bTutor = false;
     } else {
         UpdateTutor();
-        state_.bTutor = true;
+        bTutor = true;
     }
 }
 
@@ -113,9 +113,9 @@ void Form1::cmdOk_Click() {
 }
 
 void Form1::Do_Step() {
-    if (state_.iStep == 1 && state_.bNewMenu)
+    if (iStep == 1 && model_.bNewMenu())
         fixMenu();
-    showPage(Pages::ofStep(state_.iStep, state_.iLastStep));
+    showPage(Pages::ofStep(iStep, model_.iLastStep()));
     Complete_Step();
     focusFirstBox();
 }
@@ -131,15 +131,12 @@ void Form1::focusFirstBox() {
 
 void Form1::fixMenu() {
     // The menu's direction and size are read once, on a new menu's first arrival at step 1.
-    state_.iMenuType = ui.optMenuType(0)->isChecked() ? 1 : 2;
-    state_.setButtonCount(qint16(ui.HScroll1->value()));
-    takeOpenedButtons();
-    state_.writtenMenu = state_.menu(); // nothing filled yet
-    state_.bNewMenu = false;
+    model_.fix(ui.optMenuType(0)->isChecked() ? MenuType::Vertical : MenuType::Horizontal,
+               qint16(ui.HScroll1->value()));
 }
 
 void Form1::Complete_Step() {
-    const Page page = Pages::ofStep(state_.iStep, state_.iLastStep);
+    const Page page = Pages::ofStep(iStep, model_.iLastStep());
     if (page == Page::Button) {
         showStoredPictures();
         describePictures();
@@ -148,10 +145,9 @@ void Form1::Complete_Step() {
         ui.imgButtons(PictureKind::Preview)
             ->setPicture(ui.imgButtons(PictureKind::Normal)->picture());
     if (page == Page::Button) {
-        ui.txtButtonLinks->setText(state_.sLink(state_.iStep));
-        ui.txtFrameName->setText(state_.sFrame(state_.iStep));
+        ui.txtButtonLinks->setText(model_.sLink(iStep));
+        ui.txtFrameName->setText(model_.sFrame(iStep));
     }
-    // A blank stands where a minus sign would.
-    ui.lblButtonNumber->setText((state_.iStep < 0 ? QString() : QStringLiteral(" ")) +
-                                QString::number(state_.iStep));
+    // A blank stands where a minus sign would, as in every number the wizard shows.
+    ui.lblButtonNumber->setText(QStringLiteral(" ") + QString::number(iStep));
 }

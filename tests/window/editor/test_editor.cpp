@@ -80,7 +80,7 @@ private slots:
         QStringList stored;
         for (qint16 button = 1; button <= 3; ++button)
             for (qint16 kind = 0; kind <= 1; ++kind)
-                stored.append(wizard.state().sImageFile(button, kind));
+                stored.append(wizard.model().sImageFile(button, kind));
         QCOMPARE(stored.join(','), ",,second.bmp,same.gif,,same.gif");
         QCOMPARE(wizard.dialog->startFolders, (QStringList{"", a, a, a, b}));
         // Any letter case matches: a Linux file system tells PHOTO.JPG from photo.jpg.
@@ -114,7 +114,7 @@ private slots:
                  qPrintable(warnings.first()));
         QCOMPARE(warnings.last(), warnings.first()); // a drop says what the dialog says
         QVERIFY(wizard.shown(0) == good);
-        QCOMPARE(wizard.state().sImageFile(1, 0), "red.bmp");
+        QCOMPARE(wizard.model().sImageFile(1, 0), "red.bmp");
     }
 
     void photosAnimationsAndMissingPictures() {
@@ -135,7 +135,7 @@ private slots:
         wizard.walk("<");
         const QString tip = wizard.ui.imgButtons(0)->toolTip();
         QVERIFY(wizard.shown(0).isNull() && tip.contains(work_.filePath("spin.gif")));
-        QCOMPARE(wizard.state().sImageFile(1, 0), "spin.gif");
+        QCOMPARE(wizard.model().sImageFile(1, 0), "spin.gif");
         wizard.choose(0, work_.picture("spin.gif", "spin.gif"));
         QCOMPARE(wizard.ui.imgButtons(0)->toolTip(), QString());
         // The formats of today's web, chosen or dropped.
@@ -143,7 +143,7 @@ private slots:
             QImage(40, 20, QImage::Format_RGB32).save(work_.filePath(name));
             wizard.choose(0, work_.filePath(name));
             QVERIFY(Wizard::dropOn(wizard.ui.imgButtons(1), {work_.filePath(name)}));
-            QCOMPARE(wizard.state().sImageFile(1, 0) + wizard.state().sImageFile(1, 1),
+            QCOMPARE(wizard.model().sImageFile(1, 0) + wizard.model().sImageFile(1, 1),
                      QString(name) + name);
             QVERIFY(!wizard.shown(0).isNull() && !wizard.shown(1).isNull());
         }
@@ -190,7 +190,7 @@ private slots:
             QVERIFY2(!Wizard::dropOn(wizard.ui.imgButtons(1), files), qPrintable(files.join(' ')));
         QVERIFY(!Wizard::dropOn(wizard.ui.imgButtons(3), {red}));
         QVERIFY(wizard.shown(0).isNull() && wizard.shown(1).isNull());
-        QCOMPARE(wizard.state().sImageFile(1, 0) + wizard.state().sImageFile(1, 1), QString());
+        QCOMPARE(wizard.model().sImageFile(1, 0) + wizard.model().sImageFile(1, 1), QString());
     }
 };
 

@@ -1,35 +1,68 @@
 #include "TestData.h"
 #include "generator/MenuPage.h"
-#include "wizard/WizardState.h"
+#include "generator/PageFile.h"
+#include "wizard/MenuModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
-// The menu being edited, without a window: the buttons as records, moved, inserted and
-// removed with everything they hold.
+// The menu being edited, without a window: the buttons moved, inserted and removed with
+// everything they hold, a view that follows the model's signals alone, and the files Finish
+// may replace.
 class TestMenuModel : public QObject {
     Q_OBJECT
 
-    // Button k as the table names it, holding something of its own in every field.
-    static ButtonRecord named(int k) {
-        const QString name = QStringLiteral("b%1").arg(k);
-        ButtonRecord record{{name + ".gif", name + "2.gif"},
-                            {"/pics/" + name + ".gif", "/pics/" + name + "2.gif"},
-                            name + ".html",
-                            name == "b2" ? "main" : ""};
-        record.ownLines[1].bytes = name.toUtf8();
-        return record;
+    // The rows as a view learns them: only from the model's signals, never by reading it whole
+    // after an edit.
+    struct Follower {
+        QStringList rows;
+        explicit Follower(QAbstractItemModel& model) {
+            const auto link = [&model](int row) { return model.index(row, 0).data().toString(); };
+            connect(&model, &QAbstractItemModel::rowsInserted, [=, this](auto&, int from, int to) {
+                for (int row = from; row <= to; ++row)
+                    rows.insert(row, link(row));
+            });
+            connect(&model, &QAbstractItemModel::rowsRemoved,
+                    [this](auto&, int from, int to) { rows.remove(from, to - from + 1); });
+            connect(&model, &QAbstractItemModel::rowsMoved,
+                    [this](auto&, int from, int, auto&, int before) {
+                        rows.move(from, before > from ? before - 1 : before);
+                    });
+            connect(&model, &QAbstractItemModel::dataChanged,
+                    [=, this](const QModelIndex& first, const QModelIndex& last) {
+                        for (int row = first.row(); row <= last.row(); ++row)
+                            rows[row] = link(row);
+                    });
+            connect(&model, &QAbstractItemModel::modelReset, [=, this, &model] {
+                rows.clear();
+                for (int row = 0; row < model.rowCount(); ++row)
+                    rows.append(link(row));
+            });
+        }
+    };
+
+    // A menu of `count` buttons b1, b2 ..., each holding something of its own in every field.
+    static void fill(MenuModel& model, qint16 count) {
+        model.fix(MenuType::Vertical, count);
+        for (qint16 k = 1; k <= count; ++k) {
+            const QString name = QStringLiteral("b%1").arg(k);
+            model.choosePicture(k, PictureKind::Normal, "/pics/" + name + ".gif");
+            model.choosePicture(k, PictureKind::MouseOver, "/pics/" + name + "2.gif");
+            model.setLink(k, name + ".html");
+            model.setFrame(k, name + "-frame");
+        }
     }
 
     // A button's name where everything it holds is its own, _ where it holds nothing.
-    static QString nameOf(const ButtonRecord& record) {
-        if (!record.holdsAnything() && record.ownLines[1].isEmpty())
+    static QString nameOf(const MenuModel& model, qint16 k) {
+        if (!model.holdsAnything(k))
             return "_";
-        const QString name = record.link.section('.', 0, 0);
-        const ButtonRecord own = named(name.mid(1).toInt());
-        return own.imageFile == record.imageFile && own.picturePath == record.picturePath &&
-                       own.frame == record.frame && own.ownLines == record.ownLines
-                   ? name
-                   : "?";
+        const QString name = model.sLink(k).section('.', 0, 0);
+        const bool own =
+            model.sImageFile(k, PictureKind::Normal) == name + ".gif" &&
+            model.picturePath(k, PictureKind::MouseOver) == "/pics/" + name + "2.gif" &&
+            model.sFrame(k) == name + "-frame";
+        return own ? name : "?";
     }
 
 private slots:
@@ -37,25 +70,32 @@ private slots:
 
     void edits() {
         QFETCH(TestData::Row, row);
-        WizardState state;
-        state.setButtonCount(qint16(row["buttons"].toInt()));
-        for (qint16 k = 1; k <= state.iNumberOfButtons; ++k)
-            state.record(k) = named(k);
+        MenuModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Follower list(model);
+        QList<int> counts;
+        connect(&model, &MenuModel::countChanged, [&counts](int count) { counts.append(count); });
+        fill(model, qint16(row["buttons"].toInt()));
         for (const QString& edit : row["edits"].split(' ')) {
             const qint16 a = qint16(edit.mid(1).toInt());
             if (edit.startsWith('+'))
-                state.insertButton(a);
+                model.insertButton(a);
             else if (edit.startsWith('-'))
-                state.removeButton(a);
+                model.removeButton(a);
             else
-                state.moveButton(qint16(edit.section('>', 0, 0).toInt()),
+                model.moveButton(qint16(edit.section('>', 0, 0).toInt()),
                                  qint16(edit.section('>', 1).toInt()));
+            QStringList links;
+            for (const MenuButton& button : model.menu().buttons)
+                links.append(button.link);
+            QCOMPARE(list.rows, links);
         }
         QStringList names;
-        for (qint16 k = 1; k <= state.iNumberOfButtons; ++k)
-            names.append(nameOf(state.record(k)));
-        QCOMPARE(state.iLastStep, state.iNumberOfButtons + 1);
-        QCOMPARE(state.menu().buttons.size(), state.iNumberOfButtons);
+        for (qint16 k = 1; k <= model.iNumberOfButtons(); ++k)
+            names.append(nameOf(model, k));
+        QCOMPARE(model.iLastStep(), model.iNumberOfButtons() + 1);
+        QCOMPARE(counts.last(), model.iNumberOfButtons()); // the count's scroll bar follows
         QCOMPARE(names.size() <= 4 ? names.join(' ')
                                    : QStringLiteral("%1: %2 ... %3")
                                          .arg(names.size())
@@ -64,27 +104,54 @@ private slots:
         QVERIFY(!names.contains("?"));
     }
 
+    // The list's own edits at a chosen button: which it may make, and the button it shows
+    // after each, at the ends of a menu of one, two and a full menu.
+    void listEdits() {
+        using Edit = MenuModel::Edit;
+        MenuModel model;
+        QVERIFY(!model.mayEdit(Edit::InsertBefore, 1)); // no menu yet
+        fill(model, 1);
+        QCOMPARE(model.edit(Edit::Remove, 1), std::nullopt); // a menu keeps one button
+        QCOMPARE(model.edit(Edit::MoveUp, 1), std::nullopt);
+        QCOMPARE(model.edit(Edit::InsertAfter, 1), qint16(2));
+        QCOMPARE(model.edit(Edit::MoveDown, 2), std::nullopt);
+        QCOMPARE(model.edit(Edit::MoveUp, 2), qint16(1));
+        QCOMPARE(nameOf(model, 1) + nameOf(model, 2), "_b1");
+        QCOMPARE(model.edit(Edit::Remove, 2), qint16(1)); // the last gone: the new last
+        QCOMPARE(model.edit(Edit::InsertBefore, 1), qint16(1));
+        QCOMPARE(model.edit(Edit::Remove, 1), qint16(1)); // the one that took its place
+        fill(model, MenuModel::maxButtons);
+        QVERIFY(!model.mayEdit(Edit::InsertAfter, 500) && model.mayEdit(Edit::Remove, 1000));
+    }
+
     // The file in Finish's way, as the window's own table has it: whether Finish may replace
     // it without a question, and else why not; decided from the files alone.
     void replacing_data() { TestData::rows("replacing.txt"); }
 
     void replacing() {
         QFETCH(TestData::Row, row);
-        const QByteArray ours = MenuPage::text({1, {{}}});
-        const QMap<QString, QByteArray> files = {{"another menu", MenuPage::text({2, {{}}})},
-                                                 {"author's", ours + "<p>Home</p>"},
-                                                 {"foreign", "<p>mine</p>"},
-                                                 {"opened", ours},
-                                                 {"opened, then New", ours},
-                                                 {"read-only", ours},
-                                                 {"changed", ours + "<!-- later -->"}};
-        if (row["there"] == "none")
-            QSKIP("nothing in the way asks nothing");
-        WizardState state;
-        if (row["there"] == "opened" || row["there"] == "changed" || row["there"] == "read-only")
-            state.wrote("/site/" + row["file"], ours, {});
-        const Replacing replacing = state.replacing("/site/" + row["file"], files[row["there"]],
-                                                    QString(), row["there"] == "read-only");
+        const QTemporaryDir folder;
+        const QString there = row["there"], path = folder.filePath(row["file"]);
+        const QByteArray ours = MenuPage::text({MenuType::Vertical, {{}}});
+        const QMap<QString, QByteArray> files = {
+            {"another menu", MenuPage::text({MenuType::Horizontal, {{}}})},
+            {"author's", ours + "<p>Home</p>"},
+            {"foreign", "<p>mine</p>"}};
+        QVERIFY(there == "none" || PageFile::save(path, files.value(there, ours)).isEmpty());
+        MenuModel model;
+        if (files.contains(there) || there == "none") {
+            model.fix(MenuType::Vertical, 1);
+        } else {
+            QCOMPARE(model.open(path).refusal, QString());
+            model.fix(MenuType::Vertical, 1);
+            if (there == "changed")
+                QVERIFY(PageFile::save(path, ours + "<!-- later -->").isEmpty());
+            if (there == "read-only")
+                QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+            if (there == "opened, then New")
+                model.startNew();
+        }
+        const Replacing replacing = model.replacing(path);
         QCOMPARE(replacing.ask, !row["why"].isEmpty());
         QCOMPARE(replacing.why, row["why"]);
     }

@@ -14,7 +14,7 @@ class TestWizard : public QObject {
 
     const TestSupport::WorkingFolder work_;
 
-    static QByteArray page(const QList<MenuButton>& buttons, qint16 type = 1) {
+    static QByteArray page(const QList<MenuButton>& buttons, MenuType type = MenuType::Vertical) {
         return MenuPage::text({type, buttons});
     }
 
@@ -116,7 +116,8 @@ private slots:
         announced->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         const QUrl url = QUrl::fromLocalFile(here.filePath(written));
         QCOMPARE(wizard.messages->opened, QList<QUrl>(refused ? 0 : 3, url));
-        QCOMPARE(TestData::read(written), refused ? QByteArray() : page({{}}, 2));
+        QCOMPARE(TestData::read(written),
+                 refused ? QByteArray() : page({{}}, MenuType::Horizontal));
     }
 
     // Every way in opens a page alike. Next takes its buttons, as many as the count asks, with
@@ -130,7 +131,7 @@ private slots:
         const TestSupport::WorkingFolder here;
         // Values kept as read: a link longer than a text box holds, a frame with blanks, a
         // picture in a folder of the page's, one named by an address and one by the site's root.
-        Menu menu{2,
+        Menu menu{MenuType::Horizontal,
                   {{"red.bmp", "gone.gif", "a \"b\" & c.html", ""},
                    {"/img/r.bmp", "blue.bmp", "news.html?" + QString(40000, 'x'), " main "},
                    {"img/x.gif", "http://example.org/y.gif", "日本.html", "top"}}};
@@ -182,7 +183,7 @@ private slots:
         const TestSupport::WorkingFolder here;
         QVERIFY(QDir().mkdir("site"));
         const QString page = here.filePath("site/page.html"), text = here.filePath("notes.txt");
-        const QByteArray ours = MenuPage::text({1, {{"", "", "x.html", ""}}})
+        const QByteArray ours = MenuPage::text({MenuType::Vertical, {{"", "", "x.html", ""}}})
                                     .replace("<title>  </title>", "<title>Old title</title>");
         QVERIFY(PageFile::save(page, ours).isEmpty() && QFile::copy(page, text));
         QVERIFY(PageFile::save("edited.html",
@@ -215,7 +216,7 @@ private slots:
                  "1 EN->-AT 1|Tessel"); // New forgot the opened page's name
         QCOMPARE(wizard.dialog->filters.size() + warnings.size(), 3);
         wizard.walk(">F"); // the new menu is written where a new one goes, not over the page
-        QCOMPARE(TestData::read("Tessel.html"), MenuPage::text({1, {{}}}));
+        QCOMPARE(TestData::read("Tessel.html"), MenuPage::text({MenuType::Vertical, {{}}}));
     }
 
     // A page its author built on: a link changed, a button added, every line of theirs kept.
@@ -279,9 +280,9 @@ private slots:
     void replacing() {
         QFETCH(TestData::Row, row);
         const TestSupport::WorkingFolder here;
-        const QByteArray ours = MenuPage::text({1, {{}}});
+        const QByteArray ours = MenuPage::text({MenuType::Vertical, {{}}});
         const QMap<QString, QByteArray> files = {
-            {"another menu", MenuPage::text({2, {{}}})},
+            {"another menu", MenuPage::text({MenuType::Horizontal, {{}}})},
             {"author's", QByteArray(ours).replace("  </t", "Home</t")},
             {"foreign", "<p>mine</p>"},
             {"opened", ours},
@@ -315,7 +316,8 @@ private slots:
             const TestSupport::WorkingFolder here;
             Translations words{QLocale(language)};
             words.install();
-            const QByteArray page = MenuPage::text({2, {{"", "", "x.html", "main"}}});
+            const QByteArray page =
+                MenuPage::text({MenuType::Horizontal, {{"", "", "x.html", "main"}}});
             if (!PageFile::save("shop.html",
                                 QByteArray(page).replace("<img src=\"\"", "<img src=\"y.gif\""))
                      .isEmpty())

@@ -1,10 +1,8 @@
-#include "forms/ButtonList.h"
+#include "editor/ButtonList.h"
 
+#include "editor/ButtonRows.h"
 #include "forms/Twips.h"
-#include "wizard/WizardState.h"
 
-#include <QFileInfo>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QListView>
@@ -14,10 +12,6 @@
 
 namespace {
 
-// Each row's picture, as wide as two lines of text are high, in the proportions of the
-// button page's own picture boxes.
-const QSize iconSize(44, 12);
-
 QPushButton* button(QWidget* parent, const QString& caption, QRect twips) {
     auto* button = new QPushButton(caption, parent);
     button->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
@@ -26,55 +20,9 @@ QPushButton* button(QWidget* parent, const QString& caption, QRect twips) {
 
 } // namespace
 
-ButtonListModel::ButtonListModel(const WizardState& state, QObject* parent)
-    : QAbstractListModel(parent), state_(state) {}
-
-int ButtonListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || state_.bNewMenu ? 0 : state_.iNumberOfButtons;
-}
-
-QVariant ButtonListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
-        return {};
-    const qint16 button = qint16(index.row() + 1);
-    const QString& link = state_.sLink(button);
-    const QString& picture = state_.sImageFile(button, PictureKind::Normal);
-    switch (role) {
-    case Qt::DisplayRole:
-        return QStringLiteral("%1  %2").arg(button).arg(link.isEmpty() ? tr("(no link)") : link);
-    case Qt::DecorationRole:
-        return icon(state_.picturePath(button, PictureKind::Normal));
-    case Qt::ToolTipRole:
-    case Qt::AccessibleDescriptionRole:
-        return picture.isEmpty() ? tr("No picture chosen") : tr("Picture %1").arg(picture);
-    default:
-        return {};
-    }
-}
-
-void ButtonListModel::refresh() {
-    beginResetModel();
-    endResetModel();
-}
-
-QPixmap ButtonListModel::icon(const QString& path) const {
-    if (path.isEmpty()) { // room kept, so that every link starts in the same column
-        QPixmap none(iconSize);
-        none.fill(Qt::transparent);
-        return none;
-    }
-    const auto cached = icons_.constFind(path);
-    if (cached != icons_.constEnd())
-        return *cached;
-    QImageReader reader(path);
-    reader.setScaledSize(iconSize);
-    const QPixmap pixmap = QPixmap::fromImage(reader.read());
-    icons_.insert(path, pixmap);
-    return pixmap;
-}
-
-ButtonList::ButtonList(const WizardState& state, QWidget* page)
-    : QFrame(page), state_(state), model_(new ButtonListModel(state, this)) {
+ButtonList::ButtonList(MenuModel* menu, QWidget* page)
+    : QFrame(page), menu_(menu), rows_(new ButtonRows(this)) {
+    rows_->setSourceModel(menu);
     setObjectName("ButtonList");
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
@@ -82,8 +30,8 @@ ButtonList::ButtonList(const WizardState& state, QWidget* page)
     lstButtons = new QListView(this);
     lstButtons->setObjectName("lstButtons");
     lstButtons->setGeometry(Twips::rect(120, 120, 3720, 2532));
-    lstButtons->setModel(model_);
-    lstButtons->setIconSize(iconSize);
+    lstButtons->setModel(rows_);
+    lstButtons->setIconSize(ButtonRows::iconSize);
     lstButtons->setUniformItemSizes(true); // a thousand rows lay out at once
     lstButtons->setAccessibleName(tr("Buttons of the menu"));
     lstButtons->installEventFilter(this);
@@ -97,13 +45,16 @@ ButtonList::ButtonList(const WizardState& state, QWidget* page)
     cmdClose = button(this, tr("&Close"), {3960, 2340, 1932, 312});
     cmdGo->setAccessibleDescription(tr("Show the chosen button's page"));
     connect(cmdGo, &QPushButton::clicked, this, &ButtonList::goChosen);
+    using Edit = MenuModel::Edit;
     const std::tuple<QPushButton*, Edit, QKeySequence> edits[] = {
         {cmdInsertBefore, Edit::InsertBefore, Qt::SHIFT | Qt::Key_Insert},
         {cmdInsertAfter, Edit::InsertAfter, Qt::Key_Insert},
         {cmdRemove, Edit::Remove, Qt::Key_Delete},
         {cmdUp, Edit::MoveUp, Qt::CTRL | Qt::Key_Up},
         {cmdDown, Edit::MoveDown, Qt::CTRL | Qt::Key_Down}};
-    for (const auto& [button, edit, key] : edits) {
+    for (std::size_t i = 0; i < edits_.size(); ++i) {
+        const auto& [button, edit, key] = edits[i];
+        edits_[i] = {button, edit};
         // The key's name as the desktop's language writes it.
         button->setToolTip(
             tr("%1 (%2 in the list)")
@@ -119,7 +70,7 @@ ButtonList::ButtonList(const WizardState& state, QWidget* page)
 }
 
 void ButtonList::open(qint16 current) {
-    refresh(current);
+    choose(current);
     show();
     raise();
     lstButtons->setFocus();
@@ -130,21 +81,22 @@ qint16 ButtonList::chosen() const {
     return qint16(index.isValid() ? index.row() + 1 : 1);
 }
 
-void ButtonList::refresh(qint16 current) {
-    model_->refresh();
-    const QModelIndex index = model_->index(current - 1);
+void ButtonList::choose(qint16 current) {
+    const QModelIndex index = rows_->index(current - 1, 0);
     lstButtons->setCurrentIndex(index);
     lstButtons->scrollTo(index);
     updateActions();
 }
 
 void ButtonList::updateActions() {
-    const qint16 count = state_.iNumberOfButtons, current = chosen();
-    cmdInsertBefore->setEnabled(count < WizardState::maxButtons);
-    cmdInsertAfter->setEnabled(count < WizardState::maxButtons);
-    cmdRemove->setEnabled(count > 1);
-    cmdUp->setEnabled(current > 1);
-    cmdDown->setEnabled(current < count);
+    for (const auto& [button, edit] : edits_)
+        button->setEnabled(menu_->mayEdit(edit, chosen()));
+}
+
+bool ButtonList::act(MenuModel::Edit edit) {
+    if (menu_->mayEdit(edit, chosen()))
+        emit this->edit(edit);
+    return true;
 }
 
 // In the list, keys act at once: Escape leaves it as it leaves a menu, the page behind as it
@@ -154,24 +106,20 @@ bool ButtonList::eventFilter(QObject* watched, QEvent* event) {
         return QFrame::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool control = key->modifiers() & Qt::ControlModifier;
-    const auto act = [this](QPushButton* button, Edit edit) {
-        if (button->isEnabled())
-            emit this->edit(edit);
-        return true;
-    };
+    using Edit = MenuModel::Edit;
     switch (key->key()) {
     case Qt::Key_Escape:
         hide();
         return true;
     case Qt::Key_Insert:
-        return key->modifiers() & Qt::ShiftModifier ? act(cmdInsertBefore, Edit::InsertBefore)
-                                                    : act(cmdInsertAfter, Edit::InsertAfter);
+        return key->modifiers() & Qt::ShiftModifier ? act(Edit::InsertBefore)
+                                                    : act(Edit::InsertAfter);
     case Qt::Key_Delete:
-        return act(cmdRemove, Edit::Remove);
+        return act(Edit::Remove);
     case Qt::Key_Up:
-        return control ? act(cmdUp, Edit::MoveUp) : QFrame::eventFilter(watched, event);
+        return control ? act(Edit::MoveUp) : QFrame::eventFilter(watched, event);
     case Qt::Key_Down:
-        return control ? act(cmdDown, Edit::MoveDown) : QFrame::eventFilter(watched, event);
+        return control ? act(Edit::MoveDown) : QFrame::eventFilter(watched, event);
     default:
         return QFrame::eventFilter(watched, event);
     }

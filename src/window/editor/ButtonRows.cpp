@@ -1,0 +1,56 @@
+#include "editor/ButtonRows.h"
+
+#include "editor/PictureLoader.h"
+#include "wizard/MenuModel.h"
+
+ButtonRows::ButtonRows(QObject* parent) : QIdentityProxyModel(parent) {}
+
+void ButtonRows::setSourceModel(QAbstractItemModel* menu) {
+    QIdentityProxyModel::setSourceModel(menu);
+    connect(menu, &QAbstractItemModel::dataChanged, this, &ButtonRows::forgetIcons);
+    // A new menu: none of the old pictures is wanted any more.
+    connect(menu, &QAbstractItemModel::modelReset, this, [this] { icons_.clear(); });
+}
+
+QVariant ButtonRows::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const QString link = QIdentityProxyModel::data(index, Qt::DisplayRole).toString();
+    const QString picture = QIdentityProxyModel::data(index, MenuModel::NormalNameRole).toString();
+    switch (role) {
+    case Qt::DisplayRole:
+        return QStringLiteral("%1  %2")
+            .arg(index.row() + 1)
+            .arg(link.isEmpty() ? tr("(no link)") : link);
+    case Qt::DecorationRole:
+        return icon(QIdentityProxyModel::data(index, MenuModel::NormalPathRole).toString());
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        return picture.isEmpty() ? tr("No picture chosen") : tr("Picture %1").arg(picture);
+    default:
+        return QIdentityProxyModel::data(index, role);
+    }
+}
+
+QPixmap ButtonRows::icon(const QString& path) const {
+    const auto cached = icons_.constFind(path);
+    if (cached != icons_.constEnd())
+        return *cached;
+    // Room kept where there is no picture, so that every link starts in the same column.
+    QPixmap pixmap(iconSize);
+    pixmap.fill(Qt::transparent);
+    if (!path.isEmpty())
+        if (const PictureLoader::Result loaded = PictureLoader::load(path, iconSize);
+            loaded.error.isEmpty())
+            pixmap = QPixmap::fromImage(loaded.picture.currentFrame().scaled(
+                iconSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    icons_.insert(path, pixmap);
+    return pixmap;
+}
+
+void ButtonRows::forgetIcons(const QModelIndex& first, const QModelIndex& last) {
+    for (int row = first.row(); row <= last.row(); ++row)
+        icons_.remove(sourceModel()
+                          ->data(sourceModel()->index(row, 0), MenuModel::NormalPathRole)
+                          .toString());
+}

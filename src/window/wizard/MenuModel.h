@@ -1,0 +1,150 @@
+#pragma once
+
+#include "forms/Indexes.h"
+#include "generator/Menu.h"
+#include "generator/MenuPage.h"
+#include "generator/PicturePlaces.h"
+
+#include <QAbstractListModel>
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// One button of the menu being edited: what the page holds of it, and the files its pictures
+// were chosen from, for the preview and the copy offer. It goes wherever the button goes.
+struct ButtonRecord {
+    MenuButton button;
+    std::array<QString, 2> picturePath; // normal, mouse-over; empty where not known
+
+    // Whether removing it loses anything.
+    bool holdsAnything() const;
+};
+
+// Why a file in Finish's way may not simply be replaced.
+struct Replacing {
+    bool ask = false;
+    QString why;
+};
+
+// What opening a page gave: why it could not be opened, or what the menu-type and file-name
+// pages show of it, and where its menu was changed by hand.
+struct Opening {
+    QString refusal; // empty where the page opened
+    MenuType direction = MenuType::Vertical;
+    qint16 count = 0;
+    QString name;
+    bool html = true; // its extension is .html, not .htm
+    int changedLine = 0;
+};
+
+// The menu being built and the page it goes into, without widgets: its buttons by number, the
+// page this window opened (its author's frame, folder and name), the file it last wrote, and
+// the rules that decide where Finish writes and what it may replace. Its rows are the buttons,
+// so a view follows every insertion, removal, move and change as it happens. Buttons are
+// numbered from 1, rows from 0.
+class MenuModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    static constexpr qint16 maxButtons = 1000;
+    enum Role { LinkRole = Qt::UserRole, NormalNameRole, NormalPathRole };
+    // The edits of the list of buttons, at the button chosen there.
+    enum class Edit { InsertBefore, InsertAfter, Remove, MoveUp, MoveDown };
+
+    explicit MenuModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    // The menu as the wizard's pages ask for it.
+    bool bNewMenu() const { return !fixed_; } // true until the buttons exist
+    qint16 iNumberOfButtons() const { return qint16(buttons_.size()); }
+    qint16 iLastStep() const; // the file-name step: after the last button
+    qint16 iMenuType() const { return qint16(direction_); }
+    const QString& sImageFile(qint16 button, PictureKind kind) const;
+    const QString& sImageFile(qint16 button, qint16 kind) const;
+    const QString& picturePath(qint16 button, PictureKind kind) const;
+    const QString& sLink(qint16 button) const { return record(button).button.link; }
+    const QString& sFrame(qint16 button) const { return record(button).button.frame; }
+    bool holdsAnything(qint16 button) const { return record(button).holdsAnything(); }
+    const QString& sFileName() const { return sFileName_; }
+    const QString& sExtension() const { return sExtension_; }
+    // The menu built so far: its direction and every button.
+    Menu menu() const;
+
+    // New: no buttons, nothing opened, no file of this window's to replace freely.
+    void startNew();
+    // A new menu's first step to a button fixes its direction and size; an opened page's
+    // buttons fill it, as many as the count asks for.
+    void fix(MenuType direction, qint16 count);
+    // The picture of `kind` chosen from the file at `path` for `button`.
+    void choosePicture(qint16 button, PictureKind kind, const QString& path);
+    void setLink(qint16 button, const QString& link);
+    void setFrame(qint16 button, const QString& frame);
+    // Editing the menu anywhere. Each keeps the count within 1 to maxButtons, and says
+    // whether it did anything.
+    bool insertButton(qint16 at); // an empty button as number `at`, from 1 to count + 1
+    bool removeButton(qint16 at);
+    bool moveButton(qint16 from, qint16 to);
+    // Whether the list may make `edit` at button `at`, and the edit made: the button to show
+    // after it, or nothing.
+    bool mayEdit(Edit edit, qint16 at) const;
+    std::optional<qint16> edit(Edit edit, qint16 at);
+
+    // Opening a page Tessel wrote, before a menu is fixed.
+    Opening open(const QString& path);
+    bool hasOpenedPage() const { return opened_.has_value(); }
+    // Where the Open dialog starts: the opened page's folder, else the pictures'.
+    QString openFolder() const { return opened_ ? opened_->folder : lastPictureFolder_; }
+
+    // Work filled since the menu was fixed, opened or last written, as `now` holds it.
+    bool hasUnwrittenWork(const Menu& now) const { return fixed_ && !(now == writtenMenu_); }
+
+    // Finish's file name from the name box as typed and the extension chosen. An opened page's
+    // name left as it was keeps its blanks and its extension's spelling; any other is trimmed.
+    // False where no name is left.
+    bool nameFile(const QString& typed, bool html);
+    // Where Finish writes: an opened page in its own folder, a new one beside the picture
+    // chosen last, or else in the working folder.
+    QString pagePath() const;
+    // Whether Finish may replace the file at `path` without a question, and else why not.
+    Replacing replacing(const QString& path) const;
+    // Writes the page at `path`, into the opened page's frame where there is one; why it could
+    // not be saved, or nothing.
+    QString write(const QString& path);
+    // Each chosen picture as the page names it, where it was chosen from.
+    QList<PicturePlaces::Picture> chosenPictures() const;
+
+signals:
+    void countChanged(int count);
+
+private:
+    struct OpenedPage {
+        PageFrame frame;
+        QString folder, name, suffix;
+    };
+
+    ButtonRecord& record(qint16 button);
+    const ButtonRecord& record(qint16 button) const;
+    static std::size_t slot(qint16 kind);
+    void changed(qint16 button);
+    void takeOpenedButtons();
+    // Why a file not this window's, holding `bytes` (or unreadable for `error`), may not simply
+    // be replaced.
+    QString whyAsk(const QByteArray& bytes, const QString& error) const;
+
+    QList<ButtonRecord> buttons_;
+    MenuType direction_ = MenuType::Vertical;
+    bool fixed_ = false;
+    std::optional<Menu> pending_;      // an opened page's menu, until the menu is fixed
+    std::optional<OpenedPage> opened_; // the page this window opened, until New
+    // The file this window opened or wrote last and what it held then: Finish replaces it
+    // without a question while it still holds that, and no other file.
+    QString ownPath_;
+    QByteArray ownBytes_;
+    Menu writtenMenu_; // as fixed, opened or last written: what New and Exit would not lose
+    QString sFileName_, sExtension_;
+    QString lastPictureFolder_; // the folder of the picture chosen last, kept past New
+};
