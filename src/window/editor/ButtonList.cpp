@@ -7,10 +7,23 @@
 #include <QKeySequence>
 #include <QListView>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include <tuple>
 
 namespace {
+
+// Draws each row's button number before its link.
+class NumberedRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = ButtonRows::numbered(index);
+    }
+};
 
 QPushButton* button(QWidget* parent, const QString& caption, QRect twips) {
     auto* button = new QPushButton(caption, parent);
@@ -31,6 +44,7 @@ ButtonList::ButtonList(MenuModel* menu, QWidget* page)
     lstButtons->setObjectName("lstButtons");
     lstButtons->setGeometry(Twips::rect(120, 120, 3720, 2532));
     lstButtons->setModel(rows_);
+    lstButtons->setItemDelegate(new NumberedRows(lstButtons));
     lstButtons->setIconSize(ButtonRows::iconSize);
     lstButtons->setUniformItemSizes(true); // a thousand rows lay out at once
     lstButtons->setAccessibleName(tr("Buttons of the menu"));

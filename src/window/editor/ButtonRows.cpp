@@ -10,6 +10,23 @@ void ButtonRows::setSourceModel(QAbstractItemModel* menu) {
     connect(menu, &QAbstractItemModel::dataChanged, this, &ButtonRows::forgetIcons);
     // A new menu: none of the old pictures is wanted any more.
     connect(menu, &QAbstractItemModel::modelReset, this, [this] { icons_.clear(); });
+    // Rows that moved up or down the menu have new numbers.
+    const auto renumber = [this](int from) {
+        if (from < rowCount())
+            emit dataChanged(index(from, 0), index(rowCount() - 1, 0), {Qt::AccessibleTextRole});
+    };
+    connect(menu, &QAbstractItemModel::rowsInserted, this,
+            [renumber](const QModelIndex&, int first) { renumber(first); });
+    connect(menu, &QAbstractItemModel::rowsRemoved, this,
+            [renumber](const QModelIndex&, int first) { renumber(first); });
+    connect(menu, &QAbstractItemModel::rowsMoved, this,
+            [renumber](const QModelIndex&, int first, int, const QModelIndex&, int before) {
+                renumber(qMin(first, before));
+            });
+}
+
+QString ButtonRows::numbered(const QModelIndex& index) {
+    return QStringLiteral("%1  %2").arg(index.row() + 1).arg(index.data().toString());
 }
 
 QVariant ButtonRows::data(const QModelIndex& index, int role) const {
@@ -19,9 +36,9 @@ QVariant ButtonRows::data(const QModelIndex& index, int role) const {
     const QString picture = QIdentityProxyModel::data(index, MenuModel::NormalNameRole).toString();
     switch (role) {
     case Qt::DisplayRole:
-        return QStringLiteral("%1  %2")
-            .arg(index.row() + 1)
-            .arg(link.isEmpty() ? tr("(no link)") : link);
+        return link.isEmpty() ? tr("(no link)") : link;
+    case Qt::AccessibleTextRole: // the number as the list draws it before the link
+        return numbered(index);
     case Qt::DecorationRole:
         return icon(QIdentityProxyModel::data(index, MenuModel::NormalPathRole).toString());
     case Qt::ToolTipRole:

@@ -4,8 +4,10 @@
 #include <QIdentityProxyModel>
 #include <QPixmap>
 
-// The menu's buttons as the list of buttons shows them: each with its number and link, and its
-// normal picture, small, loaded when its row is first drawn. It follows the menu row for row.
+// The menu's buttons as the list of buttons shows them: each with its link and its normal
+// picture, small, loaded when its row is first drawn, and its number before them. It follows
+// the menu row for row. The number is drawn, not part of the row's text, which a row keeps
+// wherever it moves.
 class ButtonRows : public QIdentityProxyModel {
     Q_OBJECT
 public:
@@ -17,6 +19,8 @@ public:
 
     void setSourceModel(QAbstractItemModel* menu) override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // A row's text with its button's number, as the list shows it and a screen reader says it.
+    static QString numbered(const QModelIndex& index);
 
 private:
     QPixmap icon(const QString& path) const;

@@ -26,6 +26,30 @@ class TestEditor : public QObject {
     }
 
 private slots:
+    // The list shows each button's normal picture, small; a picture chosen again is shown
+    // anew, even from the same file changed since.
+    void listPictures() {
+        Wizard wizard;
+        wizard.walk("2>");
+        QAbstractItemModelTester tester(wizard.form.buttonList()->lstButtons->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QString file = work_.picture("red.bmp", "list/p.bmp");
+        const auto colourOfRow = [&](int row) {
+            wizard.walk("L");
+            const QAbstractItemModel* rows = wizard.form.buttonList()->lstButtons->model();
+            const QPixmap icon = rows->index(row, 0).data(Qt::DecorationRole).value<QPixmap>();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            return icon.toImage().pixelColor(icon.rect().center()).name();
+        };
+        wizard.choose(0, file);
+        QCOMPARE(colourOfRow(0), "#ff0000");
+        QVERIFY(QFile::remove(file) && QFile::copy(path("blue.bmp"), file));
+        wizard.choose(0, file);
+        wizard.walk("LI"); // a button after it: the picture goes with its own row
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(colourOfRow(0) + colourOfRow(1), "#0000ff#000000");
+    }
+
     void buttonCount() {
         Wizard wizard;
         QScrollBar* bar = wizard.ui.HScroll1;
