@@ -7,7 +7,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 copy=$(mktemp -d)
 trap 'rm -rf "$copy"' EXIT
 cp "$root"/translations/*.ts "$copy"/
-(cd "$root" && "$1" -silent -no-obsolete -locations none src -ts "$copy"/*.ts)
+# English, the texts' own language, keeps only the plural forms.
+(cd "$root" && "$1" -silent -no-obsolete -locations none src -ts $(ls "$copy"/*.ts | grep -v _en.ts))
+(cd "$root" && "$1" -silent -no-obsolete -locations none -pluralonly src -ts "$copy"/tessel_en.ts)
 status=0
 for ts in "$root"/translations/*.ts; do
     name=$(basename "$ts")

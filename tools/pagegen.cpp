@@ -6,6 +6,10 @@
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,6 +25,11 @@ int save(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The page library's messages in the user's language, English's plural forms included.
+    QCoreApplication app(argc, argv);
+    QTranslator words;
+    if (words.load(QLocale(), "tessel", "_", ":/i18n") || words.load("tessel_en", ":/i18n"))
+        QCoreApplication::installTranslator(&words);
     const bool move = argc == 7 && QByteArray(argv[4]) == "--move";
     if ((argc == 4 || move) && QByteArray(argv[1]) == "--reread") {
         PageReading reading = MenuPage::open(QString::fromLocal8Bit(argv[2]));

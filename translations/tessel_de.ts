@@ -594,10 +594,6 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
         <translation>sie hat %1 Schaltflächen; ein Menü hat höchstens %2</translation>
     </message>
     <message>
-        <source>the page counts %1 buttons but holds %2</source>
-        <translation>die Seite zählt %1 Schaltflächen, enthält aber %2</translation>
-    </message>
-    <message>
         <source>%1 holds no lines for its buttons</source>
         <translation>%1 enthält keine Zeilen für ihre Schaltflächen</translation>
     </message>
@@ -622,12 +618,12 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
         <translation>sie ist keine von Tessel geschriebene Menüseite</translation>
     </message>
     <message>
-        <source>its count of buttons stands twice</source>
-        <translation>ihre Anzahl der Schaltflächen steht zweimal darin</translation>
+        <source>its count of buttons stands twice, at lines %1 and %2</source>
+        <translation>ihre Anzahl der Schaltflächen steht zweimal darin, in den Zeilen %1 und %2</translation>
     </message>
     <message>
-        <source>the lines for button %1 stand twice in %2</source>
-        <translation>die Zeilen für Schaltfläche %1 stehen zweimal in %2</translation>
+        <source>the lines for button %1 stand twice in %2, at lines %3 and %4</source>
+        <translation>%2 enthält die Zeilen für Schaltfläche %1 zweimal, in den Zeilen %3 und %4</translation>
     </message>
     <message>
         <source>the page is cut short</source>
@@ -636,6 +632,13 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
     <message>
         <source>it was changed by hand where Tessel keeps the menu (line %1)</source>
         <translation>sie wurde dort von Hand geändert, wo Tessel das Menü führt (Zeile %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the page counts %n button(s) but holds %1</source>
+        <translation>
+            <numerusform>die Seite zählt %n Schaltfläche, enthält aber %1</numerusform>
+            <numerusform>die Seite zählt %n Schaltflächen, enthält aber %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -767,36 +770,12 @@ Kopieren Sie diese Bilder dorthin:
         <translation> und %1 weitere</translation>
     </message>
     <message>
-        <source>
-
-It names 1 picture that is not there: </source>
-        <translation>
-
-Sie nennt 1 Bild, das dort nicht liegt: </translation>
-    </message>
-    <message>
-        <source>
-
-It names %1 pictures that are not there: </source>
-        <translation>
-
-Sie nennt %1 Bilder, die dort nicht liegen: </translation>
-    </message>
-    <message>
         <source>another chosen picture has that name</source>
         <translation>ein anderes gewähltes Bild hat diesen Namen</translation>
     </message>
     <message>
         <source>it is gone</source>
         <translation>es ist nicht mehr da</translation>
-    </message>
-    <message>
-        <source>1 picture was copied beside the page.</source>
-        <translation>1 Bild wurde neben die Seite kopiert.</translation>
-    </message>
-    <message>
-        <source>%1 pictures were copied beside the page.</source>
-        <translation>%1 Bilder wurden neben die Seite kopiert.</translation>
     </message>
     <message>
         <source>
@@ -807,6 +786,26 @@ Not copied:
 
 Nicht kopiert:
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+It names %n picture(s) that are not there: </source>
+        <translation>
+            <numerusform>
+
+Sie nennt %n Bild, das dort nicht liegt: </numerusform>
+            <numerusform>
+
+Sie nennt %n Bilder, die dort nicht liegen: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) were copied beside the page.</source>
+        <translation>
+            <numerusform>%n Bild wurde neben die Seite kopiert.</numerusform>
+            <numerusform>%n Bilder wurden neben die Seite kopiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -594,10 +594,6 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
         <translation>tiene %1 botones; un menú tiene como máximo %2</translation>
     </message>
     <message>
-        <source>the page counts %1 buttons but holds %2</source>
-        <translation>la página cuenta %1 botones pero contiene %2</translation>
-    </message>
-    <message>
         <source>%1 holds no lines for its buttons</source>
         <translation>%1 no contiene líneas para sus botones</translation>
     </message>
@@ -622,12 +618,12 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
         <translation>no es una página de menú escrita por Tessel</translation>
     </message>
     <message>
-        <source>its count of buttons stands twice</source>
-        <translation>su número de botones figura dos veces</translation>
+        <source>its count of buttons stands twice, at lines %1 and %2</source>
+        <translation>su número de botones figura dos veces, en las líneas %1 y %2</translation>
     </message>
     <message>
-        <source>the lines for button %1 stand twice in %2</source>
-        <translation>las líneas del botón %1 figuran dos veces en %2</translation>
+        <source>the lines for button %1 stand twice in %2, at lines %3 and %4</source>
+        <translation>las líneas del botón %1 figuran dos veces en %2, en las líneas %3 y %4</translation>
     </message>
     <message>
         <source>the page is cut short</source>
@@ -636,6 +632,13 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
     <message>
         <source>it was changed by hand where Tessel keeps the menu (line %1)</source>
         <translation>se cambió a mano donde Tessel guarda el menú (línea %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the page counts %n button(s) but holds %1</source>
+        <translation>
+            <numerusform>la página cuenta %n botón pero contiene %1</numerusform>
+            <numerusform>la página cuenta %n botones pero contiene %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -767,36 +770,12 @@ Copie allí estas imágenes:
         <translation> y %1 más</translation>
     </message>
     <message>
-        <source>
-
-It names 1 picture that is not there: </source>
-        <translation>
-
-Indica 1 imagen que no está allí: </translation>
-    </message>
-    <message>
-        <source>
-
-It names %1 pictures that are not there: </source>
-        <translation>
-
-Indica %1 imágenes que no están allí: </translation>
-    </message>
-    <message>
         <source>another chosen picture has that name</source>
         <translation>otra imagen elegida tiene ese nombre</translation>
     </message>
     <message>
         <source>it is gone</source>
         <translation>ya no está</translation>
-    </message>
-    <message>
-        <source>1 picture was copied beside the page.</source>
-        <translation>Se copió 1 imagen junto a la página.</translation>
-    </message>
-    <message>
-        <source>%1 pictures were copied beside the page.</source>
-        <translation>Se copiaron %1 imágenes junto a la página.</translation>
     </message>
     <message>
         <source>
@@ -807,6 +786,26 @@ Not copied:
 
 No copiadas:
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+It names %n picture(s) that are not there: </source>
+        <translation>
+            <numerusform>
+
+Indica %n imagen que no está allí: </numerusform>
+            <numerusform>
+
+Indica %n imágenes que no están allí: </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) were copied beside the page.</source>
+        <translation>
+            <numerusform>Se copió %n imagen junto a la página.</numerusform>
+            <numerusform>Se copiaron %n imágenes junto a la página.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

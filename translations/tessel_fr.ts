@@ -594,10 +594,6 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
         <translation>elle a %1 boutons ; un menu en a au plus %2</translation>
     </message>
     <message>
-        <source>the page counts %1 buttons but holds %2</source>
-        <translation>la page compte %1 boutons mais en contient %2</translation>
-    </message>
-    <message>
         <source>%1 holds no lines for its buttons</source>
         <translation>%1 ne contient aucune ligne pour ses boutons</translation>
     </message>
@@ -622,12 +618,12 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
         <translation>ce n’est pas une page de menu écrite par Tessel</translation>
     </message>
     <message>
-        <source>its count of buttons stands twice</source>
-        <translation>son nombre de boutons y figure deux fois</translation>
+        <source>its count of buttons stands twice, at lines %1 and %2</source>
+        <translation>son nombre de boutons y figure deux fois, aux lignes %1 et %2</translation>
     </message>
     <message>
-        <source>the lines for button %1 stand twice in %2</source>
-        <translation>les lignes du bouton %1 figurent deux fois dans %2</translation>
+        <source>the lines for button %1 stand twice in %2, at lines %3 and %4</source>
+        <translation>les lignes du bouton %1 figurent deux fois dans %2, aux lignes %3 et %4</translation>
     </message>
     <message>
         <source>the page is cut short</source>
@@ -636,6 +632,13 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
     <message>
         <source>it was changed by hand where Tessel keeps the menu (line %1)</source>
         <translation>elle a été modifiée à la main là où Tessel tient le menu (ligne %1)</translation>
+    </message>
+    <message numerus="yes">
+        <source>the page counts %n button(s) but holds %1</source>
+        <translation>
+            <numerusform>la page compte %n bouton mais en contient %1</numerusform>
+            <numerusform>la page compte %n boutons mais en contient %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -767,36 +770,12 @@ Copiez-y ces images :
         <translation> et %1 autres</translation>
     </message>
     <message>
-        <source>
-
-It names 1 picture that is not there: </source>
-        <translation>
-
-Elle désigne 1 image qui n’y est pas : </translation>
-    </message>
-    <message>
-        <source>
-
-It names %1 pictures that are not there: </source>
-        <translation>
-
-Elle désigne %1 images qui n’y sont pas : </translation>
-    </message>
-    <message>
         <source>another chosen picture has that name</source>
         <translation>une autre image choisie porte ce nom</translation>
     </message>
     <message>
         <source>it is gone</source>
         <translation>elle n’existe plus</translation>
-    </message>
-    <message>
-        <source>1 picture was copied beside the page.</source>
-        <translation>1 image a été copiée à côté de la page.</translation>
-    </message>
-    <message>
-        <source>%1 pictures were copied beside the page.</source>
-        <translation>%1 images ont été copiées à côté de la page.</translation>
     </message>
     <message>
         <source>
@@ -807,6 +786,26 @@ Not copied:
 
 Non copiées :
 </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+It names %n picture(s) that are not there: </source>
+        <translation>
+            <numerusform>
+
+Elle désigne %n image qui n’y est pas : </numerusform>
+            <numerusform>
+
+Elle désigne %n images qui n’y sont pas : </numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n picture(s) were copied beside the page.</source>
+        <translation>
+            <numerusform>%n image a été copiée à côté de la page.</numerusform>
+            <numerusform>%n images ont été copiées à côté de la page.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -349,8 +349,9 @@ private:
         }
         const bool allShort = heldIn_[1] == heldIn_[2] && heldIn_[2] == heldIn_[3] && held < count;
         if (beyond || (allShort && held > 0))
-            return refuse(Refusal::Miscounted,
-                          tr("the page counts %1 buttons but holds %2").arg(count).arg(held));
+            return refuse(
+                Refusal::Miscounted,
+                tr("the page counts %n button(s) but holds %1", nullptr, int(count)).arg(held));
         for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region)
             if (heldIn_[std::size_t(region)] == 0)
                 return !cutShort(counts.front()->line) &&
@@ -701,16 +702,19 @@ private:
         return refuse(Refusal::NotOurs, tr("it is not a menu page written by Tessel"));
     }
 
+    // The whole sentence translated at once: the lines' words follow the region's in some
+    // languages.
     bool twice(const Key& a, const Key& b) {
-        const QString what = a.region == PageLayout::Count
-                                 ? tr("its count of buttons stands twice")
-                                 : tr("the lines for button %1 stand twice in %2")
-                                       .arg(a.button)
-                                       .arg(tr(regionNames[a.region]));
-        return refuse(Refusal::Ambiguous, QStringLiteral("%1, at lines %2 and %3")
-                                              .arg(what)
-                                              .arg(lineNumber(a.line))
-                                              .arg(lineNumber(b.line)));
+        return refuse(Refusal::Ambiguous,
+                      a.region == PageLayout::Count
+                          ? tr("its count of buttons stands twice, at lines %1 and %2")
+                                .arg(lineNumber(a.line))
+                                .arg(lineNumber(b.line))
+                          : tr("the lines for button %1 stand twice in %2, at lines %3 and %4")
+                                .arg(a.button)
+                                .arg(tr(regionNames[a.region]))
+                                .arg(lineNumber(a.line))
+                                .arg(lineNumber(b.line)));
     }
 
     // Whether the page ends before its menu does, with no end of its HTML after `line`; says so.

@@ -22,11 +22,6 @@ public:
         room(1);
         *cursor_++ = byte;
     }
-    void append(qsizetype count, char byte) {
-        room(count);
-        std::memset(cursor_, byte, std::size_t(count));
-        cursor_ += count;
-    }
     // Room for `count` bytes, written through the returned cursor and then taken with `wrote`.
     char* reserve(qsizetype count) {
         room(count);

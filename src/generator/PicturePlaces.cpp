@@ -144,10 +144,9 @@ QString PicturePlaces::note(const QList<Picture>& pictures, const QString& pageF
         QString named = notThere.mid(0, mostNamed).join(QLatin1String(", "));
         if (all > mostNamed)
             named += PlacesWords::tr(" and %1 more").arg(all - mostNamed);
-        note += all == 1
-                    ? PlacesWords::tr("\n\nIt names 1 picture that is not there: ")
-                    : PlacesWords::tr("\n\nIt names %1 pictures that are not there: ").arg(all);
-        note += named;
+        note +=
+            PlacesWords::tr("\n\nIt names %n picture(s) that are not there: ", nullptr, int(all)) +
+            named;
     }
     return note;
 }
@@ -174,9 +173,8 @@ QString PicturePlaces::copyBeside(const QList<Picture>& pictures, const QString&
         else
             notCopied.append(QStringLiteral("%1: %2").arg(name, why));
     }
-    QString report = copied == 1
-                         ? PlacesWords::tr("1 picture was copied beside the page.")
-                         : PlacesWords::tr("%1 pictures were copied beside the page.").arg(copied);
+    QString report =
+        PlacesWords::tr("%n picture(s) were copied beside the page.", nullptr, int(copied));
     if (!notCopied.isEmpty())
         report += PlacesWords::tr("\n\nNot copied:\n") + notCopied.join(QLatin1Char('\n'));
     return report;

@@ -4,9 +4,12 @@
 #include <QLibraryInfo>
 
 Translations::Translations(const QLocale& locale) {
-    // A language without a file of ours stays English, as the texts are written.
-    if (!own_.load(locale, "tessel", "_", ":/i18n"))
+    // A language without a file of ours stays English, as the texts are written; English's own
+    // file holds their plural forms.
+    if (!own_.load(locale, "tessel", "_", ":/i18n")) {
+        (void)own_.load("tessel_en", ":/i18n");
         return;
+    }
     (void)qt_.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 

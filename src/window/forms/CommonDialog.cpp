@@ -3,7 +3,6 @@
 #include "forms/FileDialogChooser.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QStringList>
 
 CommonDialog::CommonDialog(QString filter)
@@ -21,7 +20,6 @@ bool CommonDialog::ShowOpen(QWidget* parent) {
     if (!chosen || chosen->isEmpty())
         return false;
     FileName = *chosen;
-    FileTitle = QFileInfo(*chosen).fileName();
     return true;
 }
 

@@ -25,9 +25,8 @@ public:
     static QString qtNameFilter(const QString& filter);
 
     const QString Filter;
-    QString InitDir;   // the folder the dialog opens in; empty: the platform's choice
-    QString FileName;  // full path of the file chosen last
-    QString FileTitle; // its name without the folder
+    QString InitDir;  // the folder the dialog opens in; empty: the platform's choice
+    QString FileName; // full path of the file chosen last
 
 private:
     std::shared_ptr<FileChooser> chooser_;
