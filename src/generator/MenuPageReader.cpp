@@ -107,8 +107,9 @@ bool takeMenuType(std::optional<MenuType>& menuType, bool vertical) {
 class Matcher {
 public:
     Matcher(QByteArrayView bytes, qsizetype at, QByteArrayView eol, qsizetype button, int line,
-            std::optional<MenuType>& direction)
-        : bytes_(bytes), at_(at), eol_(eol), button_(button), line_(line), direction_(direction) {}
+            std::optional<MenuType>& direction, const PageCharset& charset)
+        : bytes_(bytes), at_(at), eol_(eol), button_(button), line_(line), direction_(direction),
+          charset_(charset) {}
 
     bool ok() const { return ok_; }
     qsizetype at() const { return at_; }
@@ -138,14 +139,12 @@ public:
     }
     void scriptString(QString& text) {
         read([&](qsizetype& at, bool& exact) {
-            return PageEscaping::readScriptString(lineView(), at, text,
-                                                  PageEscaping::Charset::Windows1252, exact);
+            return PageEscaping::readScriptString(lineView(), at, text, charset_, exact);
         });
     }
     void linkStatement(QString& frame, QString& link) {
         read([&](qsizetype& at, bool& exact) {
-            return PageEscaping::readLinkStatement(lineView(), at, frame, link,
-                                                   PageEscaping::Charset::Windows1252, exact);
+            return PageEscaping::readLinkStatement(lineView(), at, frame, link, charset_, exact);
         });
     }
     void normalImageAttribute(const QString&) {
@@ -187,6 +186,7 @@ private:
     qsizetype button_;
     int line_, lines_ = 0;
     std::optional<MenuType>& direction_;
+    const PageCharset& charset_;
     bool ok_ = true;
 };
 
@@ -239,7 +239,8 @@ class PageReader {
     Q_DECLARE_TR_FUNCTIONS(MenuPage)
 
 public:
-    explicit PageReader(const QByteArray& bytes) : page_(bytes), bytes_(page_), syntax_(bytes_) {}
+    explicit PageReader(const QByteArray& bytes)
+        : page_(bytes), bytes_(page_), syntax_(bytes_), charset_(bytes_) {}
 
     PageReading read() {
         findKeys();
@@ -390,7 +391,7 @@ private:
                     .toByteArray();
         if (first >= low) {
             Matcher matcher(bytes_, syntax_.start(first), eol, key.button, lineNumber(first),
-                            direction_);
+                            direction_, charset_);
             PageLayout::blocks<Matcher, Menu>[std::size_t(key.region)](matcher, reading_.menu,
                                                                        key.button);
             const qsizetype limit = high < syntax_.lines() ? syntax_.start(high) : bytes_.size();
@@ -596,10 +597,10 @@ private:
                    std::optional<ImageCheck>& image, qsizetype line) {
         switch (piece.value) {
         case Piece::Script:
-            return PageEscaping::readScriptString(lineView, at, *piece.first, charset(), exact);
+            return PageEscaping::readScriptString(lineView, at, *piece.first, charset_, exact);
         case Piece::Link:
             return PageEscaping::readLinkStatement(lineView, at, *piece.first, *piece.second,
-                                                   charset(), exact);
+                                                   charset_, exact);
         case Piece::Image: {
             const qsizetype quote = lineView.indexOf('"', at);
             if (quote < 0)
@@ -610,12 +611,6 @@ private:
         }
         }
         return false;
-    }
-
-    PageEscaping::Charset charset() {
-        if (!charset_)
-            charset_ = PageEscaping::charsetOf(bytes_);
-        return *charset_;
     }
 
     // Keeps a block read, with its author's form where it has one.
@@ -678,24 +673,12 @@ private:
             reading_.changedLine = number;
     }
 
-    // UTF-16 text: a byte-order mark, or ASCII with every other byte zero.
-    bool isUtf16() const {
-        if (bytes_.startsWith("\xFF\xFE") || bytes_.startsWith("\xFE\xFF"))
-            return true;
-        std::array<qsizetype, 2> zeros = {};
-        const qsizetype sample = qMin<qsizetype>(bytes_.size(), 512) & ~qsizetype(1);
-        for (qsizetype at = 0; at < sample; ++at)
-            zeros[std::size_t(at % 2)] += bytes_[at] == '\0';
-        return sample > 0 && (qMax(zeros[0], zeros[1]) * 5 >= sample * 2) &&
-               qMin(zeros[0], zeros[1]) * 20 < sample;
-    }
-
     bool notOurs() {
-        if (isUtf16())
+        if (PageCharset::isUtf16(bytes_))
             return refuse(Refusal::Encoding,
                           tr("it is written in UTF-16; Tessel reads pages in UTF-8 or "
                              "in an 8-bit encoding such as Windows-1252"));
-        if (bytes_.contains('\r') && !bytes_.contains('\n'))
+        if (PageCharset::endsInCrAlone(bytes_))
             return refuse(Refusal::Encoding,
                           tr("its lines end in CR alone; Tessel reads pages whose "
                              "lines end in CR LF or in LF"));
@@ -747,7 +730,7 @@ private:
     std::vector<Key> keys_, placed_;
     std::array<qsizetype, 4> heldIn_ = {};
     std::vector<ImageCheck> images_;
-    std::optional<PageEscaping::Charset> charset_;
+    PageCharset charset_;
     std::optional<MenuType> direction_; // from the first block read; every other must agree
     qsizetype currentButton_ = 0;
     PageReading reading_;

@@ -1,8 +1,6 @@
 #include "generator/PageEscaping.h"
 
-#include <QRegularExpression>
 #include <QSet>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstring>
@@ -248,7 +246,7 @@ qsizetype percentCharacter(QByteArrayView bytes, qsizetype at, char32_t& c) {
 // The script literal up to its closing quote. Non-ASCII arrives percent-encoded (addresses
 // and names) or as \uXXXX escapes (frame names).
 bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, Quoting quoting,
-                       PageEscaping::Charset charset, bool& exact) {
+                       const PageCharset& charset, bool& exact) {
     // Most values hold nothing escaped: up to the quote at once.
     if (const auto* quote = static_cast<const char*>(
             std::memchr(bytes.data() + at, '"', std::size_t(bytes.size() - at)))) {
@@ -260,7 +258,7 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, Quoti
         }
         if (!escaped) {
             exact = exact && plain;
-            text = plain ? QString::fromLatin1(value) : PageEscaping::decode(value, charset);
+            text = plain ? QString::fromLatin1(value) : charset.decode(value);
             at += value.size();
             return true;
         }
@@ -290,7 +288,7 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, Quoti
                 ++end;
             for (qsizetype k = i; k < end; ++k)
                 exact = exact && bytes[k] != '<' && bytes[k] >= 0x20 && bytes[k] < 0x7F;
-            text.append(PageEscaping::decode(bytes.sliced(i, end - i), charset));
+            text.append(charset.decode(bytes.sliced(i, end - i)));
             i = end;
             continue;
         }
@@ -332,12 +330,12 @@ bool take(QByteArrayView bytes, qsizetype& at, QByteArrayView expected) {
 } // namespace
 
 bool PageEscaping::readScriptString(QByteArrayView bytes, qsizetype& at, QString& text,
-                                    Charset charset, bool& exact) {
+                                    const PageCharset& charset, bool& exact) {
     return readScriptLiteral(bytes, at, text, Quoting::ScriptPercentUtf8, charset, exact);
 }
 
 bool PageEscaping::readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame,
-                                     QString& link, Charset charset, bool& exact) {
+                                     QString& link, const PageCharset& charset, bool& exact) {
     using namespace LinkStatement;
     frame.clear();
     if (take(bytes, at, view(openStart))) {
@@ -362,41 +360,9 @@ bool PageEscaping::readLinkStatement(QByteArrayView bytes, qsizetype& at, QStrin
         const QByteArrayView name = bytes.sliced(at, qMax<qsizetype>(dot, 0));
         if (dot <= 0 || !std::all_of(name.begin(), name.end(), inName))
             return false;
-        frame = decode(bytes.sliced(at, dot), charset);
+        frame = charset.decode(bytes.sliced(at, dot));
         exact = exact && isPlainFrameName(frame);
         at += dot + qsizetype(locationIs.size());
     }
     return readScriptString(bytes, at, link, charset, exact) && take(bytes, at, view(end));
-}
-
-PageEscaping::Charset PageEscaping::charsetOf(QByteArrayView page) {
-    if (page.startsWith("\xEF\xBB\xBF"))
-        return Charset::Utf8;
-    // A meta charset stands in the head, within its first kilobytes.
-    const QByteArray head = page.first(qMin<qsizetype>(page.size(), 4096)).toByteArray().toLower();
-    static const QRegularExpression meta(R"(<meta[^>]*charset\s*=\s*["']?\s*([a-z0-9_-]+))");
-    const QRegularExpressionMatch said = meta.match(QString::fromLatin1(head));
-    if (said.hasMatch())
-        return said.captured(1) == "utf-8" || said.captured(1) == "utf8" ? Charset::Utf8
-                                                                         : Charset::Windows1252;
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8.decode(page);
-    return utf8.hasError() ? Charset::Windows1252 : Charset::Utf8;
-}
-
-QString PageEscaping::decode(QByteArrayView bytes, Charset charset) {
-    if (charset == Charset::Utf8)
-        return QString::fromUtf8(bytes);
-    // Windows-1252 gives 0x80 to 0x9F printable characters; Latin-1 is the rest of it.
-    static constexpr char16_t high[32] = {
-        0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* to = text.data();
-    for (const char c : bytes) {
-        const uchar byte = uchar(c);
-        *to++ = QChar(byte >= 0x80 && byte < 0xA0 ? high[byte - 0x80] : char16_t(byte));
-    }
-    return text;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/PageBuffer.h"
+#include "generator/PageCharset.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -37,13 +38,6 @@ void appendLinkStatement(PageBuffer& out, const QString& frame, const QString& l
 // keyword or built-in window property takes.
 bool isPlainFrameName(const QString& frame);
 
-// The 8-bit encodings a page's own text may be in, and its raw bytes read in one.
-enum class Charset { Utf8, Windows1252 };
-// UTF-8 where the page says so (a byte-order mark, a meta charset) or reads as UTF-8 throughout;
-// else Windows-1252, which browsers read for Latin-1 too.
-Charset charsetOf(QByteArrayView page);
-QString decode(QByteArrayView bytes, Charset charset);
-
 // Reading back. Each takes the bytes from `at` on, moves `at` past what it read and says
 // whether it could; `exact` turns false where the bytes are not what writing the result
 // would give (a hand edit that still reads).
@@ -51,11 +45,11 @@ QString decode(QByteArrayView bytes, Charset charset);
 // Characters typed by hand, not escaped, are read in `charset`.
 
 // A script string written by appendScriptString, up to its closing quote (not taken).
-bool readScriptString(QByteArrayView bytes, qsizetype& at, QString& text, Charset charset,
-                      bool& exact);
+bool readScriptString(QByteArrayView bytes, qsizetype& at, QString& text,
+                      const PageCharset& charset, bool& exact);
 
 // A statement written by appendLinkStatement.
 bool readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame, QString& link,
-                       Charset charset, bool& exact);
+                       const PageCharset& charset, bool& exact);
 
 } // namespace PageEscaping

@@ -1,6 +1,8 @@
 #include "TestData.h"
 #include "generator/MenuPage.h"
+#include "generator/PageCharset.h"
 #include "generator/PageFile.h"
+#include "generator/PageSyntax.h"
 #include "generator/PicturePlaces.h"
 
 #include <QtTest>
@@ -178,6 +180,30 @@ private slots:
         QCOMPARE(MenuPage::read(MenuPage::text(accents)).menu.buttons, accents.buttons);
         const QByteArray twelve = TestData::read(TestData::path("example-twelve.html"));
         QCOMPARE(MenuPage::text(MenuPage::read(twelve).menu), twelve);
+    }
+
+    void charsets_data() { TestData::rows("charsets.txt"); }
+
+    void charsets() {
+        QFETCH(TestData::Row, row);
+        const QString page = row["page"];
+        const QByteArray bytes =
+            page.startsWith("latin1:") ? page.mid(7).toLatin1() : page.toUtf8();
+        const PageCharset charset(bytes);
+        QCOMPARE(charset.charset() == PageCharset::Utf8 ? "UTF-8" : "Windows-1252", row["reads"]);
+        QCOMPARE(charset.decode(bytes), row["text"]);
+    }
+
+    void pageSyntax_data() { TestData::rows("page-syntax.txt"); }
+
+    void pageSyntax() {
+        QFETCH(TestData::Row, row);
+        const QString before = row["before"];
+        const QByteArray page = ((before.isEmpty() ? "" : before + '\n') + row["line"]).toUtf8();
+        const QStringList names = {"Html", "Script", "Other"};
+        PageSyntax syntax(page);
+        QCOMPARE(syntax.lines(), before.isEmpty() ? 1 : before.count('\n') + 2);
+        QCOMPARE(names.value(syntax.context(syntax.lines() - 1)), row["context"]);
     }
 
     void readingPages_data() { TestData::rows("page-readings.txt"); }
