@@ -7,16 +7,20 @@ class TestTutor : public QObject {
     Q_OBJECT
 
 private slots:
+    // Each page's own explanation, known by a few of its words.
     void textsFollowTheSteps() {
-        const QStringList texts =
-            QString(TestData::read(TestData::path("tutor-texts.txt"))).split('\n');
+        const QStringList pages = {"Type of menu", "top Select button", "enter a Filename"};
         Wizard wizard;
         QStringList seen;
         for (const QChar key : QString("T>>><")) {
             wizard.walk(key);
-            seen.append(wizard.form.formTutor()->lblTutor->text());
+            const QString text = wizard.form.formTutor()->lblTutor->text();
+            const auto page = std::find_if(pages.begin(), pages.end(), [&](const QString& words) {
+                return text.contains(words);
+            });
+            seen.append(page == pages.end() ? text : *page);
         }
-        QCOMPARE(seen, (QStringList{texts[0], texts[1], texts[1], texts[2], texts[1]}));
+        QCOMPARE(seen, (QStringList{pages[0], pages[1], pages[1], pages[2], pages[1]}));
     }
 
     void placement_data() {

@@ -303,7 +303,10 @@ private slots:
             QVERIFY(PageFile::save(file, there + "<!-- later -->").isEmpty()); // by hand
         const QStringList seen = wizard.walk(row["keys"]);
         QCOMPARE(seen, row.rest());
-        QVERIFY(wizard.messages->questions.join("").contains(row["why"]));
+        QStringList whys; // why each question said the file may not simply be replaced
+        for (const QString& question : wizard.messages->questions.filter("is already there. "))
+            whys.append(question.section("is already there. ", 1).section("\n\n", 0, 0));
+        QCOMPARE(whys, row["why"].isEmpty() ? QStringList() : QStringList(row["why"]));
         const QByteArray later = row["there"] == "changed" ? "<!-- later -->" : "";
         QCOMPARE(TestData::read(file), seen.last().startsWith("2 ") ? there + later : ours);
         QCOMPARE(QDir().entryList(QDir::Files), QStringList(file)); // and no other file
