@@ -68,6 +68,11 @@ struct Wizard {
     ScriptedChooser* dialog = new ScriptedChooser;
 
     Wizard() {
+        // English as the program speaks it where no other language is chosen: its plural forms.
+        static QTranslator english;
+        static const bool spoken =
+            english.load("tessel_en", ":/i18n") && QCoreApplication::installTranslator(&english);
+        QVERIFY(spoken);
         form.setMessenger(std::unique_ptr<Messenger>(messages));
         messages->scene = [this] { return where(); };
         form.setFileChooser(std::unique_ptr<FileChooser>(dialog));

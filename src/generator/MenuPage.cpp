@@ -18,6 +18,7 @@ public:
     std::string_view eol = "\r\n";
 
     bool ok() const { return true; }
+    void key(std::initializer_list<PageLayout::Part>) {}
     // A whole line into room taken once: most of a page is such lines.
     void line(int indent, std::initializer_list<PageLayout::Part> parts) {
         static constexpr char blanks[] = "         ";

@@ -366,3 +366,7 @@ bool PageEscaping::readLinkStatement(QByteArrayView bytes, qsizetype& at, QStrin
     }
     return readScriptString(bytes, at, link, charset, exact) && take(bytes, at, view(end));
 }
+
+qsizetype PageEscaping::htmlAttributeEnd(QByteArrayView bytes, qsizetype at) {
+    return bytes.indexOf('"', at);
+}

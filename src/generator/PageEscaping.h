@@ -48,6 +48,10 @@ bool isPlainFrameName(const QString& frame);
 bool readScriptString(QByteArrayView bytes, qsizetype& at, QString& text,
                       const PageCharset& charset, bool& exact);
 
+// Where an attribute value written by appendHtmlAttribute ends from `at` on: at its closing
+// quote, which the value never holds; -1 where the line has none.
+qsizetype htmlAttributeEnd(QByteArrayView bytes, qsizetype at);
+
 // A statement written by appendLinkStatement.
 bool readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame, QString& link,
                        const PageCharset& charset, bool& exact);

@@ -8,6 +8,7 @@
 //   emptyLines(count)
 //   scriptString(text), linkStatement(frame, link), normalImageAttribute(name),
 //   lineBreak(menuType)            the values
+//   key({parts})                   the next line is its block's key line, known by these parts
 //   ok()                           false once the reader has given up
 // `M` is `const Menu` for the writers and `Menu` for the readers, which fill it.
 //
@@ -20,6 +21,7 @@
 
 #include <array>
 #include <charconv>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -28,17 +30,14 @@ namespace PageLayout {
 constexpr std::string_view slashes54 = "//////////////////////////////////////////////////////";
 constexpr std::string_view slashes51 = "///////////////////////////////////////////////////";
 
-// The pieces by which the reader finds each region's first line.
-constexpr std::string_view offCount = "OffMenuImage      = new Array(";
-constexpr std::string_view overCount = "OverMenuImage     = new Array(";
 constexpr std::string_view bannerButton = "// Button ";
 constexpr std::string_view offImage = "OffMenuImage[";
 constexpr std::string_view overImage = "OverMenuImage[";
 constexpr std::string_view sourceIs = "].src = \"";
-constexpr std::string_view linkTest = "if (i == ";
-constexpr std::string_view buttonMarker = "<!-- Button ";
 // A vertical menu breaks the line after each button; a horizontal one runs on in a row.
 constexpr std::string_view lineBreak = "<br>";
+// Where a page's HTML ends: a page whose menu is not whole before it was cut short.
+constexpr std::string_view htmlEnd = "</html>";
 
 // A number's decimal digits without a heap allocation.
 class Decimal {
@@ -61,6 +60,19 @@ struct Part {
     std::string_view text;
     bool isNumber = false;
 };
+
+// A block's key line: the one that names its button (or the count) in live code, by which a
+// reader finds the block wherever the author's HTML puts it. A reader knows it by its parts
+// up to `known`, each part's leading blanks standing for any run of blanks; `rest` follows.
+template <typename Pass>
+void keyLine(Pass& p, int indent, std::initializer_list<Part> known,
+             std::initializer_list<Part> rest = {}) {
+    p.key(known);
+    p.beginLine(indent, known);
+    if (rest.size() > 0)
+        p.beginLine(0, rest);
+    p.endLine({});
+}
 
 // The two comment banners: one for the HTML, one for the script.
 template <typename Pass> void Html_Rem(Pass& p, std::string_view ToPrint) {
@@ -95,8 +107,8 @@ template <typename Pass> void headStart(Pass& p) {
 
 template <typename Pass, typename M> void countBlock(Pass& p, M& menu, qsizetype) {
     const Decimal n(menu.buttons.size());
-    p.line(3, {offCount, n, ")"});
-    p.line(3, {overCount, n, ")"});
+    keyLine(p, 3, {"OffMenuImage", "      =", " new Array(", n, ")"});
+    p.line(3, {"OverMenuImage", "     =", " new Array(", n, ")"});
 }
 
 template <typename Pass> void headEnd(Pass& p) {
@@ -112,7 +124,7 @@ template <typename Pass, typename M> void scriptBlock(Pass& p, M& menu, qsizetyp
     p.line(0, {bannerButton, n});
     p.line(0, {slashes54});
     p.emptyLines(1);
-    p.line(3, {offImage, n, "] = new Image()"});
+    keyLine(p, 3, {offImage, n, "]", " ="}, {" new Image()"});
     p.beginLine(3, {offImage, n, sourceIs});
     p.scriptString(button.normalImage);
     p.endLine("\"");
@@ -136,7 +148,7 @@ template <typename Pass> void linkStart(Pass& p) {
 
 template <typename Pass, typename M> void linkBlock(Pass& p, M& menu, qsizetype i) {
     auto& button = menu.buttons[i - 1];
-    p.line(6, {linkTest, Decimal(i), ")"});
+    keyLine(p, 6, {"if (i == ", Decimal(i), ")"});
     p.beginLine(9, {});
     p.linkStatement(button.frame, button.link);
     p.endLine({});
@@ -182,7 +194,7 @@ template <typename Pass> void swapFunctions(Pass& p) {
 
 template <typename Pass, typename M> void menuBlock(Pass& p, M& menu, qsizetype i) {
     const Decimal n(i);
-    p.line(0, {buttonMarker, n, " -->"});
+    keyLine(p, 0, {"<!-- Button ", n, " -->"});
     p.line(3, {"<a href=\"javascript:LinkSelected(", n, ")\""});
     p.line(6, {"onMouseOver=\"OverButton(But", n, ",", n, ");"});
     p.line(6, {"return true\""});
@@ -202,10 +214,15 @@ template <typename Pass> void tail(Pass& p) {
     p.emptyLines(3);
     p.line(0, {"</center>"});
     p.emptyLines(1);
-    p.line(0, {"</body></html>"});
+    p.line(0, {"</body>", htmlEnd});
 }
 
 enum Region { Count, Script, Link, Buttons };
+
+// The regions whose lines stand in the script; the menu's buttons stand in the HTML.
+constexpr bool inScript(int region) {
+    return region != Buttons;
+}
 
 // The block of each region: the count region has one, the others one per button.
 template <typename Pass, typename M> using Block = void (*)(Pass&, M&, qsizetype);

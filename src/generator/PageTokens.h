@@ -25,6 +25,7 @@ inline bool opensGap(char c) {
 template <typename Derived> class Pieces {
 public:
     bool ok() const { return true; }
+    void key(std::initializer_list<PageLayout::Part>) {}
     void line(int indent, std::initializer_list<PageLayout::Part> parts) {
         beginLine(indent, parts);
         endLine({});

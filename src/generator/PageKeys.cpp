@@ -1,0 +1,174 @@
+#include "generator/PageKeys.h"
+
+#include "generator/PageLayout.h"
+#include "generator/PageRefusal.h"
+
+#include <algorithm>
+
+namespace {
+
+using PageLayout::Part;
+
+QByteArrayView view(std::string_view text) {
+    return {text.data(), qsizetype(text.size())};
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmedStart(QByteArrayView text) {
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    return text;
+}
+
+// The number of digits at the start of `text` (at most nine), or -1.
+qint64 numberAt(QByteArrayView text, qsizetype& digits) {
+    qint64 value = 0;
+    for (digits = 0;
+         digits < text.size() && digits < 9 && text[digits] >= '0' && text[digits] <= '9'; ++digits)
+        value = value * 10 + (text[digits] - '0');
+    return digits > 0 ? value : -1;
+}
+
+// A block's key line as the layout puts it down: the parts it is known by (fixed text, or the
+// number), and how many of the block's lines stand before it.
+struct KeyShape {
+    struct Known {
+        std::string_view text; // the layout's own, which lives as long as the program
+        bool isNumber;
+    };
+    std::vector<Known> known;
+    qsizetype linesBefore = 0;
+
+    bool ok() const { return true; }
+    void key(std::initializer_list<Part> parts) {
+        for (const Part& part : parts)
+            known.push_back({part.isNumber ? std::string_view() : part.text, part.isNumber});
+    }
+    void line(int, std::initializer_list<Part>) { endLine({}); }
+    void beginLine(int, std::initializer_list<Part>) {}
+    void endLine(std::string_view) { linesBefore += known.empty(); }
+    void emptyLines(int count) { linesBefore += known.empty() ? count : 0; }
+    void scriptString(const QString&) {}
+    void linkStatement(const QString&, const QString&) {}
+    void normalImageAttribute(const QString&) {}
+    void lineBreak(MenuType) {}
+
+    // The number a line names where it has this shape, or -1.
+    qint64 numberIn(QByteArrayView text) const {
+        qint64 number = -1;
+        for (const Known& part : known) {
+            if (part.isNumber) {
+                qsizetype digits = 0;
+                if ((number = numberAt(text, digits)) < 0)
+                    return -1;
+                text = text.sliced(digits);
+                continue;
+            }
+            std::string_view wanted = part.text;
+            if (isBlank(wanted.front())) { // any run of blanks
+                while (!wanted.empty() && isBlank(wanted.front()))
+                    wanted.remove_prefix(1);
+                text = trimmedStart(text);
+            }
+            if (!text.startsWith(view(wanted)))
+                return -1;
+            text = text.sliced(qsizetype(wanted.size()));
+        }
+        return number;
+    }
+};
+
+// Each region's key line, read once from the layout.
+const std::array<KeyShape, 4>& shapes() {
+    static const std::array<KeyShape, 4> shapes = [] {
+        const Menu menu{MenuType::Vertical, {MenuButton{}}};
+        std::array<KeyShape, 4> all;
+        for (std::size_t region = 0; region < all.size(); ++region)
+            PageLayout::blocks<KeyShape, const Menu>[region](all[region], menu, 1);
+        return all;
+    }();
+    return shapes;
+}
+
+} // namespace
+
+std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
+    const std::array<KeyShape, 4>& all = shapes();
+    std::vector<PageKey> keys;
+    keys.reserve(4096);
+    for (qsizetype line = 0; line < syntax.lines(); ++line) {
+        const QByteArrayView words =
+            trimmedStart(bytes.sliced(syntax.start(line), syntax.end(line) - syntax.start(line)));
+        if (words.isEmpty())
+            continue;
+        for (int region = 0; region < int(all.size()); ++region) {
+            const KeyShape& shape = all[std::size_t(region)];
+            if (words.front() != shape.known.front().text.front())
+                continue;
+            const qint64 button = shape.numberIn(words);
+            const PageSyntax::Context live =
+                PageLayout::inScript(region) ? PageSyntax::Script : PageSyntax::Html;
+            if ((button > 0 || (region == PageLayout::Count && button >= 0)) &&
+                syntax.context(line) == live)
+                keys.push_back({region, button, line});
+        }
+    }
+    return keys;
+}
+
+qsizetype PageKeys::linesBeforeKey(int region) {
+    return shapes()[std::size_t(region)].linesBefore;
+}
+
+bool PageKeys::check(const std::vector<PageKey>& keys, PageRefusal& refusal, Counted& counted) {
+    std::array<std::vector<const PageKey*>, 4> found;
+    for (const PageKey& key : keys)
+        found[std::size_t(key.region)].push_back(&key);
+    const auto& counts = found[PageLayout::Count];
+    if (counts.empty())
+        return refusal.notOurs();
+    if (counts.size() > 1)
+        return refusal.twice(*counts[0], *counts[1]);
+    const qint64 count = counted.count = counts.front()->button;
+    if (count == 0)
+        return refusal.notOurs();
+    if (count > MenuPage::maxButtons)
+        return refusal.tooManyButtons(count);
+    std::array<qsizetype, 4>& held = counted.held;
+    qsizetype most = 0;
+    bool beyond = false;
+    for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region) {
+        std::vector<const PageKey*> seen(std::size_t(count) + 1, nullptr);
+        qsizetype distinct = 0;
+        for (const PageKey* key : found[std::size_t(region)]) {
+            beyond = beyond || key->button > count;
+            if (key->button > count)
+                continue;
+            if (seen[std::size_t(key->button)])
+                return refusal.twice(*seen[std::size_t(key->button)], *key);
+            seen[std::size_t(key->button)] = key;
+            ++distinct;
+        }
+        most = qMax(most, beyond ? qsizetype(found[std::size_t(region)].size()) : distinct);
+        held[std::size_t(region)] = distinct;
+    }
+    const bool allShort = held[1] == held[2] && held[2] == held[3] && most < count;
+    if (beyond || (allShort && most > 0))
+        return refusal.miscounted(count, most);
+    for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region)
+        if (held[std::size_t(region)] == 0)
+            return refusal.noLinesIn(region, counts.front()->line);
+    for (int region = PageLayout::Script; region <= PageLayout::Link; ++region) {
+        if (held[std::size_t(region)] == count)
+            continue;
+        std::vector<bool> has(std::size_t(count) + 1, false);
+        for (const PageKey* key : found[std::size_t(region)])
+            has[std::size_t(key->button)] = true;
+        const auto missing = std::find(has.begin() + 1, has.end(), false) - has.begin();
+        return refusal.missingIn(region, missing, *found[std::size_t(region)].front());
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "generator/PageSyntax.h"
+
+#include <QByteArrayView>
+
+#include <array>
+#include <vector>
+
+class PageRefusal;
+
+// A block's key line as found in a page, and once read the block's bytes around it.
+struct PageKey {
+    int region;    // PageLayout's
+    qint64 button; // from 1; in the count region, the count
+    qsizetype line;
+    qsizetype from = 0, to = 0; // the block's bytes, once read
+    qsizetype lastLine = 0;     // and its last line
+};
+
+// The lines by which the reader finds the menu in a page: each block's key line, in the
+// shape the page's layout gives it, wherever the author's HTML puts it.
+namespace PageKeys {
+
+// Every live key line of the page, in page order.
+std::vector<PageKey> find(QByteArrayView bytes, PageSyntax& syntax);
+
+// How many lines of a block of `region` stand before its key line.
+qsizetype linesBeforeKey(int region);
+
+// The count, and a block for as many buttons in each region, each once; else refused. The
+// count, and how many distinct blocks each region holds.
+struct Counted {
+    qint64 count = 0;
+    std::array<qsizetype, 4> held = {};
+};
+bool check(const std::vector<PageKey>& keys, PageRefusal& refusal, Counted& counted);
+
+} // namespace PageKeys

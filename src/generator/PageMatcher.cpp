@@ -1,0 +1,406 @@
+#include "generator/PageMatcher.h"
+
+#include "generator/MenuPage.h"
+#include "generator/PageEscaping.h"
+#include "generator/PageLayout.h"
+#include "generator/PageTokens.h"
+
+#include <algorithm>
+#include <cstring>
+#include <initializer_list>
+#include <string>
+
+namespace {
+
+using PageLayout::Part;
+using PageTokens::Kind;
+
+QByteArrayView view(std::string_view text) {
+    return {text.data(), qsizetype(text.size())};
+}
+
+// A vertical menu's line break after a button's picture, or none in a horizontal one: the
+// menu's direction, which every block must agree on.
+bool takeLineBreak(QByteArrayView line, qsizetype& at, std::optional<MenuType>& direction) {
+    const bool vertical = line.sliced(at).startsWith(view(PageLayout::lineBreak));
+    at += vertical ? qsizetype(PageLayout::lineBreak.size()) : 0;
+    const MenuType type = vertical ? MenuType::Vertical : MenuType::Horizontal;
+    if (!direction)
+        direction = type;
+    return *direction == type;
+}
+
+// Whether `count` bytes at `a` and `b` are the same. The parts of a line are short, so eight
+// bytes at a time inline beat a call to memcmp (bench_page_read).
+template <typename Word> bool sameWord(const char* a, const char* b) {
+    Word x, y;
+    std::memcpy(&x, a, sizeof x);
+    std::memcpy(&y, b, sizeof y);
+    return x == y;
+}
+
+bool sameBytes(const char* a, const char* b, std::size_t count) {
+    if (count >= 8) { // whole words, the last one overlapping the one before
+        for (std::size_t i = 0; i + 8 <= count; i += 8)
+            if (!sameWord<quint64>(a + i, b + i))
+                return false;
+        return sameWord<quint64>(a + count - 8, b + count - 8);
+    }
+    if (count >= 4)
+        return sameWord<quint32>(a, b) && sameWord<quint32>(a + count - 4, b + count - 4);
+    if (count >= 2)
+        return sameWord<quint16>(a, b) && sameWord<quint16>(a + count - 2, b + count - 2);
+    return count == 0 || *a == *b;
+}
+
+// Takes a block up exactly as the writer puts it down, reading the values on the way, and
+// stops at the first byte that differs.
+class ExactPass {
+public:
+    ExactPass(ReadingState& state, qsizetype at, QByteArrayView eol, qsizetype button, int line)
+        : s_(state), at_(at), eol_(eol), button_(button), line_(line) {}
+
+    bool ok() const { return ok_; }
+    qsizetype at() const { return at_; }
+    int lines() const { return lines_; }
+    // The normal picture's name in the img tag, once the block is read whole.
+    const std::optional<ImageCheck>& image() const { return image_; }
+
+    void key(std::initializer_list<Part>) {}
+    void line(int indent, std::initializer_list<Part> parts) {
+        beginLine(indent, parts);
+        endLine({});
+    }
+    void beginLine(int indent, std::initializer_list<Part> parts) {
+        static constexpr char blanks[] = "         ";
+        take({blanks, std::size_t(indent)});
+        for (const Part& part : parts)
+            take(part.text);
+    }
+    void endLine(std::string_view last) {
+        take(last);
+        take({eol_.data(), std::size_t(eol_.size())});
+        line_ += ok_;
+        lines_ += ok_;
+    }
+    void emptyLines(int count) {
+        for (int i = 0; i < count; ++i)
+            endLine({});
+    }
+    void scriptString(QString& text) {
+        read([&](qsizetype& at, bool& exact) {
+            return PageEscaping::readScriptString(lineView(), at, text, s_.charset, exact);
+        });
+    }
+    void linkStatement(QString& frame, QString& link) {
+        read([&](qsizetype& at, bool& exact) {
+            return PageEscaping::readLinkStatement(lineView(), at, frame, link, s_.charset, exact);
+        });
+    }
+    void normalImageAttribute(const QString&) {
+        const qsizetype quote = ok_ ? PageEscaping::htmlAttributeEnd(lineView(), at_) : -1;
+        ok_ = quote >= 0;
+        if (ok_)
+            image_ = ImageCheck{button_, at_, quote, line_};
+        at_ = ok_ ? quote : at_;
+    }
+    void lineBreak(MenuType) { ok_ = ok_ && takeLineBreak(s_.bytes, at_, s_.direction); }
+
+private:
+    void take(std::string_view part) {
+        ok_ = ok_ && s_.bytes.size() - at_ >= qsizetype(part.size()) &&
+              sameBytes(s_.bytes.data() + at_, part.data(), part.size());
+        at_ += ok_ ? qsizetype(part.size()) : 0;
+    }
+    template <typename Reader> void read(const Reader& reader) {
+        qsizetype at = at_;
+        bool exact = true;
+        ok_ = ok_ && reader(at, exact) && exact;
+        at_ = ok_ ? at : at_;
+    }
+    // The bytes up to the current line's end, for the value readers.
+    QByteArrayView lineView() const {
+        const auto* newline = static_cast<const char*>(
+            std::memchr(s_.bytes.data() + at_, '\n', std::size_t(s_.bytes.size() - at_)));
+        return s_.bytes.first(newline ? newline - s_.bytes.data() : s_.bytes.size());
+    }
+
+    ReadingState& s_;
+    qsizetype at_;
+    QByteArrayView eol_;
+    std::optional<ImageCheck> image_;
+    qsizetype button_;
+    int line_, lines_ = 0;
+    bool ok_ = true;
+};
+
+// One piece of a block's lines as the tolerant reader looks for it.
+struct Piece {
+    Kind kind;
+    bool floating;
+    std::string_view text; // fixed text: the layout's own, which lives as long as the program
+    std::string number;    // a number's digits
+    enum Value { Script, Link, Image } value = Script;
+    QString* first = nullptr;
+    QString* second = nullptr;
+};
+
+// The pieces of a block, as PageTokens counts them.
+class Recorder : public PageTokens::Pieces<Recorder> {
+public:
+    std::vector<Piece> pieces;
+
+    void piece(Kind kind, std::string_view text, bool floating) {
+        pieces.push_back({kind, floating, kind == Kind::Number ? std::string_view() : text,
+                          kind == Kind::Number ? std::string(text) : std::string()});
+    }
+    void scriptString(QString& text) {
+        value();
+        pieces.back().first = &text;
+    }
+    void linkStatement(QString& frame, QString& link) {
+        value();
+        pieces.back().value = Piece::Link;
+        pieces.back().first = &frame;
+        pieces.back().second = &link;
+    }
+    void normalImageAttribute(const QString&) {
+        value();
+        pieces.back().value = Piece::Image;
+    }
+    void lineBreak(MenuType) { value(Kind::Break); }
+};
+
+} // namespace
+
+// A block's pieces and where each stands in the page; its lines, by their pieces.
+struct PageMatcher::Block {
+    std::vector<Piece> pieces;
+    std::vector<qsizetype> marks;
+    std::vector<std::pair<std::size_t, std::size_t>> lines{};
+    qsizetype changedLine = 0, unreadable = 0; // line numbers, from 1
+
+    bool isBlankLine(std::size_t l) const { return pieces[lines[l].first].kind == Kind::Blank; }
+};
+
+bool PageMatcher::read(PageKey& key, qsizetype low, qsizetype high, const QByteArray& eol,
+                       BlockTemplate& form) {
+    button_ = key.button;
+    live_ = PageLayout::inScript(key.region) ? PageSyntax::Script : PageSyntax::Html;
+    form = {};
+    return exact(key, low, high, eol) || find(key, low, high, eol, form);
+}
+
+// The block as the writer gives it, from its first line on.
+bool PageMatcher::exact(PageKey& key, qsizetype low, qsizetype high, QByteArrayView eol) {
+    const qsizetype first = key.line - PageKeys::linesBeforeKey(key.region);
+    if (first < low)
+        return false;
+    PageSyntax& syntax = s_.syntax;
+    ExactPass pass(s_, syntax.start(first), eol, key.button, int(first + 1));
+    PageLayout::blocks<ExactPass, Menu>[std::size_t(key.region)](pass, s_.menu, key.button);
+    const qsizetype limit = high < syntax.lines() ? syntax.start(high) : s_.bytes.size();
+    if (!pass.ok() || pass.at() > limit)
+        return false;
+    key.from = syntax.start(first);
+    key.to = pass.at();
+    key.lastLine = first + pass.lines() - 1;
+    if (pass.image())
+        s_.images.push_back(*pass.image());
+    return true;
+}
+
+// The block among the author's lines: each of Tessel's lines found nearest the key line, the
+// author's lines between and inside them kept in the block's own form.
+bool PageMatcher::find(PageKey& key, qsizetype low, qsizetype high, const QByteArray& eol,
+                       BlockTemplate& form) {
+    Recorder recorder;
+    PageLayout::blocks<Recorder, Menu>[std::size_t(key.region)](recorder, s_.menu, key.button);
+    Block block{recorder.pieces, std::vector<qsizetype>(2 * recorder.pieces.size(), 0)};
+    for (std::size_t i = 0; i < block.pieces.size();) { // the lines, by their pieces
+        std::size_t end = i + 1;
+        while (block.pieces[i].kind != Kind::Blank && block.pieces[end - 1].kind != Kind::Eol)
+            ++end;
+        block.lines.push_back({i, end});
+        i = end;
+    }
+    std::size_t keyLine = 0;
+    while (keyLine < block.lines.size() &&
+           (block.isBlankLine(keyLine) || !matchLine(block, keyLine, key.line)))
+        ++keyLine;
+    PageSyntax& syntax = s_.syntax;
+    bool complete = keyLine < block.lines.size();
+    qsizetype firstLine = key.line, lastLine = key.line;
+    if (complete) { // backwards from the key line, then forwards
+        qsizetype at = key.line - 1;
+        for (std::size_t l = keyLine; l-- > 0 && complete;) {
+            if (block.isBlankLine(l)) {
+                const bool there = at >= low && syntax.isBlank(at);
+                markBlank(block, l, there ? at : at + 1, there);
+                at -= there;
+                continue;
+            }
+            const qsizetype line = findLine(block, l, at, -1, low, high);
+            complete = line >= 0;
+            firstLine = complete ? line : firstLine;
+            at = line - 1;
+        }
+        at = key.line + 1;
+        for (std::size_t l = keyLine + 1; l < block.lines.size() && complete; ++l) {
+            if (block.isBlankLine(l)) {
+                const bool there = at < high && syntax.isBlank(at);
+                markBlank(block, l, at, there);
+                lastLine = there ? at : lastLine;
+                at += there;
+                continue;
+            }
+            const qsizetype line = findLine(block, l, at, 1, low, high);
+            complete = line >= 0;
+            lastLine = complete ? line : lastLine;
+            at = line + 1;
+        }
+    }
+    if (!complete)
+        return readValuesAlone(key, block, high);
+    key.from = syntax.start(firstLine);
+    key.to = syntax.next(lastLine);
+    key.lastLine = lastLine;
+    form = authorsForm(block, key.from, key.to);
+    if (block.changedLine > 0)
+        s_.changed(block.changedLine - 1);
+    // A form that differs from Tessel's own only in its values is Tessel's own.
+    if (MenuPage::blockText(s_.menu, key.region, key.button, form, eol) ==
+        MenuPage::blockText(s_.menu, key.region, key.button, {}, eol))
+        form = {};
+    return true;
+}
+
+qsizetype PageMatcher::findLine(Block& block, std::size_t l, qsizetype line, int step,
+                                qsizetype low, qsizetype high) {
+    for (; line >= low && line < high; line += step)
+        if (s_.syntax.context(line) == live_ && matchLine(block, l, line))
+            return line;
+    return -1;
+}
+
+// The block's bytes but for those the writer writes anew (the fixed text, the numbers and the
+// values), so that two blocks the author left alike have the same form.
+BlockTemplate PageMatcher::authorsForm(const Block& block, qsizetype from, qsizetype to) const {
+    BlockTemplate form;
+    form.marks.reserve(qsizetype(block.marks.size()));
+    qsizetype at = from;
+    for (std::size_t p = 0; p < block.pieces.size(); ++p) {
+        const qsizetype start = block.marks[2 * p], end = block.marks[2 * p + 1];
+        form.bytes.append(s_.bytes.sliced(at, start - at));
+        form.marks.append(qint32(form.bytes.size()));
+        const Kind kind = block.pieces[p].kind;
+        if (kind == Kind::Indent || kind == Kind::Eol || kind == Kind::Blank)
+            form.bytes.append(s_.bytes.sliced(start, end - start));
+        form.marks.append(qint32(form.bytes.size()));
+        at = end;
+    }
+    form.bytes.append(s_.bytes.sliced(at, to - at));
+    return form;
+}
+
+// A block whose lines are not all there: Tessel writes its own form of it in its place, once
+// its values are found.
+bool PageMatcher::readValuesAlone(PageKey& key, Block& block, qsizetype high) {
+    qsizetype lastLine = key.line;
+    for (std::size_t l = 0; l < block.lines.size(); ++l) {
+        const auto [from, to] = block.lines[l];
+        const bool values = std::any_of(block.pieces.begin() + qsizetype(from),
+                                        block.pieces.begin() + qsizetype(to),
+                                        [](const Piece& p) { return p.kind == Kind::Value; });
+        const qsizetype line = findLine(block, l, key.line, 1, key.line, high);
+        if (line >= 0)
+            lastLine = qMax(lastLine, line);
+        else if (values || s_.refusal.cutShort(key.line))
+            return s_.refusal.changedBeyondReading(block.unreadable ? block.unreadable - 1
+                                                                    : key.line);
+    }
+    key.from = s_.syntax.start(key.line);
+    key.to = s_.syntax.next(lastLine);
+    key.lastLine = lastLine;
+    s_.changed(key.line);
+    return true;
+}
+
+void PageMatcher::markBlank(Block& block, std::size_t l, qsizetype line, bool there) const {
+    const std::size_t piece = block.lines[l].first;
+    const qsizetype at = line < s_.syntax.lines() ? s_.syntax.start(line) : s_.bytes.size();
+    block.marks[2 * piece] = at;
+    block.marks[2 * piece + 1] = there ? s_.syntax.next(line) : at;
+}
+
+// Whether page line `line` is block line `l`, each of its pieces in order with the author's
+// bytes only where a piece may float; marks the pieces and reads the values where it is.
+bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
+    const auto [from, to] = block.lines[l];
+    const QByteArrayView bytes = s_.bytes;
+    qsizetype at = s_.syntax.start(line);
+    const qsizetype end = s_.syntax.end(line);
+    const QByteArrayView lineView = bytes.first(end);
+    bool exact = true;
+    std::optional<MenuType> direction = s_.direction;
+    std::optional<ImageCheck> image;
+    for (std::size_t p = from; p < to; ++p) {
+        Piece& piece = block.pieces[p];
+        qsizetype mark = at;
+        switch (piece.kind) {
+        case Kind::Indent:
+            while (at < end && (bytes[at] == ' ' || bytes[at] == '\t'))
+                ++at;
+            break;
+        case Kind::Text:
+        case Kind::Number: {
+            const QByteArrayView wanted =
+                piece.kind == Kind::Text ? view(piece.text) : view(piece.number);
+            mark = piece.floating ? lineView.indexOf(wanted, at) : at;
+            if (mark < 0 || !lineView.sliced(mark).startsWith(wanted))
+                return false;
+            at = mark + wanted.size();
+            break;
+        }
+        case Kind::Value: {
+            bool read = false;
+            if (piece.value == Piece::Script) {
+                read =
+                    PageEscaping::readScriptString(lineView, at, *piece.first, s_.charset, exact);
+            } else if (piece.value == Piece::Link) {
+                read = PageEscaping::readLinkStatement(lineView, at, *piece.first, *piece.second,
+                                                       s_.charset, exact);
+            } else if (const qsizetype quote = PageEscaping::htmlAttributeEnd(lineView, at);
+                       quote >= 0) {
+                image = ImageCheck{button_, at, quote, int(line + 1)};
+                at = quote;
+                read = true;
+            }
+            if (!read) {
+                block.unreadable = block.unreadable ? block.unreadable : line + 1;
+                return false;
+            }
+            break;
+        }
+        case Kind::Break:
+            exact = takeLineBreak(lineView, at, direction) && exact;
+            break;
+        case Kind::Eol: // a line of Tessel's with no end is one cut short
+            mark = end;
+            at = s_.syntax.next(line);
+            if (at == end)
+                return false;
+            break;
+        case Kind::Blank:
+            break;
+        }
+        block.marks[2 * p] = mark;
+        block.marks[2 * p + 1] = at;
+    }
+    s_.direction = direction;
+    if (image)
+        s_.images.push_back(*image);
+    if (!exact && (block.changedLine == 0 || line < block.changedLine - 1))
+        block.changedLine = line + 1;
+    return true;
+}
