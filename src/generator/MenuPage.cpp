@@ -20,16 +20,22 @@ public:
     bool ok() const { return true; }
     void key(std::initializer_list<PageLayout::Part>) {}
     // A whole line into room taken once: most of a page is such lines.
-    void line(int indent, std::initializer_list<PageLayout::Part> parts) {
+    void line(int indent, std::initializer_list<PageLayout::Part> parts,
+              std::initializer_list<PageLayout::Part> rest = {}) {
         static constexpr char blanks[] = "         ";
         qsizetype size = indent + qsizetype(eol.size());
         for (const PageLayout::Part& part : parts)
             size += qsizetype(part.text.size());
-        char* const start = out.reserve(size);
-        char* to = start;
+        for (const PageLayout::Part& part : rest)
+            size += qsizetype(part.text.size());
+        char* to = out.reserve(size);
         PageBuffer::copy(to, blanks, std::size_t(indent));
         to += indent;
         for (const PageLayout::Part& part : parts) {
+            PageBuffer::copy(to, part.text.data(), part.text.size());
+            to += part.text.size();
+        }
+        for (const PageLayout::Part& part : rest) {
             PageBuffer::copy(to, part.text.data(), part.text.size());
             to += part.text.size();
         }

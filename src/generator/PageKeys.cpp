@@ -47,7 +47,7 @@ struct KeyShape {
         for (const Part& part : parts)
             known.push_back({part.isNumber ? std::string_view() : part.text, part.isNumber});
     }
-    void line(int, std::initializer_list<Part>) { endLine({}); }
+    void line(int, std::initializer_list<Part>, std::initializer_list<Part> = {}) { endLine({}); }
     void beginLine(int, std::initializer_list<Part>) {}
     void endLine(std::string_view) { linesBefore += known.empty(); }
     void emptyLines(int count) { linesBefore += known.empty() ? count : 0; }

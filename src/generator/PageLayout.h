@@ -3,7 +3,7 @@
 // The menu page's lines in order, told once for every direction: the writer puts them down,
 // the readers check them or find them among the author's lines, and an author's form of a
 // button's lines is written again through them. A pass provides:
-//   line(indent, {parts})          a whole line of fixed text and numbers
+//   line(indent, {parts}, {rest})  a whole line of fixed text and numbers
 //   beginLine(indent, {parts}), endLine(last)   a line around a value
 //   emptyLines(count)
 //   scriptString(text), linkStatement(frame, link), normalImageAttribute(name),
@@ -68,10 +68,7 @@ template <typename Pass>
 void keyLine(Pass& p, int indent, std::initializer_list<Part> known,
              std::initializer_list<Part> rest = {}) {
     p.key(known);
-    p.beginLine(indent, known);
-    if (rest.size() > 0)
-        p.beginLine(0, rest);
-    p.endLine({});
+    p.line(indent, known, rest);
 }
 
 // The two comment banners: one for the HTML, one for the script.

@@ -58,7 +58,7 @@ bool sameBytes(const char* a, const char* b, std::size_t count) {
 class ExactPass {
 public:
     ExactPass(ReadingState& state, qsizetype at, QByteArrayView eol, qsizetype button, int line)
-        : s_(state), at_(at), eol_(eol), button_(button), line_(line) {}
+        : s_(state), bytes_(state.bytes), at_(at), eol_(eol), button_(button), line_(line) {}
 
     bool ok() const { return ok_; }
     qsizetype at() const { return at_; }
@@ -67,8 +67,10 @@ public:
     const std::optional<ImageCheck>& image() const { return image_; }
 
     void key(std::initializer_list<Part>) {}
-    void line(int indent, std::initializer_list<Part> parts) {
+    void line(int indent, std::initializer_list<Part> parts,
+              std::initializer_list<Part> rest = {}) {
         beginLine(indent, parts);
+        beginLine(0, rest);
         endLine({});
     }
     void beginLine(int indent, std::initializer_list<Part> parts) {
@@ -104,12 +106,12 @@ public:
             image_ = ImageCheck{button_, at_, quote, line_};
         at_ = ok_ ? quote : at_;
     }
-    void lineBreak(MenuType) { ok_ = ok_ && takeLineBreak(s_.bytes, at_, s_.direction); }
+    void lineBreak(MenuType) { ok_ = ok_ && takeLineBreak(bytes_, at_, s_.direction); }
 
 private:
     void take(std::string_view part) {
-        ok_ = ok_ && s_.bytes.size() - at_ >= qsizetype(part.size()) &&
-              sameBytes(s_.bytes.data() + at_, part.data(), part.size());
+        ok_ = ok_ && bytes_.size() - at_ >= qsizetype(part.size()) &&
+              sameBytes(bytes_.data() + at_, part.data(), part.size());
         at_ += ok_ ? qsizetype(part.size()) : 0;
     }
     template <typename Reader> void read(const Reader& reader) {
@@ -121,11 +123,12 @@ private:
     // The bytes up to the current line's end, for the value readers.
     QByteArrayView lineView() const {
         const auto* newline = static_cast<const char*>(
-            std::memchr(s_.bytes.data() + at_, '\n', std::size_t(s_.bytes.size() - at_)));
-        return s_.bytes.first(newline ? newline - s_.bytes.data() : s_.bytes.size());
+            std::memchr(bytes_.data() + at_, '\n', std::size_t(bytes_.size() - at_)));
+        return bytes_.first(newline ? newline - bytes_.data() : bytes_.size());
     }
 
     ReadingState& s_;
+    const QByteArrayView bytes_; // the page, at hand: every part of a line is compared with it
     qsizetype at_;
     QByteArrayView eol_;
     std::optional<ImageCheck> image_;

@@ -26,8 +26,10 @@ template <typename Derived> class Pieces {
 public:
     bool ok() const { return true; }
     void key(std::initializer_list<PageLayout::Part>) {}
-    void line(int indent, std::initializer_list<PageLayout::Part> parts) {
+    void line(int indent, std::initializer_list<PageLayout::Part> parts,
+              std::initializer_list<PageLayout::Part> rest = {}) {
         beginLine(indent, parts);
+        beginLine(0, rest);
         endLine({});
     }
     void beginLine(int, std::initializer_list<PageLayout::Part> parts) {
