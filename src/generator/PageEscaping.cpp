@@ -1,5 +1,6 @@
 #include "generator/PageEscaping.h"
 
+#include <QFile>
 #include <QSet>
 
 #include <algorithm>
@@ -127,15 +128,25 @@ void appendQuoted(PageBuffer& out, const QString& text, Quoting quoting) {
     }
 }
 
+// The names a browser's window already carries, from the list beside the library's sources:
+// parent.top would move the whole window, parent.print is a function, parent.name a string.
+const QSet<QString>& windowNames() {
+    static const QSet<QString> names = [] {
+        QFile list(":/generator/window-names.txt");
+        QSet<QString> all;
+        if (list.open(QIODevice::ReadOnly))
+            for (const QByteArray& line : list.readAll().split('\n'))
+                if (!line.isEmpty() && !line.startsWith('#'))
+                    all.insert(QString::fromLatin1(line));
+        return all;
+    }();
+    return names;
+}
+
 bool isTakenName(const QString& frame) {
-    // Browser keywords, and names the window object already carries: parent.top would move
-    // the whole window, parent.name is a string.
-    static const QSet<QString> taken = {
-        "top",        "parent", "self",   "window",   "frames",  "opener",   "name",
-        "length",     "status", "closed", "location", "history", "document", "navigator",
-        "navigation", "screen", "event",  "external", "origin",  "content"};
     static const QSet<QString> keywords = {"_top", "_parent", "_self", "_blank"};
-    return taken.contains(frame) || (frame.startsWith(u'_') && keywords.contains(frame.toLower()));
+    return windowNames().contains(frame) ||
+           (frame.startsWith(u'_') && keywords.contains(frame.toLower()));
 }
 
 } // namespace

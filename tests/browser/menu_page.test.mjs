@@ -69,6 +69,24 @@ for (const [engine, options] of Object.entries(engines)) {
             return page.goto(url(name)).then(() => page);
         };
 
+        // A frame named like anything the window already carries (its own properties and its
+        // prototype's, which hide a frame of that name from parent.NAME) is opened by name.
+        test('a frame named like a property of the window is reached by its name', async () => {
+            put('blank.html', '<p>blank</p>');
+            const page = await open('blank.html');
+            const names = await page.evaluate(() => {
+                const all = new Set();
+                for (let o = window; o && o !== EventTarget.prototype; o = Object.getPrototypeOf(o))
+                    Object.getOwnPropertyNames(o).forEach((name) => all.add(name));
+                return [...all].filter((name) => /^[A-Za-z_$][A-Za-z0-9_$]*$/.test(name));
+            });
+            await page.close();
+            menuPage(`names-${engine}.html`, names.map((frame) => ({ normal: 'n.gif', over: 'o.gif', link: 'blank.html', frame })));
+            const text = readFileSync(join(site, `names-${engine}.html`), 'latin1');
+            assert.ok(names.length > 500, `${names.length} names`);
+            assert.deepEqual(names.filter((name) => text.includes(`parent.${name}.location`)), []);
+        });
+
         for (const type of [1, 2]) {
             test(`${type === 1 ? 'vertical' : 'horizontal'}: pictures show and swap for one button alone`, async () => {
                 const buttons = [['é.gif', '日本.gif'], ['a&b.gif', 'img\\c.gif'], ['x"y.gif', 'q"uote.gif']]
