@@ -3,6 +3,7 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 
 // How a page's own bytes are read as text: the one place that decides a page's encoding.
@@ -18,7 +19,11 @@ public:
     explicit PageCharset(Charset charset) : charset_(charset) {}
 
     Charset charset() const;
-    QString decode(QByteArrayView bytes) const { return decode(bytes, charset()); }
+    // ASCII reads alike in both: the page is looked at only for other bytes.
+    QString decode(QByteArrayView bytes) const {
+        const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= 0; });
+        return ascii ? QString::fromLatin1(bytes) : decode(bytes, charset());
+    }
 
     // UTF-8 where the page says so (a byte-order mark, a meta charset) or reads as UTF-8
     // throughout; else Windows-1252, which browsers read for Latin-1 too.

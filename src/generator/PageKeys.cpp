@@ -93,10 +93,22 @@ const std::array<KeyShape, 4>& shapes() {
     return shapes;
 }
 
+// For each byte a line may start with, the regions whose key lines start with it.
+const std::array<quint8, 256>& regionsByFirstByte() {
+    static const std::array<quint8, 256> regions = [] {
+        std::array<quint8, 256> table = {};
+        for (std::size_t region = 0; region < shapes().size(); ++region)
+            table[uchar(shapes()[region].known.front().text.front())] |= quint8(1u << region);
+        return table;
+    }();
+    return regions;
+}
+
 } // namespace
 
 std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
     const std::array<KeyShape, 4>& all = shapes();
+    const std::array<quint8, 256>& starting = regionsByFirstByte();
     std::vector<PageKey> keys;
     keys.reserve(4096);
     for (qsizetype line = 0; line < syntax.lines(); ++line) {
@@ -104,10 +116,11 @@ std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
             trimmedStart(bytes.sliced(syntax.start(line), syntax.end(line) - syntax.start(line)));
         if (words.isEmpty())
             continue;
-        for (int region = 0; region < int(all.size()); ++region) {
-            const KeyShape& shape = all[std::size_t(region)];
-            if (words.front() != shape.known.front().text.front())
+        const quint8 regions = starting[uchar(words.front())];
+        for (int region = 0; regions != 0 && region < int(all.size()); ++region) {
+            if (!(regions & (1u << region)))
                 continue;
+            const KeyShape& shape = all[std::size_t(region)];
             const qint64 button = shape.numberIn(words);
             const PageSyntax::Context live =
                 PageLayout::inScript(region) ? PageSyntax::Script : PageSyntax::Html;
