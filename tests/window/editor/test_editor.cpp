@@ -48,6 +48,10 @@ private slots:
         wizard.walk("LI"); // a button after it: the picture goes with its own row
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(colourOfRow(0) + colourOfRow(1), "#0000ff#000000");
+        // A screen reader says each row's number, renumbered after the insertion too.
+        QAccessibleInterface* list =
+            QAccessible::queryAccessibleInterface(wizard.form.buttonList()->lstButtons);
+        QCOMPARE(list->child(2)->text(QAccessible::Name), "3  (no link)");
     }
 
     void buttonCount() {
