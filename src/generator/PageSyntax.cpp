@@ -190,6 +190,7 @@ private:
     }
 
     // After a tag: a script's code, the plain text of the elements that hold no tags, or HTML.
+    // A browser with scripts on, as the menu needs, reads a noscript's content as plain text.
     void tag() {
         const QByteArrayView name = tagName_;
         const auto is = [&](QByteArrayView word) {
@@ -198,7 +199,7 @@ private:
         if (is("script"))
             return enter(Code, pos_);
         for (const char* raw :
-             {"style", "title", "textarea", "xmp", "iframe", "noembed", "noframes"})
+             {"style", "title", "textarea", "xmp", "iframe", "noembed", "noframes", "noscript"})
             if (is(raw)) {
                 const QByteArray close = "</" + QByteArray(raw);
                 qsizetype end = pos_;
