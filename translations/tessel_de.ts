@@ -174,8 +174,8 @@
         <translation>nur eine Seite auf einmal</translation>
     </message>
     <message>
-        <source>[PAGE]</source>
-        <translation>[SEITE]</translation>
+        <source>PAGE</source>
+        <translation>SEITE</translation>
     </message>
     <message>
         <source>the QML debugger&apos;s port, as =port</source>

@@ -174,8 +174,8 @@
         <translation>solo una página cada vez</translation>
     </message>
     <message>
-        <source>[PAGE]</source>
-        <translation>[PÁGINA]</translation>
+        <source>PAGE</source>
+        <translation>PÁGINA</translation>
     </message>
     <message>
         <source>the QML debugger&apos;s port, as =port</source>

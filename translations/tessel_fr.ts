@@ -174,8 +174,8 @@
         <translation>une seule page à la fois</translation>
     </message>
     <message>
-        <source>[PAGE]</source>
-        <translation>[PAGE]</translation>
+        <source>PAGE</source>
+        <translation>PAGE</translation>
     </message>
     <message>
         <source>the QML debugger&apos;s port, as =port</source>

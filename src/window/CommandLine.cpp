@@ -99,8 +99,10 @@ CommandLine CommandLine::read(const QStringList& arguments, const QString& versi
     parser.setApplicationDescription(tr("Builds a web page with an image-rollover button menu."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument("page", tr("A menu page Tessel wrote, to open and change."),
-                                 tr("[PAGE]"));
+    // The same word in the usage line and under Arguments, in the user's language.
+    const QString word = tr("PAGE");
+    parser.addPositionalArgument(word, tr("A menu page Tessel wrote, to open and change."),
+                                 QStringLiteral("[%1]").arg(word));
     const bool understood = parser.parse(withoutQtOptions(arguments));
     // Parsed before the wizard's application exists, so the usage line is given its name here.
     const QString helpText =
