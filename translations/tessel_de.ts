@@ -196,14 +196,6 @@
 <context>
     <name>Form1</name>
     <message>
-        <source>Remove button %1%2 from the menu?
-
-Its pictures, link and frame go with it.</source>
-        <translation>Schaltfläche %1%2 aus dem Menü entfernen?
-
-Ihre Bilder, ihr Link und ihr Frame werden mit entfernt.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
@@ -332,6 +324,37 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
     <message>
         <source>The buttons filled since the menu was last written are not written yet.</source>
         <translation>Die Schaltflächen, die seit dem letzten Schreiben des Menüs ausgefüllt wurden, sind noch nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>its normal picture, %1</source>
+        <translation>ihr normales Bild, %1</translation>
+    </message>
+    <message>
+        <source>its mouse-over picture, %1</source>
+        <translation>ihr Mouse-over-Bild, %1</translation>
+    </message>
+    <message>
+        <source>its link</source>
+        <translation>ihr Link</translation>
+    </message>
+    <message>
+        <source>its frame, %1</source>
+        <translation>ihr Frame, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of your own among its lines</source>
+        <translation>
+            <numerusform>%n eigene Zeile zwischen ihren Zeilen</numerusform>
+            <numerusform>%n eigene Zeilen zwischen ihren Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove button %1%2 from the menu?</source>
+        <translation>Schaltfläche %1%2 aus dem Menü entfernen?</translation>
+    </message>
+    <message>
+        <source>These go with it:</source>
+        <translation>Mit ihr werden entfernt:</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Form1</name>
+    <message numerus="yes">
+        <source>%n line(s) of your own among its lines</source>
+        <translation>
+            <numerusform>%n line of your own among its lines</numerusform>
+            <numerusform>%n lines of your own among its lines</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>MenuPage</name>
     <message numerus="yes">
         <source>the page counts %n button(s) but holds %1</source>

@@ -196,14 +196,6 @@
 <context>
     <name>Form1</name>
     <message>
-        <source>Remove button %1%2 from the menu?
-
-Its pictures, link and frame go with it.</source>
-        <translation>¿Quitar el botón %1%2 del menú?
-
-Sus imágenes, su enlace y su marco se quitan con él.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Quitar</translation>
     </message>
@@ -332,6 +324,37 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
     <message>
         <source>The buttons filled since the menu was last written are not written yet.</source>
         <translation>Los botones rellenados desde la última vez que se escribió el menú aún no están escritos.</translation>
+    </message>
+    <message>
+        <source>its normal picture, %1</source>
+        <translation>su imagen normal, %1</translation>
+    </message>
+    <message>
+        <source>its mouse-over picture, %1</source>
+        <translation>su imagen al pasar el ratón, %1</translation>
+    </message>
+    <message>
+        <source>its link</source>
+        <translation>su enlace</translation>
+    </message>
+    <message>
+        <source>its frame, %1</source>
+        <translation>su marco, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of your own among its lines</source>
+        <translation>
+            <numerusform>%n línea suya entre sus líneas</numerusform>
+            <numerusform>%n líneas suyas entre sus líneas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove button %1%2 from the menu?</source>
+        <translation>¿Quitar el botón %1%2 del menú?</translation>
+    </message>
+    <message>
+        <source>These go with it:</source>
+        <translation>Se quitan con él:</translation>
     </message>
 </context>
 <context>

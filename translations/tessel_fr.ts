@@ -196,14 +196,6 @@
 <context>
     <name>Form1</name>
     <message>
-        <source>Remove button %1%2 from the menu?
-
-Its pictures, link and frame go with it.</source>
-        <translation>Retirer le bouton %1%2 du menu ?
-
-Ses images, son lien et son cadre disparaissent avec lui.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Retirer</translation>
     </message>
@@ -332,6 +324,37 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
     <message>
         <source>The buttons filled since the menu was last written are not written yet.</source>
         <translation>Les boutons remplis depuis la dernière écriture du menu ne sont pas encore écrits.</translation>
+    </message>
+    <message>
+        <source>its normal picture, %1</source>
+        <translation>son image normale, %1</translation>
+    </message>
+    <message>
+        <source>its mouse-over picture, %1</source>
+        <translation>son image de survol, %1</translation>
+    </message>
+    <message>
+        <source>its link</source>
+        <translation>son lien</translation>
+    </message>
+    <message>
+        <source>its frame, %1</source>
+        <translation>son cadre, %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of your own among its lines</source>
+        <translation>
+            <numerusform>%n ligne à vous parmi ses lignes</numerusform>
+            <numerusform>%n lignes à vous parmi ses lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove button %1%2 from the menu?</source>
+        <translation>Retirer le bouton %1%2 du menu ?</translation>
+    </message>
+    <message>
+        <source>These go with it:</source>
+        <translation>Disparaissent avec lui :</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,20 @@ struct BlockTemplate {
     QList<qint32> marks;
 
     bool isEmpty() const { return bytes.isEmpty(); }
+    // How many lines of the block are the author's alone, none of Tessel's pieces on them.
+    qsizetype authorsLines() const {
+        qsizetype lines = 0, mark = 0;
+        for (qsizetype start = 0; start < bytes.size();) {
+            const qsizetype next =
+                bytes.indexOf('\n', start) < 0 ? bytes.size() : bytes.indexOf('\n', start) + 1;
+            const bool tessels = mark < marks.size() && marks[mark] < next;
+            while (mark < marks.size() && marks[mark] < next)
+                mark += 2; // each piece by where it starts
+            lines += !tessels && !bytes.sliced(start, next - start).trimmed().isEmpty();
+            start = next;
+        }
+        return lines;
+    }
     bool operator==(const BlockTemplate&) const = default;
 };
 

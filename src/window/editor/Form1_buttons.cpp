@@ -56,17 +56,29 @@ void Form1::editMenu(MenuModel::Edit edit) {
     buttonList_->lstButtons->setFocus();
 }
 
-// A button that holds anything goes only once the user says so; an empty one at once.
+// A button that holds anything goes only once the user says so, told what goes with it; an
+// empty one at once.
 bool Form1::mayRemove(qint16 button) {
     if (!model_.holdsAnything(button))
         return true;
-    const QString& typed = model_.sLink(button);
-    const QString link = typed.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(typed);
+    const QString& link = model_.sLink(button);
+    QStringList going;
+    for (const PictureKind kind : storedKinds)
+        if (const QString& name = model_.sImageFile(button, kind); !name.isEmpty())
+            going.append((kind == PictureKind::Normal ? tr("its normal picture, %1")
+                                                      : tr("its mouse-over picture, %1"))
+                             .arg(name));
+    if (!link.isEmpty())
+        going.append(tr("its link"));
+    if (const QString& frame = model_.sFrame(button); !frame.isEmpty())
+        going.append(tr("its frame, %1").arg(frame));
+    if (const qsizetype own = model_.authorsLines(button); own > 0)
+        going.append(tr("%n line(s) of your own among its lines", nullptr, int(own)));
     return messenger_->ask(
         this, "Tessel",
-        tr("Remove button %1%2 from the menu?\n\nIts pictures, link and frame go "
-           "with it.")
-            .arg(button)
-            .arg(link),
+        tr("Remove button %1%2 from the menu?")
+                .arg(button)
+                .arg(link.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(link)) +
+            "\n\n" + tr("These go with it:") + "\n" + going.join('\n'),
         tr("Remove"), tr("Cancel"), false);
 }

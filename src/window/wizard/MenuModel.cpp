@@ -6,9 +6,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <numeric>
+
 bool ButtonRecord::holdsAnything() const {
     return !button.normalImage.isEmpty() || !button.overImage.isEmpty() || !button.link.isEmpty() ||
-           !button.frame.isEmpty();
+           !button.frame.isEmpty() ||
+           std::any_of(button.ownLines.begin(), button.ownLines.end(),
+                       [](const BlockTemplate& form) { return form.authorsLines() > 0; });
 }
 
 namespace {
@@ -71,6 +76,13 @@ const QString& MenuModel::sImageFile(qint16 button, qint16 kind) const {
 
 const QString& MenuModel::sImageFile(qint16 button, PictureKind kind) const {
     return sImageFile(button, qint16(kind));
+}
+
+qsizetype MenuModel::authorsLines(qint16 button) const {
+    const auto& forms = record(button).button.ownLines;
+    return std::accumulate(
+        forms.begin(), forms.end(), qsizetype(0),
+        [](qsizetype sum, const BlockTemplate& form) { return sum + form.authorsLines(); });
 }
 
 const QString& MenuModel::picturePath(qint16 button, PictureKind kind) const {

@@ -18,7 +18,7 @@ struct ButtonRecord {
     MenuButton button;
     std::array<QString, 2> picturePath; // normal, mouse-over; empty where not known
 
-    // Whether removing it loses anything.
+    // Whether removing it loses anything: a value, or lines of the author's among its own.
     bool holdsAnything() const;
 };
 
@@ -69,6 +69,8 @@ public:
     const QString& sLink(qint16 button) const { return record(button).button.link; }
     const QString& sFrame(qint16 button) const { return record(button).button.frame; }
     bool holdsAnything(qint16 button) const { return record(button).holdsAnything(); }
+    // The lines of the author's own that stand among a button's lines in an opened page.
+    qsizetype authorsLines(qint16 button) const;
     const QString& sFileName() const { return sFileName_; }
     const QString& sExtension() const { return sExtension_; }
     // The menu built so far: its direction and every button.

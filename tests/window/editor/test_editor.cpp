@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 
 #include "forms/FileDialogChooser.h"
+#include "generator/MenuPage.h"
+#include "generator/PageFile.h"
 
 using TestData::path;
 using TestSupport::Wizard;
@@ -52,6 +54,42 @@ private slots:
         QAccessibleInterface* list =
             QAccessible::queryAccessibleInterface(wizard.form.buttonList()->lstButtons);
         QCOMPARE(list->child(2)->text(QAccessible::Name), "3  (no link)");
+    }
+
+    // What the list lets the user do with the chosen button at the ends of a menu, and what
+    // the question before a removal says goes with the button: only what it holds.
+    void removingButtons() {
+        Wizard wizard;
+        const ButtonList* list = wizard.form.buttonList();
+        const auto actions = [list] {
+            QString enabled;
+            for (QPushButton* button : {list->cmdInsertBefore, list->cmdInsertAfter, list->cmdRemove,
+                                        list->cmdUp, list->cmdDown})
+                enabled += button->isEnabled() ? button->text().remove('&').left(1) : "-";
+            return enabled;
+        };
+        wizard.walk("1>L");
+        QCOMPARE(actions(), "II---"); // one button stays
+        wizard.walk("I");
+        QCOMPARE(actions(), "IIRM-");
+        wizard.walk("c");
+        const QString over = work_.picture("blue.bmp", "removing/over.bmp");
+        wizard.choose(1, over); // on button 2, only its mouse-over picture
+        wizard.walk("LD");
+        QCOMPARE(wizard.messages->questions.join("|"),
+                 "Cancel: Remove button 2 from the menu?\n\nThese go with it:\n"
+                 "its mouse-over picture, over.bmp");
+        // An opened page's button with a line of its author's among its own.
+        const QByteArray page =
+            MenuPage::text({MenuType::Vertical, {{"", "", "a.html", "main"}, {}}})
+                .replace("// Button 1\r\n", "// Button 1\r\n/* note */\r\n");
+        QVERIFY(PageFile::save(work_.filePath("removing/page.html"), page).isEmpty());
+        Wizard opened;
+        opened.form.openPage(work_.filePath("removing/page.html"));
+        opened.walk(">LD");
+        QCOMPARE(opened.messages->questions.join("|"),
+                 "Cancel: Remove button 1 (a.html) from the menu?\n\nThese go with it:\n"
+                 "its link\nits frame, main\n1 line of your own among its lines");
     }
 
     void buttonCount() {
