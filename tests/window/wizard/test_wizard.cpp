@@ -312,6 +312,43 @@ private slots:
         QCOMPARE(QDir().entryList(QDir::Files), QStringList(file)); // and no other file
     }
 
+    // What the README tells of the keys is what the program does: each language's letters for
+    // Next and New, and the list's keys to insert before and after and to remove.
+    void readmeTellsTheKeys() {
+        const QString readme = TestData::read(TestData::path("../../README.md"));
+        const QMap<QString, QString> languages = {
+            {"English", "en"}, {"German", "de"}, {"French", "fr"}, {"Spanish", "es"}};
+        static const QRegularExpression row(R"(\| (\w+) \| Alt\+(\w) \(\*[^*]+\*\) \| Alt\+(\w) )");
+        QStringList told, taken;
+        for (auto hit = row.globalMatch(readme); hit.hasNext();) {
+            const QRegularExpressionMatch claim = hit.next();
+            told << claim.captured(1) + claim.captured(2) + claim.captured(3);
+            Translations words{QLocale(languages.value(claim.captured(1), "C"))};
+            words.install();
+            Wizard wizard;
+            const auto letter = [&](StepButton step) {
+                const QString caption = wizard.ui.cmdStep(int(step))->text();
+                return caption.mid(caption.indexOf('&') + 1, 1).toUpper();
+            };
+            taken << claim.captured(1) + letter(StepButton::Next) + letter(StepButton::New);
+        }
+        QCOMPARE(told.size(), languages.size());
+        QCOMPARE(told, taken);
+        static const QRegularExpression keys(
+            R"(in the list,\s+(\S+) inserts before,\s+(\S+) after,\s+(\S+) removes)");
+        const QRegularExpressionMatch claim = keys.match(readme);
+        Wizard wizard;
+        wizard.walk("2>L");
+        const ButtonList* list = wizard.form.buttonList();
+        QStringList tips;
+        for (QPushButton* button : {list->cmdInsertBefore, list->cmdInsertAfter, list->cmdRemove})
+            tips << button->toolTip().section('(', 1).section(' ', 0, 0);
+        QCOMPARE(QStringList({QKeySequence(claim.captured(1)).toString(QKeySequence::NativeText),
+                              QKeySequence(claim.captured(2)).toString(QKeySequence::NativeText),
+                              QKeySequence(claim.captured(3)).toString(QKeySequence::NativeText)}),
+                 tips);
+    }
+
     // Each language walks the same road to the same page, byte for byte, and names the line a
     // page was changed by hand at alike.
     void sameRoadInEveryLanguage() {
