@@ -56,7 +56,7 @@ void checkAuthorsLines(const std::uint8_t* data, std::size_t size) {
     static const QStringList values = {"a.gif", "", "caf\u00e9.html", "x\"y", "main", "_blank"};
     if (size < 2)
         return;
-    Menu menu{qint16(1 + (data[0] & 1)), {}};
+    Menu menu{data[0] & 1 ? MenuType::Horizontal : MenuType::Vertical, {}};
     for (int i = 0; i <= (data[0] >> 1) % 4; ++i)
         menu.buttons.append({values[(data[1] + i) % values.size()], "o.gif",
                              values[(data[1] / 6 + i) % values.size()],
