@@ -141,8 +141,9 @@ struct Wizard {
             const qsizetype asked = messages->questions.size();
             if (key == 'l') {
                 type(ui.txtButtonLinks, "a.html");
-            } else if (key == 'p') {
-                choose(0, TestData::path("red.bmp"));
+            } else if (key == 'p') { // a copy in the test's own folder: Finish may write beside it
+                QFile::copy(TestData::path("red.bmp"), QDir::current().filePath("red.bmp"));
+                choose(0, QDir::current().filePath("red.bmp"));
             } else if (key == 'y') {
                 messages->answers.append(true);
             } else if (QString("jkIDUJ").contains(key)) { // keys of the list of buttons
