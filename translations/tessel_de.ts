@@ -694,6 +694,10 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
         <source>it is larger than any menu page</source>
         <translation>sie ist größer als jede Menüseite</translation>
     </message>
+    <message>
+        <source>its folder %1 cannot be written to (%2)</source>
+        <translation>ihr Ordner %1 ist nicht beschreibbar (%2)</translation>
+    </message>
 </context>
 <context>
     <name>PictureLoader</name>

@@ -694,6 +694,10 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
         <source>it is larger than any menu page</source>
         <translation>es mayor que cualquier página de menú</translation>
     </message>
+    <message>
+        <source>its folder %1 cannot be written to (%2)</source>
+        <translation>no se puede escribir en su carpeta %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>PictureLoader</name>

@@ -694,6 +694,10 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
         <source>it is larger than any menu page</source>
         <translation>elle est plus grande que toute page de menu</translation>
     </message>
+    <message>
+        <source>its folder %1 cannot be written to (%2)</source>
+        <translation>son dossier %1 n’est pas accessible en écriture (%2)</translation>
+    </message>
 </context>
 <context>
     <name>PictureLoader</name>

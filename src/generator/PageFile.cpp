@@ -67,8 +67,15 @@ public:
             if (handle_ < 0 && errno != EEXIST)
                 break;
         }
-        if (handle_ < 0)
-            error_ = lastError();
+        // The page itself may be writable: say that its folder is what refuses.
+        if (handle_ < 0) {
+            const int why = errno;
+            const QString words = QString::fromLocal8Bit(std::strerror(why));
+            error_ = why == EACCES || why == EPERM || why == EROFS
+                         ? PageFileWords::tr("its folder %1 cannot be written to (%2)")
+                               .arg(QDir::toNativeSeparators(folder), words)
+                         : words;
+        }
     }
     ~TemporaryPage() {
         if (handle_ >= 0)

@@ -125,9 +125,17 @@ private slots:
         QFETCH(TestData::Row, row);
         const bool saved = row["result"] == "saved";
         QTemporaryDir dir;
-        const FileSystem disk(row["disk"] == "full" ? dir.path() : QString(), false);
+        const bool readOnly = row["disk"] == "read-only";
+        const FileSystem disk(row["disk"].isEmpty() ? QString() : dir.path(), readOnly);
         if (disk.refused)
             QSKIP(FileSystem::notRoot);
+        if (readOnly) { // the folder is the reason, and is named
+            const QString failure = PageFile::save(dir.filePath("new.html"), page_);
+            QVERIFY2(failure.startsWith("its folder " + dir.path()) &&
+                         failure.contains(row["result"].section(": ", 1)),
+                     qPrintable(failure));
+            return;
+        }
         const QByteArray old(1000, 'x');
         const QByteArray oldPath = QFile::encodeName(dir.filePath("old.html"));
         QVERIFY(QDir(dir.path()).mkdir("folder.html") &&
