@@ -113,8 +113,9 @@ bool ButtonList::act(MenuModel::Edit edit) {
     return true;
 }
 
-// In the list, keys act at once: Escape leaves it as it leaves a menu, the page behind as it
-// was; Insert, Delete and Ctrl with the arrows change the menu as the buttons beside it do.
+// In the list, keys act at once: Escape leaves it as it leaves a menu, back on the button page
+// the user was on; Insert, Delete and Ctrl with the arrows change the menu as the buttons
+// beside it do.
 bool ButtonList::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QFrame::eventFilter(watched, event);

@@ -48,10 +48,13 @@ void Form1::editMenu(MenuModel::Edit edit) {
     const qint16 at = buttonList_->chosen();
     if (!model_.mayEdit(edit, at) || (edit == MenuModel::Edit::Remove && !mayRemove(at)))
         return;
+    // The page behind the list stays the button the user was on, wherever the edit moves it;
+    // removed, the one that took its place. Escape and Close go back to it.
+    const QPersistentModelIndex behind = model_.index(iStep - 1);
     const std::optional<qint16> shown = model_.edit(edit, at);
     if (!shown)
         return;
-    showButton(*shown);
+    showButton(behind.isValid() ? qint16(behind.row() + 1) : *shown);
     buttonList_->choose(*shown);
     buttonList_->lstButtons->setFocus();
 }

@@ -63,8 +63,8 @@ private slots:
         const ButtonList* list = wizard.form.buttonList();
         const auto actions = [list] {
             QString enabled;
-            for (QPushButton* button : {list->cmdInsertBefore, list->cmdInsertAfter, list->cmdRemove,
-                                        list->cmdUp, list->cmdDown})
+            for (QPushButton* button : {list->cmdInsertBefore, list->cmdInsertAfter,
+                                        list->cmdRemove, list->cmdUp, list->cmdDown})
                 enabled += button->isEnabled() ? button->text().remove('&').left(1) : "-";
             return enabled;
         };
@@ -74,10 +74,10 @@ private slots:
         QCOMPARE(actions(), "IIRM-");
         wizard.walk("c");
         const QString over = work_.picture("blue.bmp", "removing/over.bmp");
-        wizard.choose(1, over); // on button 2, only its mouse-over picture
+        wizard.choose(1, over); // on button 1, only its mouse-over picture
         wizard.walk("LD");
         QCOMPARE(wizard.messages->questions.join("|"),
-                 "Cancel: Remove button 2 from the menu?\n\nThese go with it:\n"
+                 "Cancel: Remove button 1 from the menu?\n\nThese go with it:\n"
                  "its mouse-over picture, over.bmp");
         // An opened page's button with a line of its author's among its own.
         const QByteArray page =
