@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QListView>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 
 #include <tuple>
@@ -77,6 +78,9 @@ ButtonList::ButtonList(MenuModel* menu, QWidget* page)
                 [this, edit = edit] { emit this->edit(edit); });
     }
     connect(cmdClose, &QPushButton::clicked, this, &ButtonList::hide);
+    // Escape leaves the list from any of its controls, as it leaves a menu.
+    auto* escape = new QShortcut(Qt::Key_Escape, this, this, &ButtonList::hide);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(lstButtons->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ButtonList::updateActions);
     connect(lstButtons, &QListView::activated, this, &ButtonList::goChosen);
@@ -123,9 +127,6 @@ bool ButtonList::eventFilter(QObject* watched, QEvent* event) {
     const bool control = key->modifiers() & Qt::ControlModifier;
     using Edit = MenuModel::Edit;
     switch (key->key()) {
-    case Qt::Key_Escape:
-        hide();
-        return true;
     case Qt::Key_Insert:
         return key->modifiers() & Qt::ShiftModifier ? act(Edit::InsertBefore)
                                                     : act(Edit::InsertAfter);
@@ -138,4 +139,27 @@ bool ButtonList::eventFilter(QObject* watched, QEvent* event) {
     default:
         return QFrame::eventFilter(watched, event);
     }
+}
+
+// The page's controls under the list are hidden while it is open: neither Tab, a key nor a
+// screen reader reaches what the user cannot see.
+void ButtonList::showEvent(QShowEvent* event) {
+    for (QWidget* control : parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != this && control->isVisibleTo(parentWidget())) {
+            control->hide();
+            covered_.append(control);
+        }
+    QFrame::showEvent(event);
+}
+
+void ButtonList::hideEvent(QHideEvent* event) {
+    // Only a list closed on its own page gives the page back; a page covered by another keeps
+    // the list open, to show it again with the page.
+    if (parentWidget()->isVisible()) {
+        for (QWidget* control : std::as_const(covered_))
+            if (control)
+                control->show();
+        covered_.clear();
+    }
+    QFrame::hideEvent(event);
 }

@@ -3,6 +3,7 @@
 #include "wizard/MenuModel.h"
 
 #include <QFrame>
+#include <QPointer>
 
 #include <array>
 #include <utility>
@@ -36,6 +37,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // What may be done with the button chosen now.
@@ -45,4 +48,5 @@ private:
     const MenuModel* menu_;
     ButtonRows* rows_;
     std::array<std::pair<QPushButton*, MenuModel::Edit>, 5> edits_{};
+    QList<QPointer<QWidget>> covered_; // the page's controls hidden while the list is over them
 };

@@ -92,6 +92,26 @@ private slots:
                  "its link\nits frame, main\n1 line of your own among its lines");
     }
 
+    // While the list is open, Tab stays on what the user sees and typing reaches nothing behind
+    // it; Escape leaves it from any of its buttons.
+    void listKeepsTheKeys() {
+        Wizard wizard;
+        wizard.walk("2>");
+        Wizard::type(wizard.ui.txtButtonLinks, "one.html");
+        wizard.walk("L");
+        for (int tab = 0; tab < 14; ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY2(QApplication::focusWidget()->isVisible(),
+                     qPrintable(QApplication::focusWidget()->objectName()));
+            QTest::keyClicks(QApplication::focusWidget(), "3");
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(wizard.ui.txtFrameName)->state().invisible,
+                 true); // a screen reader does not report it
+        wizard.form.buttonList()->cmdClose->setFocus();
+        QTest::keyClick(wizard.form.buttonList()->cmdClose, Qt::Key_Escape);
+        QCOMPARE(wizard.where() + ' ' + wizard.fields(), "1 EN->-AT 1 one.html|");
+    }
+
     void buttonCount() {
         Wizard wizard;
         QScrollBar* bar = wizard.ui.HScroll1;
