@@ -889,5 +889,17 @@ Sie nennt %n Bilder, die dort nicht liegen: </numerusform>
         <source>Press the Finish button to write the file.</source>
         <translation>Mit »Fertig« wird die Datei geschrieben.</translation>
     </message>
+    <message>
+        <source>The list shows every button of the menu.</source>
+        <translation>Die Liste zeigt jede Schaltfläche des Menüs.</translation>
+    </message>
+    <message>
+        <source>Choose one and press Go to to show its page; Insert before and Insert after add an empty button, Remove takes it out, Move up and Move down move it.</source>
+        <translation>Wählen Sie eine aus und wählen Sie Anzeigen, um ihre Seite zu zeigen; Davor einfügen und Dahinter einfügen fügen eine leere Schaltfläche ein, Entfernen nimmt sie heraus, Nach oben und Nach unten verschieben sie.</translation>
+    </message>
+    <message>
+        <source>Close goes back to the button you were on.</source>
+        <translation>Schließen führt zurück zu der Schaltfläche, auf der Sie waren.</translation>
+    </message>
 </context>
 </TS>

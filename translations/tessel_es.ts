@@ -889,5 +889,17 @@ Indica %n imágenes que no están allí: </numerusform>
         <source>Press the Finish button to write the file.</source>
         <translation>Pulse «Finalizar» para escribir el archivo.</translation>
     </message>
+    <message>
+        <source>The list shows every button of the menu.</source>
+        <translation>La lista muestra cada botón del menú.</translation>
+    </message>
+    <message>
+        <source>Choose one and press Go to to show its page; Insert before and Insert after add an empty button, Remove takes it out, Move up and Move down move it.</source>
+        <translation>Elija uno y pulse Ir a para mostrar su página; Insertar delante e Insertar después añaden un botón vacío, Quitar lo elimina, Subir y Bajar lo mueven.</translation>
+    </message>
+    <message>
+        <source>Close goes back to the button you were on.</source>
+        <translation>Cerrar vuelve al botón en el que estaba.</translation>
+    </message>
 </context>
 </TS>

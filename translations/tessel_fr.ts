@@ -889,5 +889,17 @@ Elle désigne %n images qui n’y sont pas : </numerusform>
         <source>Press the Finish button to write the file.</source>
         <translation>Appuyez sur « Terminer » pour écrire le fichier.</translation>
     </message>
+    <message>
+        <source>The list shows every button of the menu.</source>
+        <translation>La liste montre chaque bouton du menu.</translation>
+    </message>
+    <message>
+        <source>Choose one and press Go to to show its page; Insert before and Insert after add an empty button, Remove takes it out, Move up and Move down move it.</source>
+        <translation>Choisissez-en un et appuyez sur Afficher pour montrer sa page ; Insérer avant et Insérer après ajoutent un bouton vide, Supprimer le retire, Monter et Descendre le déplacent.</translation>
+    </message>
+    <message>
+        <source>Close goes back to the button you were on.</source>
+        <translation>Fermer vous ramène au bouton où vous étiez.</translation>
+    </message>
 </context>
 </TS>

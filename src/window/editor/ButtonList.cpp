@@ -150,6 +150,7 @@ void ButtonList::showEvent(QShowEvent* event) {
             covered_.append(control);
         }
     QFrame::showEvent(event);
+    emit shownOrHidden();
 }
 
 void ButtonList::hideEvent(QHideEvent* event) {
@@ -162,4 +163,5 @@ void ButtonList::hideEvent(QHideEvent* event) {
         covered_.clear();
     }
     QFrame::hideEvent(event);
+    emit shownOrHidden();
 }

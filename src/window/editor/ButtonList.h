@@ -33,6 +33,8 @@ public:
 
 signals:
     void goChosen();
+    // The list came up over its page, or left it.
+    void shownOrHidden();
     void edit(MenuModel::Edit edit);
 
 protected:

@@ -19,6 +19,11 @@ void Form1::connectButtonList() {
         showButton(buttonList_->chosen());
     });
     connect(buttonList_, &ButtonList::edit, this, &Form1::editMenu);
+    // The tutor explains the list while it is open, and the page again once it is left.
+    connect(buttonList_, &ButtonList::shownOrHidden, this, [this] {
+        if (bTutor && shownPage_ == Page::Button)
+            UpdateTutor();
+    });
 }
 
 void Form1::openButtonList() {

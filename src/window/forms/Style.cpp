@@ -124,8 +124,8 @@ int roomToTheRight(const QWidget* control) {
 int neededWidth(QPushButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
-    const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option,
-                                                         button);
+    const QRect inside =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     return button->width() - inside.width() +
            button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&'));
 }

@@ -1,5 +1,6 @@
 #include "wizard/Form1.h"
 
+#include "editor/ButtonList.h"
 #include "forms/FormTutor.h"
 #include "forms/Twips.h"
 #include "tutor/TutorTexts.h"
@@ -21,7 +22,9 @@ bool Form1::tutorInside() {
 }
 
 void Form1::UpdateTutor() {
-    const QString text = TutorTexts::forPage(Pages::ofStep(iStep, model_.iLastStep()));
+    const QString text = buttonList_->isVisible()
+                             ? TutorTexts::buttonList()
+                             : TutorTexts::forPage(Pages::ofStep(iStep, model_.iLastStep()));
     if (!formTutor_)
         formTutor_ = std::make_unique<FormTutor>(tutorInside() ? this : nullptr);
     FormTutor& tutor = *formTutor_;

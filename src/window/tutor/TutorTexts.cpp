@@ -69,6 +69,18 @@ QString TutorTexts::fileNamePage() {
     });
 }
 
+QString TutorTexts::buttonList() {
+    return joined({
+        {QT_TRANSLATE_NOOP("TutorTexts", "The list shows every button of the menu."), 5},
+        {QT_TRANSLATE_NOOP("TutorTexts",
+                           "Choose one and press Go to to show its page; Insert before and "
+                           "Insert after add an empty button, Remove takes it out, Move up and "
+                           "Move down move it."),
+         5},
+        {QT_TRANSLATE_NOOP("TutorTexts", "Close goes back to the button you were on."), 0},
+    });
+}
+
 QString TutorTexts::forPage(Page page) {
     switch (page) {
     case Page::MenuType:

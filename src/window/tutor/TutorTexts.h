@@ -4,11 +4,13 @@
 
 #include <QString>
 
-// The three explanations the tutor gives, one per kind of wizard page.
+// The explanations the tutor gives, one per kind of wizard page, and one for the list of
+// buttons over a button page.
 namespace TutorTexts {
 QString menuTypePage();
 QString buttonPage();
 QString fileNamePage();
+QString buttonList();
 
 // The text for the menu-type, a button or the file-name page.
 QString forPage(Page page);

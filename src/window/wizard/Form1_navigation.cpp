@@ -8,12 +8,15 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 
 void Form1::cmdStep_Click(qint16 Index) {
-    buttonList_->hide(); // a step leaves the list of buttons
+    // A step leaves the list of buttons; the tutor and About keep it, to explain or show it.
+    if (StepButton(Index) != StepButton::Tutor && StepButton(Index) != StepButton::About)
+        buttonList_->hide();
     switch (StepButton(Index)) {
     case StepButton::Exit:
         exitProgram();
@@ -107,9 +110,14 @@ void Form1::switchTutor() {
 }
 
 void Form1::cmdOk_Click() {
-    // Back to whichever page was in front before About; the rule then frees the buttons.
+    // Back to whichever page was in front before About, the list of buttons with it; the rule
+    // then frees the buttons, and the focus goes back to About, or into the list.
     showPage(pageUnderAbout_);
     Check_iStep();
+    if (buttonList_->isVisible())
+        buttonList_->lstButtons->setFocus();
+    else
+        ui.cmdStep(StepButton::About)->setFocus();
 }
 
 void Form1::Do_Step() {
