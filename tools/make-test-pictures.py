@@ -89,3 +89,5 @@ write("empty.bmp", b"")
 # A photo cut off in its headers, and one that lacks only its end-of-image marker.
 write("cut.jpg", jpeg(64, 32)[:60])
 write("cut-end.jpg", jpeg(64, 32)[:-2])
+# A GIF cut off in its picture data.
+write("cut.gif", gif(40, 12, [(0, 160, 0)])[:30])

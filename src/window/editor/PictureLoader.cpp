@@ -96,7 +96,9 @@ PictureLoader::Result PictureLoader::load(const QString& path, const QSize& show
         (size.width() > shownSize.width() || size.height() > shownSize.height()))
         reader.setScaledSize(shownSize);
     QImage image = reader.read();
-    if (image.isNull())
-        return refused(reader.errorString());
+    if (image.isNull()) // a picture cut short reads as data that is not a picture's
+        return refused(reader.error() == QImageReader::InvalidDataError
+                           ? LoaderWords::tr("the picture is damaged or incomplete")
+                           : reader.errorString());
     return {Picture::still(std::move(image)), QString()};
 }
