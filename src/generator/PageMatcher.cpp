@@ -264,7 +264,7 @@ bool PageMatcher::find(PageKey& key, qsizetype low, qsizetype high, const QByteA
         }
     }
     if (!complete)
-        return readValuesAlone(key, block, high);
+        return readValuesAlone(key, block, keyLine, high);
     key.from = syntax.start(firstLine);
     key.to = syntax.next(lastLine);
     key.lastLine = lastLine;
@@ -306,26 +306,40 @@ BlockTemplate PageMatcher::authorsForm(const Block& block, qsizetype from, qsize
     return form;
 }
 
-// A block whose lines are not all there: Tessel writes its own form of it in its place, once
-// its values are found.
-bool PageMatcher::readValuesAlone(PageKey& key, Block& block, qsizetype high) {
-    qsizetype lastLine = key.line;
+// A block whose lines are not all there: Tessel writes its own form of it in its place, from
+// its key line to the last of its lines found after it, with the blank lines that end it, once
+// its values are found. The page differs first where the first missing line should stand.
+bool PageMatcher::readValuesAlone(PageKey& key, Block& block, std::size_t keyLine, qsizetype high) {
+    qsizetype lastLine = key.line, previous = key.line, differs = -1;
     for (std::size_t l = 0; l < block.lines.size(); ++l) {
+        if (l == keyLine || block.isBlankLine(l))
+            continue;
         const auto [from, to] = block.lines[l];
         const bool values = std::any_of(block.pieces.begin() + qsizetype(from),
                                         block.pieces.begin() + qsizetype(to),
                                         [](const Piece& p) { return p.kind == Kind::Value; });
+        // Lines before the key line (a banner) are not looked for: any of the author's there
+        // stay theirs.
+        const bool before = keyLine < block.lines.size() && l < keyLine;
         const qsizetype line = findLine(block, l, key.line, 1, key.line, high);
-        if (line >= 0)
+        if (line >= 0) {
             lastLine = qMax(lastLine, line);
-        else if (values || s_.refusal.cutShort(key.line))
+            previous = before ? previous : line;
+            continue;
+        }
+        if (!before && differs < 0)
+            differs = qMin(previous + 1, s_.syntax.lines() - 1);
+        if (values || s_.refusal.cutShort(key.line))
             return s_.refusal.changedBeyondReading(block.unreadable ? block.unreadable - 1
+                                                   : differs >= 0   ? differs
                                                                     : key.line);
     }
+    for (std::size_t l = block.lines.size(); l-- > 0 && block.isBlankLine(l);)
+        lastLine += lastLine + 1 < high && s_.syntax.isBlank(lastLine + 1);
     key.from = s_.syntax.start(key.line);
     key.to = s_.syntax.next(lastLine);
     key.lastLine = lastLine;
-    s_.changed(key.line);
+    s_.changed(differs >= 0 ? differs : key.line);
     return true;
 }
 

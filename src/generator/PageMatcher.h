@@ -55,7 +55,7 @@ private:
     bool exact(PageKey& key, qsizetype low, qsizetype high, QByteArrayView eol);
     bool find(PageKey& key, qsizetype low, qsizetype high, const QByteArray& eol,
               BlockTemplate& form);
-    bool readValuesAlone(PageKey& key, Block& block, qsizetype high);
+    bool readValuesAlone(PageKey& key, Block& block, std::size_t keyLine, qsizetype high);
     // The nearest line from `line` on, by `step`, within `low` to `high`, that is block line
     // `l`, live; or -1.
     qsizetype findLine(Block& block, std::size_t l, qsizetype line, int step, qsizetype low,
