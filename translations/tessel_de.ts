@@ -663,6 +663,10 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
             <numerusform>die Seite zählt %n Schaltflächen, enthält aber %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>its menu&apos;s lines were joined with others (line %1); Tessel finds them on lines of their own</source>
+        <translation>die Zeilen ihres Menüs wurden mit anderen zusammengefügt (Zeile %1); Tessel findet sie nur auf eigenen Zeilen</translation>
+    </message>
 </context>
 <context>
     <name>PageFile</name>

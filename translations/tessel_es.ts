@@ -663,6 +663,10 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
             <numerusform>la página cuenta %n botones pero contiene %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>its menu&apos;s lines were joined with others (line %1); Tessel finds them on lines of their own</source>
+        <translation>las líneas de su menú se unieron a otras (línea %1); Tessel las encuentra en líneas propias</translation>
+    </message>
 </context>
 <context>
     <name>PageFile</name>

@@ -663,6 +663,10 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
             <numerusform>la page compte %n boutons mais en contient %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>its menu&apos;s lines were joined with others (line %1); Tessel finds them on lines of their own</source>
+        <translation>les lignes de son menu ont été jointes à d’autres (ligne %1) ; Tessel les trouve sur des lignes à part</translation>
+    </message>
 </context>
 <context>
     <name>PageFile</name>

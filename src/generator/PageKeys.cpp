@@ -132,6 +132,15 @@ std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
     return keys;
 }
 
+qsizetype PageKeys::joinedCount(QByteArrayView bytes, const PageSyntax& syntax) {
+    const KeyShape& count = shapes()[PageLayout::Count];
+    const QByteArrayView first = view(count.known.front().text);
+    for (qsizetype at = bytes.indexOf(first); at >= 0; at = bytes.indexOf(first, at + 1))
+        if (count.numberIn(bytes.sliced(at)) >= 0)
+            return syntax.lineAt(at);
+    return -1;
+}
+
 qsizetype PageKeys::linesBeforeKey(int region) {
     return shapes()[std::size_t(region)].linesBefore;
 }

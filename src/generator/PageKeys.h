@@ -25,6 +25,10 @@ namespace PageKeys {
 // Every live key line of the page, in page order.
 std::vector<PageKey> find(QByteArrayView bytes, PageSyntax& syntax);
 
+// Where the count's key line stands inside another line of the page, as after a tool joined
+// its lines, from 0; or -1.
+qsizetype joinedCount(QByteArrayView bytes, const PageSyntax& syntax);
+
 // How many lines of a block of `region` stand before its key line.
 qsizetype linesBeforeKey(int region);
 

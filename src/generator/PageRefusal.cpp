@@ -20,6 +20,11 @@ bool PageRefusal::notOurs() {
     if (PageCharset::endsInCrAlone(bytes_))
         return refuse(Refusal::Encoding, tr("its lines end in CR alone; Tessel reads pages whose "
                                             "lines end in CR LF or in LF"));
+    if (const qsizetype joined = PageKeys::joinedCount(bytes_, syntax_); joined >= 0)
+        return refuse(Refusal::ChangedByHand,
+                      tr("its menu's lines were joined with others (line %1); Tessel finds them "
+                         "on lines of their own")
+                          .arg(lineNumber(joined)));
     return refuse(Refusal::NotOurs, tr("it is not a menu page written by Tessel"));
 }
 

@@ -20,7 +20,8 @@ public:
     Refusal why() const { return why_; }
     const QString& words() const { return words_; }
 
-    // No count line: not one of Tessel's pages, or one in an encoding Tessel does not read.
+    // No count line: not one of Tessel's pages, one in an encoding Tessel does not read, or one
+    // whose count stands inside another line.
     bool notOurs();
     bool twice(const PageKey& a, const PageKey& b);
     bool tooManyButtons(qint64 count);

@@ -242,8 +242,8 @@ private slots:
             page.replace(find.toUtf8(),
                          put.startsWith("latin1:") ? put.mid(7).toLatin1() : put.toUtf8());
         }
-        if (!row["ends"].isEmpty())
-            page.replace("\r\n", row["ends"] == "lf" ? "\n" : "\r");
+        if (!row["ends"].isEmpty()) // "none": one line, as a tool that makes pages small leaves it
+            page.replace("\r\n", row["ends"] == "lf" ? "\n" : row["ends"] == "cr" ? "\r" : " ");
         if (find == "folder")
             QVERIFY(QDir().mkdir(path));
         else if (find == "fifo")
