@@ -10,7 +10,10 @@ Translations::Translations(const QLocale& locale) {
         (void)own_.load("tessel_en", ":/i18n");
         return;
     }
-    (void)qt_.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's words in the language ours were found in, the first of the user's list that Tessel
+    // speaks, not one before it that only Qt does.
+    (void)qt_.load(QLocale(own_.language()), "qtbase", "_",
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 void Translations::install() {
