@@ -242,6 +242,19 @@ private slots:
             QCOMPARE(look(wizard), look(started)); // as if it had started under the new one
         }
         QCOMPARE(wizard.form.size(), QSize(416, 287)); // 6240 x 4308 twips, in every style
+        // The notes of the file-name and finish pages keep the design's colour, or where it
+        // does not read take the desktop's own text colour: never one of Tessel's making.
+        QStringList design;
+        for (const TestData::Row& line : TestData::table("light-look.txt"))
+            design.append(line.cells.join('\t'));
+        for (const char* note :
+             {"Label1(6)", "Label1(7)", "Label1(8)", "Label1(10)", "Label1(11)"}) {
+            const auto* label = wizard.form.findChild<QWidget*>(note);
+            const QString ink = label->palette().color(label->foregroundRole()).name();
+            const QString desktop = QApplication::palette().color(QPalette::WindowText).name();
+            const QString own = design.filter(QString(note) + '\t').value(0).section('\t', 1);
+            QVERIFY2(own.startsWith(ink + " on") || ink == desktop, qPrintable(note + (' ' + ink)));
+        }
         QHash<QKeySequence, const QAbstractButton*> letters;
         for (const QChar key : QString(">>>FA")) {
             const PagePanel* page = wizard.ui.picStep(wizard.form.shownPage());
