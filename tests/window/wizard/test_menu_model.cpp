@@ -1,14 +1,12 @@
 #include "TestData.h"
-#include "generator/MenuPage.h"
-#include "generator/PageFile.h"
 #include "wizard/MenuModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QtTest>
 
 // The menu being edited, without a window: the buttons moved, inserted and removed with
-// everything they hold, a view that follows the model's signals alone, and the files Finish
-// may replace.
+// everything they hold, and a view that follows the model's signals alone. The files Finish
+// may replace are the window test's, through the whole window.
 class TestMenuModel : public QObject {
     Q_OBJECT
 
@@ -122,38 +120,6 @@ private slots:
         QCOMPARE(model.edit(Edit::Remove, 1), qint16(1)); // the one that took its place
         fill(model, MenuModel::maxButtons);
         QVERIFY(!model.mayEdit(Edit::InsertAfter, 500) && model.mayEdit(Edit::Remove, 1000));
-    }
-
-    // The file in Finish's way, as the window's own table has it: whether Finish may replace
-    // it without a question, and else why not; decided from the files alone.
-    void replacing_data() { TestData::rows("replacing.txt"); }
-
-    void replacing() {
-        QFETCH(TestData::Row, row);
-        const QTemporaryDir folder;
-        const QString there = row["there"], path = folder.filePath(row["file"]);
-        const QByteArray ours = MenuPage::text({MenuType::Vertical, {{}}});
-        const QMap<QString, QByteArray> files = {
-            {"another menu", MenuPage::text({MenuType::Horizontal, {{}}})},
-            {"author's", ours + "<p>Home</p>"},
-            {"foreign", "<p>mine</p>"}};
-        QVERIFY(there == "none" || PageFile::save(path, files.value(there, ours)).isEmpty());
-        MenuModel model;
-        if (files.contains(there) || there == "none") {
-            model.fix(MenuType::Vertical, 1);
-        } else {
-            QCOMPARE(model.open(path).refusal, QString());
-            model.fix(MenuType::Vertical, 1);
-            if (there == "changed")
-                QVERIFY(PageFile::save(path, ours + "<!-- later -->").isEmpty());
-            if (there == "read-only")
-                QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
-            if (there == "opened, then New")
-                model.startNew();
-        }
-        const Replacing replacing = model.replacing(path);
-        QCOMPARE(replacing.ask, !row["why"].isEmpty());
-        QCOMPARE(replacing.why, row["why"]);
     }
 };
 
