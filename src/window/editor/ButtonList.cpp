@@ -1,6 +1,7 @@
 #include "editor/ButtonList.h"
 
 #include "editor/ButtonRows.h"
+#include "forms/Style.h"
 #include "forms/Twips.h"
 
 #include <QKeyEvent>
@@ -84,6 +85,7 @@ ButtonList::ButtonList(MenuModel* menu, QWidget* page)
     connect(lstButtons->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ButtonList::updateActions);
     connect(lstButtons, &QListView::activated, this, &ButtonList::goChosen);
+    Style::mirror(this);
     hide();
 }
 

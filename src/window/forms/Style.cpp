@@ -1,5 +1,7 @@
 #include "forms/Style.h"
 
+#include "forms/PagePanel.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
@@ -158,4 +160,16 @@ QString Style::breakable(const QString& text) {
         broken += ch;
     }
     return broken;
+}
+
+void Style::mirror(QWidget* container) {
+    if (!container->isRightToLeft())
+        return;
+    for (QWidget* control : container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->isWindow())
+            continue;
+        control->move(container->width() - control->x() - control->width(), control->y());
+        if (qobject_cast<PagePanel*>(control))
+            mirror(control);
+    }
 }

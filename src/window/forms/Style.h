@@ -50,4 +50,8 @@ void keepReadable(QWidget* control, const QColor& given = {});
 // label downwards, an option button to the right, each only as far as its size hint asks.
 void growToText(QWidget* control);
 
+// On a right-to-left desktop, every control of `container` (and of the pages in it) where a
+// mirror would show it, as Qt's layouts place theirs; nothing on a left-to-right one.
+void mirror(QWidget* container);
+
 } // namespace Style

@@ -6,6 +6,7 @@
 #include "forms/ImageBox.h"
 #include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
+#include "forms/Style.h"
 #include "forms/Twips.h"
 #include "wizard/Messenger.h"
 
@@ -25,6 +26,7 @@ Form1::Form1(QWidget* parent)
     setWindowIcon(QIcon(":/forms/artwork/icon.bmp"));
     // Nothing reacts to a resize, so the window keeps its designed client area.
     setFixedSize(Twips::toPixels(6240), Twips::toPixels(4308));
+    Style::mirror(this); // the design's places as a right-to-left desktop reads them
 
     connectControls();
     connectButtonList();

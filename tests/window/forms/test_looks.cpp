@@ -191,14 +191,32 @@ private slots:
     }
 
     // Every control of the design at its place, once, under the default style.
+    // Left to right, and as a mirror shows them right to left (-reverse, or Arabic, Hebrew).
+    void placesAsDesigned_data() {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("left to right") << Qt::LeftToRight;
+        QTest::newRow("right to left") << Qt::RightToLeft;
+    }
+
     void placesAsDesigned() {
+        QFETCH(Qt::LayoutDirection, direction);
+        QGuiApplication::setLayoutDirection(direction);
         Wizard wizard;
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
         QStringList misplaced;
         for (const TestData::Row& row : TestData::table("places.txt")) {
             const QWidget* control = wizard.form.findChild<QWidget*>(row["control"]);
-            const QRect place = Twips::rect(row["left"].toInt(), row["top"].toInt(),
-                                            row["width"].toInt(), row["height"].toInt());
-            if (!control || control->pos() != place.topLeft() || control->width() < place.width() ||
+            if (!control) {
+                misplaced.append(row["control"]);
+                continue;
+            }
+            QRect place = Twips::rect(row["left"].toInt(), row["top"].toInt(), row["width"].toInt(),
+                                      row["height"].toInt());
+            if (direction == Qt::RightToLeft) // the right edge where the left one was
+                place.moveRight(control->parentWidget()->width() - 1 - place.left());
+            const int x = direction == Qt::RightToLeft ? control->geometry().right() - place.right()
+                                                       : control->x() - place.x();
+            if (x != 0 || control->y() != place.y() || control->width() < place.width() ||
                 control->height() < place.height())
                 misplaced.append(row["control"]);
         }
