@@ -1,5 +1,6 @@
 #include "wizard/Form1.h"
 
+#include "editor/ButtonList.h"
 #include "forms/FileChooser.h"
 #include "forms/FileDrop.h"
 #include "forms/FormTutor.h"
@@ -35,7 +36,10 @@ Form1::Form1(QWidget* parent)
     ui.cmdStep(StepButton::Next)->setFocus();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The list goes with the pages, after this window's own parts: it may not call back.
+    disconnect(buttonList_, nullptr, this, nullptr);
+}
 
 void Form1::changeEvent(QEvent* event) {
     // The desktop switched between light and dark: the pages that follow it, and every text,
