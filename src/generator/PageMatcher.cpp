@@ -322,11 +322,13 @@ bool PageMatcher::readValuesAlone(PageKey& key, Block& block, std::size_t keyLin
         // stay theirs.
         const bool before = keyLine < block.lines.size() && l < keyLine;
         const qsizetype line = findLine(block, l, key.line, 1, key.line, high);
-        if (line >= 0) {
+        if (line >= 0 && !endsInAuthorsBytes(block, l)) {
             lastLine = qMax(lastLine, line);
             previous = before ? previous : line;
             continue;
         }
+        if (line >= 0) // Tessel's own form would drop them, and they may change what follows
+            return s_.refusal.changedBeyondReading(line);
         if (!before && differs < 0)
             differs = qMin(previous + 1, s_.syntax.lines() - 1);
         if (values || s_.refusal.cutShort(key.line))
@@ -341,6 +343,16 @@ bool PageMatcher::readValuesAlone(PageKey& key, Block& block, std::size_t keyLin
     key.lastLine = lastLine;
     s_.changed(differs >= 0 ? differs : key.line);
     return true;
+}
+
+// Whether block line `l`, as last matched, holds bytes of the author's after Tessel's last piece.
+bool PageMatcher::endsInAuthorsBytes(const Block& block, std::size_t l) const {
+    const std::size_t eol = block.lines[l].second - 1;
+    if (eol == block.lines[l].first || block.pieces[eol].kind != Kind::Eol)
+        return false;
+    const qsizetype from = block.marks[2 * (eol - 1) + 1], to = block.marks[2 * eol];
+    const QByteArrayView rest = s_.bytes.sliced(from, qMax<qsizetype>(to - from, 0));
+    return std::any_of(rest.begin(), rest.end(), [](char c) { return c != ' ' && c != '\t'; });
 }
 
 void PageMatcher::markBlank(Block& block, std::size_t l, qsizetype line, bool there) const {

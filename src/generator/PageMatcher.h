@@ -63,6 +63,7 @@ private:
     bool matchLine(Block& block, std::size_t l, qsizetype line);
     BlockTemplate authorsForm(const Block& block, qsizetype from, qsizetype to) const;
     void markBlank(Block& block, std::size_t l, qsizetype line, bool there) const;
+    bool endsInAuthorsBytes(const Block& block, std::size_t l) const;
 
     ReadingState& s_;
     qsizetype button_ = 0; // the button whose block is being read
