@@ -20,8 +20,8 @@ struct BlockTemplate {
     qsizetype authorsLines() const {
         qsizetype lines = 0, mark = 0;
         for (qsizetype start = 0; start < bytes.size();) {
-            const qsizetype next =
-                bytes.indexOf('\n', start) < 0 ? bytes.size() : bytes.indexOf('\n', start) + 1;
+            const qsizetype newline = bytes.indexOf('\n', start);
+            const qsizetype next = newline < 0 ? bytes.size() : newline + 1;
             const bool tessels = mark < marks.size() && marks[mark] < next;
             while (mark < marks.size() && marks[mark] < next)
                 mark += 2; // each piece by where it starts

@@ -32,18 +32,22 @@ QString ButtonRows::numbered(const QModelIndex& index) {
 QVariant ButtonRows::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const QString link = QIdentityProxyModel::data(index, Qt::DisplayRole).toString();
-    const QString picture = QIdentityProxyModel::data(index, MenuModel::NormalNameRole).toString();
+    // Only what the role asked for is read: rows are painted often.
+    const auto source = [&](int sourceRole) {
+        return QIdentityProxyModel::data(index, sourceRole).toString();
+    };
     switch (role) {
     case Qt::DisplayRole:
-        return link.isEmpty() ? tr("(no link)") : link;
+        return source(Qt::DisplayRole).isEmpty() ? tr("(no link)") : source(Qt::DisplayRole);
     case Qt::AccessibleTextRole: // the number as the list draws it before the link
         return numbered(index);
     case Qt::DecorationRole:
-        return icon(QIdentityProxyModel::data(index, MenuModel::NormalPathRole).toString());
+        return icon(source(MenuModel::NormalPathRole));
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole:
-        return picture.isEmpty() ? tr("No picture chosen") : tr("Picture %1").arg(picture);
+        return source(MenuModel::NormalNameRole).isEmpty()
+                   ? tr("No picture chosen")
+                   : tr("Picture %1").arg(source(MenuModel::NormalNameRole));
     default:
         return QIdentityProxyModel::data(index, role);
     }
