@@ -1,5 +1,7 @@
 // Pages from outside the wizard:
 //   tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...   writes a menu's page
+//   tessel_pagegen --html5 PAGE.html TYPE [NORMAL OVER LINK FRAME TEXT]...
+//                                      the same in the HTML5 form, each button with its text
 //   tessel_pagegen --reread IN OUT [--move FROM TO]
 //                                      reads a page, writes its menu back into its own frame,
 //                                      with button FROM moved to place TO where asked
@@ -47,15 +49,21 @@ int main(int argc, char* argv[]) {
         buttons.move(from - 1, to - 1);
         return save(QString::fromLocal8Bit(argv[3]), MenuPage::text(reading.menu, reading.frame));
     }
-    const QByteArray type = argc >= 3 ? QByteArray(argv[2]) : QByteArray();
-    if (argc < 3 || (argc - 3) % 4 != 0 || (type != "1" && type != "2")) {
+    const bool html5 = argc > 1 && QByteArray(argv[1]) == "--html5";
+    char** const args = argv + html5;
+    const int count = argc - html5, fields = html5 ? 5 : 4;
+    const QByteArray type = count >= 3 ? QByteArray(args[2]) : QByteArray();
+    if (count < 3 || (count - 3) % fields != 0 || (type != "1" && type != "2")) {
         std::fprintf(stderr, "usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...\n"
+                             "       tessel_pagegen --html5 PAGE.html TYPE "
+                             "[NORMAL OVER LINK FRAME TEXT]...\n"
                              "       tessel_pagegen --reread IN OUT [--move FROM TO]\n");
         return 2;
     }
-    Menu menu{MenuType(type.toShort()), {}};
-    for (int i = 3; i < argc; i += 4)
-        menu.buttons.append({QString::fromUtf8(argv[i]), QString::fromUtf8(argv[i + 1]),
-                             QString::fromUtf8(argv[i + 2]), QString::fromUtf8(argv[i + 3])});
-    return save(QString::fromUtf8(argv[1]), MenuPage::text(menu));
+    Menu menu{MenuType(type.toShort()), {}, html5 ? PageForm::Html5 : PageForm::Classic};
+    for (int i = 3; i < count; i += fields)
+        menu.buttons.append({QString::fromUtf8(args[i]), QString::fromUtf8(args[i + 1]),
+                             QString::fromUtf8(args[i + 2]), QString::fromUtf8(args[i + 3]),
+                             html5 ? QString::fromUtf8(args[i + 4]) : QString()});
+    return save(QString::fromUtf8(args[1]), MenuPage::text(menu));
 }

@@ -39,6 +39,8 @@ struct MenuButton {
     QString overImage;   // file name of the picture shown under the mouse
     QString link;
     QString frame; // empty: open the link in the parent window
+    // What the button says to a screen reader, and in a browser that shows no picture.
+    QString text = {};
     // The author's form of the button's block in the script, the link function and the menu,
     // carried with the button wherever it goes.
     std::array<BlockTemplate, 3> ownLines = {};
@@ -50,9 +52,17 @@ struct MenuButton {
 // command line takes.
 enum class MenuType : qint16 { Vertical = 1, Horizontal = 2 };
 
+// The page's form: the classic one, whose script opens each link, or HTML5, whose buttons are
+// real links and swap their pictures by style alone, under the mouse and the keyboard's focus.
+enum class PageForm : qint16 { Classic = 1, Html5 = 2 };
+
 struct Menu {
     MenuType iMenuType = MenuType::Vertical;
     QList<MenuButton> buttons;
+    PageForm form = PageForm::Classic;
+    // A new HTML5 page's title and language; the author's own stand in a page they have.
+    QString title = QStringLiteral("Menu");
+    QString language = QStringLiteral("en");
 
     bool operator==(const Menu&) const = default;
 };

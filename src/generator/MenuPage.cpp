@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -61,10 +62,25 @@ public:
         PageEscaping::appendLinkStatement(out, frame, link);
     }
     void normalImageAttribute(const QString& name) { PageEscaping::appendHtmlAttribute(out, name); }
+    void optionalAlt(const QString& text) {
+        if (text.isEmpty())
+            return;
+        append(PageEscaping::altStart);
+        PageEscaping::appendHtmlText(out, text);
+        append("\"");
+    }
     void lineBreak(MenuType menuType) {
         if (menuType == MenuType::Vertical)
             append(PageLayout::lineBreak);
     }
+    void address(const QString& text) { PageEscaping::appendHtmlAttribute(out, text); }
+    void target(const QString& frame) { PageEscaping::appendTarget(out, frame); }
+    // A button without a text is named by its link, which says more than nothing.
+    void buttonText(const QString& text, const QString& link) {
+        PageEscaping::appendHtmlText(out, text.isEmpty() ? link : text);
+    }
+    void sameText(const QString& text, const QString& link) { buttonText(text, link); }
+    void pageText(const QString& text) { PageEscaping::appendHtmlText(out, text); }
 
 private:
     void append(std::string_view text) { out.append(text.data(), qsizetype(text.size())); }
@@ -103,6 +119,23 @@ public:
         if (menuType == MenuType::Vertical)
             out_.append(PageLayout::lineBreak.data(), qsizetype(PageLayout::lineBreak.size()));
     }
+    void optionalAlt(const QString& text) {
+        value();
+        PageWriter(out_).optionalAlt(text);
+    }
+    void address(const QString& text) {
+        value();
+        PageEscaping::appendHtmlAttribute(out_, text);
+    }
+    void target(const QString& frame) {
+        value();
+        PageEscaping::appendTarget(out_, frame);
+    }
+    void buttonText(const QString& text, const QString& link) {
+        value();
+        PageWriter(out_).buttonText(text, link);
+    }
+    void sameText(const QString& text, const QString& link) { buttonText(text, link); }
     // Whatever of the author's follows the last piece.
     void finish() { out_.append(form_.bytes.constData() + at_, form_.bytes.size() - at_); }
 
@@ -127,11 +160,11 @@ constexpr qsizetype bytesPerButton = 700;
 void writeBlock(PageWriter& writer, int region, const Menu& menu, qsizetype i,
                 const BlockTemplate& form) {
     if (form.isEmpty()) {
-        PageLayout::blocks<PageWriter, const Menu>[std::size_t(region)](writer, menu, i);
+        PageLayout::block<PageWriter, const Menu>(menu.form, region)(writer, menu, i);
         return;
     }
     TemplateWriter author(form, writer.out);
-    PageLayout::blocks<TemplateWriter, const Menu>[std::size_t(region)](author, menu, i);
+    PageLayout::block<TemplateWriter, const Menu>(menu.form, region)(author, menu, i);
     author.finish();
 }
 
@@ -160,7 +193,10 @@ QByteArray MenuPage::text(const Menu& menu, const PageFrame& frame) {
     PageBuffer out(frame.bytes.size() + bytesPerButton * menu.buttons.size());
     PageWriter writer(out);
     const char* bytes = frame.bytes.constData();
-    std::array<int, 4> order = {0, 1, 2, 3};
+    std::vector<int> order;
+    for (int r = 0; r < int(frame.regions.size()); ++r)
+        if (PageLayout::hasRegion(frame.form, r))
+            order.push_back(r);
     std::sort(order.begin(), order.end(), [&](int a, int b) {
         return frame.regions[std::size_t(a)].from() < frame.regions[std::size_t(b)].from();
     });

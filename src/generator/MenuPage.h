@@ -20,7 +20,8 @@ struct PageFrame {
         qsizetype count() const { return blocks.size() / 2; }
     };
     QByteArray bytes;              // the page as it was read
-    std::array<Region, 4> regions; // count lines, script, link function, menu
+    PageForm form = PageForm::Classic;
+    std::array<Region, 4> regions; // count lines, script, link function, menu; as the form has
     BlockTemplate countLines;      // the author's form of the count lines
 };
 
@@ -56,7 +57,8 @@ namespace MenuPage {
 // A new page: Tessel's own frame, lines ending in CR LF, pure ASCII.
 QByteArray text(const Menu& menu);
 
-// The menu written into a page's own frame, each region with its own line end.
+// The menu written into a page's own frame, each region with its own line end, in the form the
+// frame has.
 QByteArray text(const Menu& menu, const PageFrame& frame);
 
 // Block `i` of a region (in PageLayout's order) as written for `menu`, with lines ending in

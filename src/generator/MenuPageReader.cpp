@@ -23,6 +23,7 @@ public:
         keys_ = PageKeys::find(bytes_, syntax_);
         if (!PageKeys::check(keys_, refusal_, counted_))
             return refused();
+        state_.menu.form = frame_.form = counted_.form;
         state_.menu.buttons.resize(counted_.count);
         qsizetype low = 0; // keys_ stand in page order
         for (std::size_t i = 0; i < keys_.size(); ++i) {

@@ -74,15 +74,19 @@ void append(PageBuffer& out, std::string_view text) {
 // Addresses and image names write non-ASCII as percent-encoded UTF-8, as a browser would send
 // it; a frame name is no address, so it keeps its characters as script escapes. Inside an HTML
 // attribute an address is written with character references instead of script escapes.
-enum class Quoting { ScriptPercentUtf8, ScriptEscape, HtmlAttribute };
+enum class Quoting { ScriptPercentUtf8, ScriptEscape, HtmlAttribute, HtmlText };
 
 // An ASCII character that cannot stand for itself inside the quotes.
 void appendEscaped(PageBuffer& out, char16_t c, Quoting quoting) {
-    if (quoting == Quoting::HtmlAttribute) {
+    if (quoting == Quoting::HtmlAttribute || quoting == Quoting::HtmlText) {
         if (c == u'&') {
             append(out, "&amp;");
         } else if (c == u'"') {
             append(out, "&quot;");
+        } else if (c == u'<') {
+            append(out, "&lt;");
+        } else if (c == u'>') {
+            append(out, "&gt;");
         } else {
             const QByteArray number = QByteArray::number(int(c));
             out.append('&');
@@ -110,10 +114,24 @@ bool isPlainInAttribute(char16_t c) {
     return c >= 0x20 && c < 0x7F && c != u'&' && c != u'"';
 }
 
+bool isPlainInHtmlText(char16_t c) {
+    return isPlainInAttribute(c) && c != u'<' && c != u'>';
+}
+
+// A character as a hexadecimal reference.
+void appendCharacterReference(PageBuffer& out, char32_t c) {
+    const QByteArray hex = QByteArray::number(uint(c), 16).toUpper();
+    append(out, "&#x");
+    out.append(hex.constData(), hex.size());
+    out.append(';');
+}
+
 void appendQuoted(PageBuffer& out, const QString& text, Quoting quoting) {
     for (qsizetype i = 0; i < text.size();) {
         if (quoting == Quoting::HtmlAttribute)
             appendPlainRun(out, text, i, isPlainInAttribute);
+        else if (quoting == Quoting::HtmlText)
+            appendPlainRun(out, text, i, isPlainInHtmlText);
         else
             appendPlainRun(out, text, i, isPlainInScript);
         if (i == text.size())
@@ -123,6 +141,8 @@ void appendQuoted(PageBuffer& out, const QString& text, Quoting quoting) {
             appendEscaped(out, text.at(i++).unicode(), quoting);
         else if (quoting == Quoting::ScriptEscape)
             appendUtf16Escape(out, text.at(i++).unicode());
+        else if (quoting == Quoting::HtmlText)
+            appendCharacterReference(out, nextCodePoint(text, i));
         else
             appendPercentUtf8(out, nextCodePoint(text, i));
     }
@@ -165,6 +185,17 @@ void PageEscaping::appendScriptString(PageBuffer& out, const QString& addressOrN
 
 void PageEscaping::appendHtmlAttribute(PageBuffer& out, const QString& address) {
     appendQuoted(out, address, Quoting::HtmlAttribute);
+}
+
+void PageEscaping::appendHtmlText(PageBuffer& out, const QString& text) {
+    appendQuoted(out, text, Quoting::HtmlText);
+}
+
+void PageEscaping::appendTarget(PageBuffer& out, const QString& frame) {
+    if (frame.isEmpty())
+        append(out, parentTarget);
+    else
+        appendHtmlText(out, frame);
 }
 
 bool PageEscaping::isPlainFrameName(const QString& frame) {
@@ -380,4 +411,113 @@ bool PageEscaping::readLinkStatement(QByteArrayView bytes, qsizetype& at, QStrin
 
 qsizetype PageEscaping::htmlAttributeEnd(QByteArrayView bytes, qsizetype at) {
     return bytes.indexOf('"', at);
+}
+
+namespace {
+
+// The character a reference at `at` (its '&') stands for, and how long it is; 0 where it is
+// none that a page of Tessel's holds or an author would type: the five named ones and numbers.
+qsizetype characterReference(QByteArrayView bytes, qsizetype at, char32_t& c) {
+    static constexpr std::pair<std::string_view, char16_t> named[] = {
+        {"&amp;", u'&'}, {"&quot;", u'"'}, {"&lt;", u'<'}, {"&gt;", u'>'}, {"&apos;", u'\''}};
+    const QByteArrayView rest = bytes.sliced(at);
+    for (const auto& [name, character] : named)
+        if (rest.startsWith(view(name))) {
+            c = character;
+            return qsizetype(name.size());
+        }
+    if (!rest.startsWith("&#"))
+        return 0;
+    const bool hex = rest.size() > 2 && (rest[2] == 'x' || rest[2] == 'X');
+    qsizetype i = hex ? 3 : 2;
+    char32_t value = 0;
+    for (; i < rest.size() && i < 12; ++i) {
+        const int digit = hex ? hexDigit(rest[i]) : rest[i] >= '0' && rest[i] <= '9' ? rest[i] - '0'
+                                                                                      : -1;
+        if (digit < 0)
+            break;
+        value = value * (hex ? 16 : 10) + char32_t(digit);
+    }
+    const bool digits = i > (hex ? 3 : 2);
+    if (!digits || i >= rest.size() || rest[i] != ';' || value == 0 || value > 0x10FFFF ||
+        (value >= 0xD800 && value <= 0xDFFF))
+        return 0;
+    c = value;
+    return i + 1;
+}
+
+void appendCharacter(QString& text, char32_t c) {
+    if (c > 0xFFFF)
+        text += QString::fromUcs4(&c, 1);
+    else
+        text += QChar(char16_t(c));
+}
+
+// An attribute's value up to its closing quote; exact where writing what was read gives the
+// same bytes.
+bool readHtmlValue(QByteArrayView bytes, qsizetype& at, QString& text, Quoting quoting,
+                   const PageCharset& charset, bool& exact) {
+    const qsizetype end = bytes.indexOf('"', at);
+    if (end < 0)
+        return false;
+    text.clear();
+    for (qsizetype i = at; i < end;) {
+        char32_t c = 0;
+        qsizetype length = bytes[i] == '&' ? characterReference(bytes.first(end), i, c) : 0;
+        if (length == 0 && bytes[i] == '%' && quoting == Quoting::HtmlAttribute)
+            length = percentCharacter(bytes.first(end), i, c);
+        if (length > 0) {
+            appendCharacter(text, c);
+            i += length;
+            continue;
+        }
+        qsizetype run = i + 1;
+        while (run < end && bytes[run] != '&' && bytes[run] != '%')
+            ++run;
+        text += charset.decode(bytes.sliced(i, run - i));
+        i = run;
+    }
+    PageBuffer written;
+    appendQuoted(written, text, quoting);
+    exact = exact && written.view() == bytes.sliced(at, end - at);
+    at = end;
+    return true;
+}
+
+} // namespace
+
+bool PageEscaping::readHtmlAddress(QByteArrayView bytes, qsizetype& at, QString& text,
+                                   const PageCharset& charset, bool& exact) {
+    return readHtmlValue(bytes, at, text, Quoting::HtmlAttribute, charset, exact);
+}
+
+bool PageEscaping::readHtmlText(QByteArrayView bytes, qsizetype& at, QString& text,
+                                const PageCharset& charset, bool& exact) {
+    return readHtmlValue(bytes, at, text, Quoting::HtmlText, charset, exact);
+}
+
+bool PageEscaping::readTarget(QByteArrayView bytes, qsizetype& at, QString& frame,
+                              const PageCharset& charset, bool& exact) {
+    if (!readHtmlText(bytes, at, frame, charset, exact))
+        return false;
+    if (frame == QLatin1StringView(parentTarget.data(), qsizetype(parentTarget.size())))
+        frame.clear();
+    return true;
+}
+
+bool PageEscaping::readOptionalAlt(QByteArrayView bytes, qsizetype& at, qsizetype& start,
+                                   QString& text, const PageCharset& charset, bool& exact) {
+    text.clear();
+    start = at;
+    const qsizetype tagEnd = bytes.indexOf('>', at);
+    const qsizetype alt = bytes.first(tagEnd < 0 ? bytes.size() : tagEnd).indexOf(view(altStart), at);
+    // An empty one says the picture needs no words: the author's, as they wrote it.
+    if (alt < 0 || bytes.sliced(alt + qsizetype(altStart.size())).startsWith('"'))
+        return true;
+    qsizetype end = alt + qsizetype(altStart.size());
+    if (!readHtmlText(bytes, end, text, charset, exact))
+        return false;
+    start = alt;
+    at = end + 1;
+    return true;
 }

@@ -25,6 +25,16 @@ void appendScriptString(PageBuffer& out, const QString& addressOrName);
 // The normal image's name inside the img tag's double-quoted src attribute.
 void appendHtmlAttribute(PageBuffer& out, const QString& address);
 
+// Text inside an HTML attribute or element (a button's text, a page's title): ASCII but for
+// & " < >, which are written as references, as are controls and every non-ASCII character, so
+// that the page means the same in any encoding.
+void appendHtmlText(PageBuffer& out, const QString& text);
+
+// An HTML5 link's target: the frame, or the parent window where none is named, as the classic
+// form's script opens it.
+constexpr std::string_view parentTarget = "_parent";
+void appendTarget(PageBuffer& out, const QString& frame);
+
 // The statement (without indent) that opens `link` for a button whose frame is `frame`:
 //   parent.location = "LINK";  parent.FRAME.location = "LINK";  window.open("LINK", "FRAME");
 namespace LinkStatement {
@@ -55,5 +65,24 @@ qsizetype htmlAttributeEnd(QByteArrayView bytes, qsizetype at);
 // A statement written by appendLinkStatement.
 bool readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame, QString& link,
                        const PageCharset& charset, bool& exact);
+
+// An attribute value written by appendHtmlAttribute or appendHtmlText, up to its closing
+// quote (not taken); character references and, in an address, percent-encoded characters read.
+bool readHtmlAddress(QByteArrayView bytes, qsizetype& at, QString& text,
+                     const PageCharset& charset, bool& exact);
+bool readHtmlText(QByteArrayView bytes, qsizetype& at, QString& text, const PageCharset& charset,
+                  bool& exact);
+
+// A target written by appendTarget.
+bool readTarget(QByteArrayView bytes, qsizetype& at, QString& frame, const PageCharset& charset,
+                bool& exact);
+
+// The classic form's ` alt="TEXT"`, where the author or Tessel put a text in a button's img
+// tag: from `at` to the tag's end. Moves `at` to it and past it where it is there and not
+// empty, and says where it starts; else leaves `at` and the text empty. False where its value
+// cannot be read.
+bool readOptionalAlt(QByteArrayView bytes, qsizetype& at, qsizetype& start, QString& text,
+                     const PageCharset& charset, bool& exact);
+constexpr std::string_view altStart = " alt=\"";
 
 } // namespace PageEscaping

@@ -54,7 +54,12 @@ struct KeyShape {
     void scriptString(const QString&) {}
     void linkStatement(const QString&, const QString&) {}
     void normalImageAttribute(const QString&) {}
+    void optionalAlt(const QString&) {}
     void lineBreak(MenuType) {}
+    void address(const QString&) {}
+    void target(const QString&) {}
+    void buttonText(const QString&, const QString&) {}
+    void sameText(const QString&, const QString&) {}
 
     // The number a line names where it has this shape, or -1.
     qint64 numberIn(QByteArrayView text) const {
@@ -81,34 +86,44 @@ struct KeyShape {
     }
 };
 
-// Each region's key line, read once from the layout.
-const std::array<KeyShape, 4>& shapes() {
-    static const std::array<KeyShape, 4> shapes = [] {
+// Each region's key line, read once from the layout: the classic form's four, then the HTML5
+// form's count (its menu's blocks have the classic form's key line).
+constexpr std::size_t html5Count = 4;
+constexpr PageForm formOf(std::size_t shape) {
+    return shape == html5Count ? PageForm::Html5 : PageForm::Classic;
+}
+constexpr int regionOf(std::size_t shape) {
+    return shape == html5Count ? PageLayout::Count : int(shape);
+}
+
+const std::array<KeyShape, 5>& shapes() {
+    static const std::array<KeyShape, 5> shapes = [] {
         const Menu menu{MenuType::Vertical, {MenuButton{}}};
-        std::array<KeyShape, 4> all;
-        for (std::size_t region = 0; region < all.size(); ++region)
-            PageLayout::blocks<KeyShape, const Menu>[region](all[region], menu, 1);
+        std::array<KeyShape, 5> all;
+        for (std::size_t shape = 0; shape < all.size(); ++shape)
+            PageLayout::block<KeyShape, const Menu>(formOf(shape), regionOf(shape))(all[shape],
+                                                                                    menu, 1);
         return all;
     }();
     return shapes;
 }
 
-// For each byte a line may start with, the regions whose key lines start with it.
-const std::array<quint8, 256>& regionsByFirstByte() {
-    static const std::array<quint8, 256> regions = [] {
+// For each byte a line may start with, the shapes of key lines that start with it.
+const std::array<quint8, 256>& shapesByFirstByte() {
+    static const std::array<quint8, 256> starting = [] {
         std::array<quint8, 256> table = {};
-        for (std::size_t region = 0; region < shapes().size(); ++region)
-            table[uchar(shapes()[region].known.front().text.front())] |= quint8(1u << region);
+        for (std::size_t shape = 0; shape < shapes().size(); ++shape)
+            table[uchar(shapes()[shape].known.front().text.front())] |= quint8(1u << shape);
         return table;
     }();
-    return regions;
+    return starting;
 }
 
 } // namespace
 
 std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
-    const std::array<KeyShape, 4>& all = shapes();
-    const std::array<quint8, 256>& starting = regionsByFirstByte();
+    const std::array<KeyShape, 5>& all = shapes();
+    const std::array<quint8, 256>& starting = shapesByFirstByte();
     std::vector<PageKey> keys;
     keys.reserve(4096);
     for (qsizetype line = 0; line < syntax.lines(); ++line) {
@@ -116,36 +131,41 @@ std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
             trimmedStart(bytes.sliced(syntax.start(line), syntax.end(line) - syntax.start(line)));
         if (words.isEmpty())
             continue;
-        const quint8 regions = starting[uchar(words.front())];
-        for (int region = 0; regions != 0 && region < int(all.size()); ++region) {
-            if (!(regions & (1u << region)))
+        const quint8 starts = starting[uchar(words.front())];
+        for (std::size_t shape = 0; starts != 0 && shape < all.size(); ++shape) {
+            if (!(starts & (1u << shape)))
                 continue;
-            const KeyShape& shape = all[std::size_t(region)];
-            const qint64 button = shape.numberIn(words);
-            const PageSyntax::Context live =
-                PageLayout::inScript(region) ? PageSyntax::Script : PageSyntax::Html;
+            const qint64 button = all[shape].numberIn(words);
+            const int region = regionOf(shape);
+            const PageSyntax::Context live = PageLayout::inScript(formOf(shape), region)
+                                                 ? PageSyntax::Script
+                                                 : PageSyntax::Html;
             if ((button > 0 || (region == PageLayout::Count && button >= 0)) &&
                 syntax.context(line) == live)
-                keys.push_back({region, button, line});
+                keys.push_back({region, button, line, formOf(shape)});
         }
     }
     return keys;
 }
 
 qsizetype PageKeys::joinedCount(QByteArrayView bytes, const PageSyntax& syntax) {
-    const KeyShape& count = shapes()[PageLayout::Count];
-    const QByteArrayView first = view(count.known.front().text);
-    for (qsizetype at = bytes.indexOf(first); at >= 0; at = bytes.indexOf(first, at + 1))
-        if (count.numberIn(bytes.sliced(at)) >= 0)
-            return syntax.lineAt(at);
+    for (const std::size_t shape : {std::size_t(PageLayout::Count), html5Count}) {
+        const KeyShape& count = shapes()[shape];
+        const QByteArrayView first = view(count.known.front().text);
+        for (qsizetype at = bytes.indexOf(first); at >= 0; at = bytes.indexOf(first, at + 1))
+            if (count.numberIn(bytes.sliced(at)) >= 0)
+                return syntax.lineAt(at);
+    }
     return -1;
 }
 
-qsizetype PageKeys::linesBeforeKey(int region) {
-    return shapes()[std::size_t(region)].linesBefore;
+qsizetype PageKeys::linesBeforeKey(PageForm form, int region) {
+    return shapes()[form == PageForm::Html5 && region == PageLayout::Count ? html5Count
+                                                                           : std::size_t(region)]
+        .linesBefore;
 }
 
-bool PageKeys::check(const std::vector<PageKey>& keys, PageRefusal& refusal, Counted& counted) {
+bool PageKeys::check(std::vector<PageKey>& keys, PageRefusal& refusal, Counted& counted) {
     std::array<std::vector<const PageKey*>, 4> found;
     for (const PageKey& key : keys)
         found[std::size_t(key.region)].push_back(&key);
@@ -155,6 +175,7 @@ bool PageKeys::check(const std::vector<PageKey>& keys, PageRefusal& refusal, Cou
     if (counts.size() > 1)
         return refusal.twice(*counts[0], *counts[1]);
     const qint64 count = counted.count = counts.front()->button;
+    const PageForm form = counted.form = counts.front()->form;
     if (count == 0)
         return refusal.notOurs();
     if (count > MenuPage::maxButtons)
@@ -163,6 +184,8 @@ bool PageKeys::check(const std::vector<PageKey>& keys, PageRefusal& refusal, Cou
     qsizetype most = 0;
     bool beyond = false;
     for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region) {
+        if (!PageLayout::hasRegion(form, region))
+            continue;
         std::vector<const PageKey*> seen(std::size_t(count) + 1, nullptr);
         qsizetype distinct = 0;
         for (const PageKey* key : found[std::size_t(region)]) {
@@ -177,13 +200,15 @@ bool PageKeys::check(const std::vector<PageKey>& keys, PageRefusal& refusal, Cou
         most = qMax(most, beyond ? qsizetype(found[std::size_t(region)].size()) : distinct);
         held[std::size_t(region)] = distinct;
     }
-    const bool allShort = held[1] == held[2] && held[2] == held[3] && most < count;
+    const bool allShort = (form == PageForm::Html5 || (held[1] == held[2] && held[2] == held[3])) &&
+                          most < count;
     if (beyond || (allShort && most > 0))
         return refusal.miscounted(count, most);
     for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region)
-        if (held[std::size_t(region)] == 0)
+        if (PageLayout::hasRegion(form, region) && held[std::size_t(region)] == 0)
             return refusal.noLinesIn(region, counts.front()->line);
-    for (int region = PageLayout::Script; region <= PageLayout::Link; ++region) {
+    for (int region = PageLayout::Script; region <= PageLayout::Link && form == PageForm::Classic;
+         ++region) {
         if (held[std::size_t(region)] == count)
             continue;
         std::vector<bool> has(std::size_t(count) + 1, false);
@@ -192,5 +217,6 @@ bool PageKeys::check(const std::vector<PageKey>& keys, PageRefusal& refusal, Cou
         const auto missing = std::find(has.begin() + 1, has.end(), false) - has.begin();
         return refusal.missingIn(region, missing, *found[std::size_t(region)].front());
     }
+    std::erase_if(keys, [&](const PageKey& key) { return !PageLayout::hasRegion(form, key.region); });
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/Menu.h"
 #include "generator/PageSyntax.h"
 
 #include <QByteArrayView>
@@ -14,6 +15,7 @@ struct PageKey {
     int region;    // PageLayout's
     qint64 button; // from 1; in the count region, the count
     qsizetype line;
+    PageForm form = PageForm::Classic; // where the count's line says it
     qsizetype from = 0, to = 0; // the block's bytes, once read
     qsizetype lastLine = 0;     // and its last line
 };
@@ -30,14 +32,16 @@ std::vector<PageKey> find(QByteArrayView bytes, PageSyntax& syntax);
 qsizetype joinedCount(QByteArrayView bytes, const PageSyntax& syntax);
 
 // How many lines of a block of `region` stand before its key line.
-qsizetype linesBeforeKey(int region);
+qsizetype linesBeforeKey(PageForm form, int region);
 
-// The count, and a block for as many buttons in each region, each once; else refused. The
-// count, and how many distinct blocks each region holds.
+// The count, and a block for as many buttons in each region of the page's form, each once;
+// else refused. The count, the form, and how many distinct blocks each region holds; the keys
+// of regions the form has not (a line of the author's that looks like one) are dropped.
 struct Counted {
     qint64 count = 0;
+    PageForm form = PageForm::Classic;
     std::array<qsizetype, 4> held = {};
 };
-bool check(const std::vector<PageKey>& keys, PageRefusal& refusal, Counted& counted);
+bool check(std::vector<PageKey>& keys, PageRefusal& refusal, Counted& counted);
 
 } // namespace PageKeys

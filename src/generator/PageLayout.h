@@ -7,15 +7,19 @@
 //   beginLine(indent, {parts}), endLine(last)   a line around a value
 //   emptyLines(count)
 //   scriptString(text), linkStatement(frame, link), normalImageAttribute(name),
-//   lineBreak(menuType)            the values
+//   optionalAlt(text), lineBreak(menuType)           the classic form's values
+//   address(text), target(frame), buttonText(text, link), sameText(text, link)
+//                                  the HTML5 form's values
+//   pageText(text)                 a new page's title and language, for the writer alone
 //   key({parts})                   the next line is its block's key line, known by these parts
 //   ok()                           false once the reader has given up
 // `M` is `const Menu` for the writers and `Menu` for the readers, which fill it.
 //
-// Four regions hold the lines that depend on the menu: the count lines, and one block per
-// button in each of the script, the link function and the menu. Everything else is the page's
-// frame: a new page gets the one below, and a page its author has built on keeps its own,
-// between the blocks too.
+// Four regions hold the lines that depend on the menu in the classic form: the count lines, and
+// one block per button in each of the script, the link function and the menu. The HTML5 form
+// has two of them: the count, on the line that opens the menu, and a block per button in the
+// menu, which holds all of the button. Everything else is the page's frame: a new page gets
+// the one below, and a page its author has built on keeps its own, between the blocks too.
 
 #include "generator/Menu.h"
 
@@ -199,7 +203,9 @@ template <typename Pass, typename M> void menuBlock(Pass& p, M& menu, qsizetype 
     p.line(6, {"return true\">"});
     p.beginLine(3, {"<img src=\""});
     p.normalImageAttribute(menu.buttons[i - 1].normalImage);
-    p.beginLine(0, {"\" Name=\"But", n, "\" border=0></a>"});
+    p.beginLine(0, {"\" Name=\"But", n, "\" border=0"});
+    p.optionalAlt(menu.buttons[i - 1].text); // only where the author gave a text
+    p.beginLine(0, {"></a>"});
     p.lineBreak(menu.iMenuType);
     p.endLine({});
     p.emptyLines(1);
@@ -214,22 +220,112 @@ template <typename Pass> void tail(Pass& p) {
     p.line(0, {"</body>", htmlEnd});
 }
 
+// ---- The HTML5 form: each button a link that works without a script, its pictures swapped by
+// style alone, under the mouse and while the button has the keyboard's focus. The mouse-over
+// picture is an image of the page, hidden until then, so it is loaded with the page.
+
+constexpr std::string_view menuStart = "<nav class=\"tessel-menu\" data-buttons=\"";
+
+template <typename Pass, typename M> void html5Head(Pass& p, M& menu) {
+    p.line(0, {"<!DOCTYPE html>"});
+    p.beginLine(0, {"<html lang=\""});
+    p.pageText(menu.language);
+    p.endLine("\">");
+    p.line(0, {"<head>"});
+    p.line(0, {"<meta charset=\"utf-8\">"});
+    p.line(0, {"<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"});
+    p.beginLine(0, {"<title>"});
+    p.pageText(menu.title);
+    p.endLine("</title>");
+    p.emptyLines(1);
+    Html_Rem(p, "Each button shows its mouse-over picture under the mouse and in the focus");
+    p.line(0, {"<style>"});
+    p.line(3, {"body { background-color: #000000; color: #ffffff; text-align: center; }"});
+    p.line(3, {"a { color: #ffffff; }"});
+    p.line(3, {".tessel-menu img { border: 0; }"});
+    p.line(3, {".tessel-menu a img + img { display: none; }"});
+    p.line(3, {".tessel-menu a:hover img, .tessel-menu a:focus img { display: none; }"});
+    p.line(3, {".tessel-menu a:hover img + img, .tessel-menu a:focus img + img "
+               "{ display: inline; }"});
+    p.line(0, {"</style>"});
+    p.line(0, {"</head>"});
+    p.emptyLines(1);
+    p.line(0, {"<body>"});
+    p.emptyLines(1);
+    p.line(0, {"<!-- Enter any html code here that should be before the menu -->"});
+    p.emptyLines(3);
+    Html_Rem(p, "Now the buttons");
+    p.emptyLines(1);
+}
+
+template <typename Pass, typename M> void html5CountBlock(Pass& p, M& menu, qsizetype) {
+    keyLine(p, 0, {menuStart, Decimal(menu.buttons.size()), "\">"});
+}
+
+template <typename Pass, typename M> void html5MenuBlock(Pass& p, M& menu, qsizetype i) {
+    auto& button = menu.buttons[i - 1];
+    keyLine(p, 0, {"<!-- Button ", Decimal(i), " -->"});
+    p.beginLine(3, {"<a href=\""});
+    p.address(button.link);
+    p.beginLine(0, {"\" target=\""});
+    p.target(button.frame);
+    p.beginLine(0, {"\"><img src=\""});
+    p.address(button.normalImage);
+    p.beginLine(0, {"\" alt=\""});
+    p.buttonText(button.text, button.link);
+    p.beginLine(0, {"\"><img src=\""});
+    p.address(button.overImage);
+    p.beginLine(0, {"\" alt=\""});
+    p.sameText(button.text, button.link);
+    p.beginLine(0, {"\"></a>"});
+    p.lineBreak(menu.iMenuType);
+    p.endLine({});
+    p.emptyLines(1);
+}
+
+template <typename Pass> void html5Tail(Pass& p) {
+    p.line(0, {"</nav>"});
+    p.emptyLines(1);
+    p.line(0, {"<!-- Enter any html code here that should follow the menu -->"});
+    p.emptyLines(3);
+    p.line(0, {"</body>"});
+    p.line(0, {htmlEnd});
+}
+
 enum Region { Count, Script, Link, Buttons };
 
+// The HTML5 form has no script: its buttons stand in the menu alone.
+constexpr bool hasRegion(PageForm form, int region) {
+    return form == PageForm::Classic || region == Count || region == Buttons;
+}
+
 // The regions whose lines stand in the script; the menu's buttons stand in the HTML.
-constexpr bool inScript(int region) {
-    return region != Buttons;
+constexpr bool inScript(PageForm form, int region) {
+    return form == PageForm::Classic && region != Buttons;
 }
 
 // The block of each region: the count region has one, the others one per button.
 template <typename Pass, typename M> using Block = void (*)(Pass&, M&, qsizetype);
-template <typename Pass, typename M>
-constexpr std::array<Block<Pass, M>, 4> blocks = {countBlock<Pass, M>, scriptBlock<Pass, M>,
-                                                  linkBlock<Pass, M>, menuBlock<Pass, M>};
+template <typename Pass, typename M> Block<Pass, M> block(PageForm form, int region) {
+    static constexpr std::array<Block<Pass, M>, 4> classic = {
+        countBlock<Pass, M>, scriptBlock<Pass, M>, linkBlock<Pass, M>, menuBlock<Pass, M>};
+    if (form == PageForm::Classic)
+        return classic[std::size_t(region)];
+    return region == Count ? html5CountBlock<Pass, M> : html5MenuBlock<Pass, M>;
+}
 
 // A new page, frame and menu, in order.
 template <typename Pass, typename M> void page(Pass& p, M& menu) {
     const qsizetype buttons = menu.buttons.size();
+    if (menu.form == PageForm::Html5) {
+        html5Head(p, menu);
+        html5CountBlock(p, menu, 0);
+        p.emptyLines(1);
+        for (qsizetype i = 1; i <= buttons && p.ok(); ++i)
+            html5MenuBlock(p, menu, i);
+        html5Tail(p);
+        return;
+    }
     headStart(p);
     countBlock(p, menu, 0);
     headEnd(p);

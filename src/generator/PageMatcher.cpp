@@ -53,6 +53,26 @@ bool sameBytes(const char* a, const char* b, std::size_t count) {
     return count == 0 || *a == *b;
 }
 
+// A button's text in an HTML5 page, which names it by its link where it has none.
+bool readButtonText(QByteArrayView line, qsizetype& at, QString& text, const QString& link,
+                    const PageCharset& charset, bool& exact) {
+    if (!PageEscaping::readHtmlText(line, at, text, charset, exact))
+        return false;
+    if (text == link)
+        text.clear();
+    return true;
+}
+
+// The text again, on the mouse-over picture: the same, or the page was changed by hand.
+bool readSameText(QByteArrayView line, qsizetype& at, const QString& text, const QString& link,
+                  const PageCharset& charset, bool& exact) {
+    QString again;
+    if (!PageEscaping::readHtmlText(line, at, again, charset, exact))
+        return false;
+    exact = exact && again == (text.isEmpty() ? link : text);
+    return true;
+}
+
 // Takes a block up exactly as the writer puts it down, reading the values on the way, and
 // stops at the first byte that differs.
 class ExactPass {
@@ -107,6 +127,34 @@ public:
         at_ = ok_ ? quote : at_;
     }
     void lineBreak(MenuType) { ok_ = ok_ && takeLineBreak(bytes_, at_, s_.direction); }
+    void optionalAlt(QString& text) {
+        const qsizetype before = at_;
+        qsizetype start = at_;
+        read([&](qsizetype& at, bool& exact) {
+            return PageEscaping::readOptionalAlt(lineView(), at, start, text, s_.charset, exact);
+        });
+        ok_ = ok_ && start == before; // where Tessel puts it, or none
+    }
+    void address(QString& text) {
+        read([&](qsizetype& at, bool& exact) {
+            return PageEscaping::readHtmlAddress(lineView(), at, text, s_.charset, exact);
+        });
+    }
+    void target(QString& frame) {
+        read([&](qsizetype& at, bool& exact) {
+            return PageEscaping::readTarget(lineView(), at, frame, s_.charset, exact);
+        });
+    }
+    void buttonText(QString& text, const QString& link) {
+        read([&](qsizetype& at, bool& exact) {
+            return readButtonText(lineView(), at, text, link, s_.charset, exact);
+        });
+    }
+    void sameText(const QString& text, const QString& link) {
+        read([&](qsizetype& at, bool& exact) {
+            return readSameText(lineView(), at, text, link, s_.charset, exact);
+        });
+    }
 
 private:
     void take(std::string_view part) {
@@ -143,7 +191,7 @@ struct Piece {
     bool floating;
     std::string_view text; // fixed text: the layout's own, which lives as long as the program
     std::string number;    // a number's digits
-    enum Value { Script, Link, Image } value = Script;
+    enum Value { Script, Link, Image, Alt, Address, Target, Text, SameText } value = Script;
     QString* first = nullptr;
     QString* second = nullptr;
 };
@@ -172,7 +220,46 @@ public:
         pieces.back().value = Piece::Image;
     }
     void lineBreak(MenuType) { value(Kind::Break); }
+    void optionalAlt(QString& text) { record(Piece::Alt, &text); }
+    void address(QString& text) { record(Piece::Address, &text); }
+    void target(QString& frame) { record(Piece::Target, &frame); }
+    void buttonText(QString& text, QString& link) { record(Piece::Text, &text, &link); }
+    void sameText(QString& text, QString& link) { record(Piece::SameText, &text, &link); }
+
+private:
+    void record(Piece::Value kind, QString* first, QString* second = nullptr) {
+        value();
+        pieces.back().value = kind;
+        pieces.back().first = first;
+        pieces.back().second = second;
+    }
 };
+
+// A value of the block in `line` from `at` on, as the writer puts it; an optional one may stand
+// later in its tag, from `mark` on.
+bool readValue(const Piece& piece, QByteArrayView line, qsizetype& at, qsizetype& mark,
+               const PageCharset& charset, bool& exact) {
+    using namespace PageEscaping;
+    switch (piece.value) {
+    case Piece::Script:
+        return readScriptString(line, at, *piece.first, charset, exact);
+    case Piece::Link:
+        return readLinkStatement(line, at, *piece.first, *piece.second, charset, exact);
+    case Piece::Alt:
+        return readOptionalAlt(line, at, mark, *piece.first, charset, exact);
+    case Piece::Address:
+        return readHtmlAddress(line, at, *piece.first, charset, exact);
+    case Piece::Target:
+        return readTarget(line, at, *piece.first, charset, exact);
+    case Piece::Text:
+        return readButtonText(line, at, *piece.first, *piece.second, charset, exact);
+    case Piece::SameText:
+        return readSameText(line, at, *piece.first, *piece.second, charset, exact);
+    case Piece::Image:
+        break;
+    }
+    return false;
+}
 
 } // namespace
 
@@ -189,19 +276,19 @@ struct PageMatcher::Block {
 bool PageMatcher::read(PageKey& key, qsizetype low, qsizetype high, const QByteArray& eol,
                        BlockTemplate& form) {
     button_ = key.button;
-    live_ = PageLayout::inScript(key.region) ? PageSyntax::Script : PageSyntax::Html;
+    live_ = PageLayout::inScript(s_.menu.form, key.region) ? PageSyntax::Script : PageSyntax::Html;
     form = {};
     return exact(key, low, high, eol) || find(key, low, high, eol, form);
 }
 
 // The block as the writer gives it, from its first line on.
 bool PageMatcher::exact(PageKey& key, qsizetype low, qsizetype high, QByteArrayView eol) {
-    const qsizetype first = key.line - PageKeys::linesBeforeKey(key.region);
+    const qsizetype first = key.line - PageKeys::linesBeforeKey(s_.menu.form, key.region);
     if (first < low)
         return false;
     PageSyntax& syntax = s_.syntax;
     ExactPass pass(s_, syntax.start(first), eol, key.button, int(first + 1));
-    PageLayout::blocks<ExactPass, Menu>[std::size_t(key.region)](pass, s_.menu, key.button);
+    PageLayout::block<ExactPass, Menu>(s_.menu.form, key.region)(pass, s_.menu, key.button);
     const qsizetype limit = high < syntax.lines() ? syntax.start(high) : s_.bytes.size();
     if (!pass.ok() || pass.at() > limit)
         return false;
@@ -218,7 +305,7 @@ bool PageMatcher::exact(PageKey& key, qsizetype low, qsizetype high, QByteArrayV
 bool PageMatcher::find(PageKey& key, qsizetype low, qsizetype high, const QByteArray& eol,
                        BlockTemplate& form) {
     Recorder recorder;
-    PageLayout::blocks<Recorder, Menu>[std::size_t(key.region)](recorder, s_.menu, key.button);
+    PageLayout::block<Recorder, Menu>(s_.menu.form, key.region)(recorder, s_.menu, key.button);
     Block block{recorder.pieces, std::vector<qsizetype>(2 * recorder.pieces.size(), 0)};
     for (std::size_t i = 0; i < block.pieces.size();) { // the lines, by their pieces
         std::size_t end = i + 1;
@@ -393,17 +480,13 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
         }
         case Kind::Value: {
             bool read = false;
-            if (piece.value == Piece::Script) {
-                read =
-                    PageEscaping::readScriptString(lineView, at, *piece.first, s_.charset, exact);
-            } else if (piece.value == Piece::Link) {
-                read = PageEscaping::readLinkStatement(lineView, at, *piece.first, *piece.second,
-                                                       s_.charset, exact);
-            } else if (const qsizetype quote = PageEscaping::htmlAttributeEnd(lineView, at);
-                       quote >= 0) {
+            if (piece.value == Piece::Image) {
+                const qsizetype quote = PageEscaping::htmlAttributeEnd(lineView, at);
                 image = ImageCheck{button_, at, quote, int(line + 1)};
-                at = quote;
-                read = true;
+                at = quote >= 0 ? quote : at;
+                read = quote >= 0;
+            } else {
+                read = readValue(piece, lineView, at, mark, s_.charset, exact);
             }
             if (!read) {
                 block.unreadable = block.unreadable ? block.unreadable : line + 1;

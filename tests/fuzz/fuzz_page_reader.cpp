@@ -32,7 +32,7 @@ void checkAnyPage(const QByteArray& bytes) {
     const PageReading again = MenuPage::read(page);
     qsizetype head = bytes.size(); // the author's bytes before the first block
     for (const PageFrame::Region& region : reading.frame.regions)
-        head = qMin(head, region.from());
+        head = region.blocks.isEmpty() ? head : qMin(head, region.from()); // as the form has
     if (again.refusal != Refusal::None || again.changedLine != 0 ||
         !sameValues(again.menu, reading.menu) || MenuPage::text(again.menu, again.frame) != page ||
         page.first(head) != bytes.first(head))
@@ -56,11 +56,13 @@ void checkAuthorsLines(const std::uint8_t* data, std::size_t size) {
     static const QStringList values = {"a.gif", "", "caf\u00e9.html", "x\"y", "main", "_blank"};
     if (size < 2)
         return;
-    Menu menu{data[0] & 1 ? MenuType::Horizontal : MenuType::Vertical, {}};
+    Menu menu{data[0] & 1 ? MenuType::Horizontal : MenuType::Vertical, {},
+              data[0] & 8 ? PageForm::Html5 : PageForm::Classic};
     for (int i = 0; i <= (data[0] >> 1) % 4; ++i)
         menu.buttons.append({values[(data[1] + i) % values.size()], "o.gif",
                              values[(data[1] / 6 + i) % values.size()],
-                             values[(data[1] / 36 + i) % values.size()]});
+                             values[(data[1] / 36 + i) % values.size()],
+                             values[(data[0] / 16 + i) % values.size()]});
     QByteArrayList lines = MenuPage::text(menu).split('\n');
     lines.removeLast(); // after the last line end
     QList<bool> authorsLine(lines.size(), false);
@@ -78,7 +80,7 @@ void checkAuthorsLines(const std::uint8_t* data, std::size_t size) {
         const MenuButton& read = reading.menu.buttons[i];
         const MenuButton& written = menu.buttons[i];
         if (read.normalImage != written.normalImage || read.link != written.link ||
-            read.frame != written.frame)
+            read.frame != written.frame || read.text != written.text)
             std::abort();
     }
     Menu changed = reading.menu;

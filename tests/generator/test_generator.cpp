@@ -53,9 +53,10 @@ Menu hostileMenu(quint32 seed, int buttons) {
             result += pieces[random.bounded(int(pieces.size()))];
         return result;
     };
-    Menu menu{random.bounded(2) ? MenuType::Vertical : MenuType::Horizontal, {}};
+    Menu menu{random.bounded(2) ? MenuType::Vertical : MenuType::Horizontal, {},
+              random.bounded(2) ? PageForm::Classic : PageForm::Html5};
     for (int i = 0; i < buttons; ++i)
-        menu.buttons.append({text(), text(), text(), text()});
+        menu.buttons.append({text(), text(), text(), text(), text()});
     return menu;
 }
 
@@ -100,6 +101,11 @@ private slots:
         for (const QString i : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"})
             menu.buttons.append({"n" + i + ".gif", "o" + i + ".gif", "p" + i + ".html", ""});
         QCOMPARE(MenuPage::text(menu), TestData::read(TestData::path("example-twelve.html")));
+        menu = {MenuType::Vertical,
+                {{"home.gif", "home2.gif", "index.html", "", "Home"},
+                 {"news.gif", "news2.gif", "news.html", "main", "News"}},
+                PageForm::Html5};
+        QCOMPARE(MenuPage::text(menu), TestData::read(TestData::path("example-html5.html")));
     }
 
     // One row per rule and frame kind: a value in one field and a whole line it must give.
@@ -107,13 +113,15 @@ private slots:
 
     void userText() {
         QFETCH(TestData::Row, row);
-        const QString field = row["field"];
+        const QString field = row["field"].section(' ', -1); // "html5 link": in the HTML5 form
         MenuButton button{"n.gif", "o.gif", "x\".html", ""};
         (field == "link"     ? button.link
          : field == "normal" ? button.normalImage
          : field == "over"   ? button.overImage
+         : field == "text"   ? button.text
                              : button.frame) = row["value"];
-        const QByteArray page = MenuPage::text({MenuType::Vertical, {button}});
+        const PageForm form = row["field"].startsWith("html5 ") ? PageForm::Html5 : PageForm::Classic;
+        const QByteArray page = MenuPage::text({MenuType::Vertical, {button}, form});
         QVERIFY2(page.contains("\r\n" + row["line"].toLatin1() + "\r\n"), page.constData());
         QVERIFY2(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }),
                  "the page is pure ASCII");
@@ -218,10 +226,12 @@ private slots:
 
     void readingPages() {
         QFETCH(TestData::Row, row);
-        const QString find = row["find"], put = row["put"];
+        const bool html5 = row["find"].startsWith("html5:"); // the HTML5 example instead
+        const QString find = row["find"].mid(html5 ? 6 : 0), put = row["put"];
         QTemporaryDir dir;
         const QString path = dir.filePath("page.html");
-        QByteArray page = TestData::read(TestData::path("example-vertical.html"));
+        QByteArray page =
+            TestData::read(TestData::path(html5 ? "example-html5.html" : "example-vertical.html"));
         if (find == "cut") {
             page.truncate(put.toInt());
         } else if (find == "lines" || find == "move") { // from one line to another
@@ -272,8 +282,9 @@ private slots:
         // A link changed and a button added, then all but the first dropped: the frame stays.
         Menu changed = reading.menu;
         changed.buttons.first().link = "changed.html";
-        changed.buttons.append({"n.gif", "o.gif", "new.html", "main"});
-        for (const Menu& menu : {changed, Menu{changed.iMenuType, {changed.buttons.first()}}}) {
+        changed.buttons.append({"n.gif", "o.gif", "new.html", "main", "New"});
+        for (const Menu& menu :
+             {changed, Menu{changed.iMenuType, {changed.buttons.first()}, changed.form}}) {
             const PageReading again = MenuPage::read(MenuPage::text(menu, reading.frame));
             QVERIFY(again.changedLine == 0 && again.menu == menu);
             QCOMPARE(MenuPage::text(reading.menu, again.frame),
@@ -288,7 +299,9 @@ private slots:
     void authorsLines() {
         QFETCH(TestData::Row, row);
         const QStringList edits = row.rest();
-        const bool intact = row["reading"] == "intact";
+        const bool html5 = row["reading"].startsWith("html5 "); // the page in the HTML5 form
+        const QString expected = row["reading"].mid(html5 ? 6 : 0);
+        const bool intact = expected == "intact";
         int missing = 0;
         const auto edit = [&](QByteArray page) {
             for (qsizetype i = 0; i + 1 < edits.size(); i += 2) {
@@ -299,7 +312,7 @@ private slots:
             }
             return page;
         };
-        Menu menu;
+        Menu menu{MenuType::Vertical, {}, html5 ? PageForm::Html5 : PageForm::Classic};
         for (const QString i : {"1", "2", "3"})
             menu.buttons.append(
                 {"n" + i + ".gif", "o" + i + ".gif", "p" + i + ".html", i == "2" ? "main" : ""});
@@ -307,7 +320,7 @@ private slots:
         QCOMPARE(missing, 0);
         const PageReading reading = MenuPage::read(page);
         QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
-        QCOMPARE(reading.changedLine, intact ? 0 : row["reading"].section(' ', -1).toInt());
+        QCOMPARE(reading.changedLine, intact ? 0 : expected.section(' ', -1).toInt());
         const MenuButton& button =
             reading.menu.buttons[row["button"].section(':', 0, 0).toInt() - 1];
         QCOMPARE(button.link + ':' + button.frame, row["button"].section(':', 1));
@@ -322,7 +335,8 @@ private slots:
         // Down to one button, every line the author put between the buttons is still there;
         // a line inside a button's own lines went with it.
         const QByteArray single =
-            MenuPage::text({MenuType::Vertical, {reading.menu.buttons.first()}}, reading.frame);
+            MenuPage::text({MenuType::Vertical, {reading.menu.buttons.first()}, menu.form},
+                           reading.frame);
         for (qsizetype i = 1; intact && i < edits.size(); i += 2)
             for (const QByteArray& line : edits[i].toUtf8().split('\n')) {
                 bool inner = MenuPage::text(menu).contains(line);
