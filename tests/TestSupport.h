@@ -155,13 +155,13 @@ struct Wizard {
                     {'U', {Qt::Key_Up, Qt::ControlModifier}},
                     {'J', {Qt::Key_Down, Qt::ControlModifier}}};
                 QTest::keyClick(QApplication::focusWidget(), keys[key].first, keys[key].second);
-            } else if (QString("enbfatowLgirmudc").contains(key)) {
+            } else if (QString("enbfatowLgirmudch").contains(key)) {
                 QTest::keyClick(&form, Qt::Key(key.toUpper().unicode()), Qt::AltModifier);
                 // A mnemonic holds its button down, and clicks it as it lets go.
                 (void)QTest::qWaitFor([this] {
-                    const auto buttons = form.findChildren<QPushButton*>();
+                    const auto buttons = form.findChildren<QAbstractButton*>();
                     return std::none_of(buttons.begin(), buttons.end(),
-                                        [](QPushButton* button) { return button->isDown(); });
+                                        [](QAbstractButton* button) { return button->isDown(); });
                 });
             } else if (key.isDigit()) {
                 QTest::keyClick(ui.HScroll1, Qt::Key_Home);

@@ -2,9 +2,10 @@
 //   tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...   writes a menu's page
 //   tessel_pagegen --html5 PAGE.html TYPE [NORMAL OVER LINK FRAME TEXT]...
 //                                      the same in the HTML5 form, each button with its text
-//   tessel_pagegen --reread IN OUT [--move FROM TO]
+//   tessel_pagegen --reread IN OUT [--move FROM TO | --html5]
 //                                      reads a page, writes its menu back into its own frame,
-//                                      with button FROM moved to place TO where asked
+//                                      with button FROM moved to place TO where asked, or in
+//                                      the HTML5 form
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 
@@ -33,7 +34,8 @@ int main(int argc, char* argv[]) {
     if (words.load(QLocale(), "tessel", "_", ":/i18n") || words.load("tessel_en", ":/i18n"))
         QCoreApplication::installTranslator(&words);
     const bool move = argc == 7 && QByteArray(argv[4]) == "--move";
-    if ((argc == 4 || move) && QByteArray(argv[1]) == "--reread") {
+    const bool toHtml5 = argc == 5 && QByteArray(argv[4]) == "--html5";
+    if ((argc == 4 || move || toHtml5) && QByteArray(argv[1]) == "--reread") {
         PageReading reading = MenuPage::open(QString::fromLocal8Bit(argv[2]));
         if (!reading.error.isEmpty()) {
             std::fprintf(stderr, "tessel_pagegen: %s: %s\n", argv[2], qPrintable(reading.error));
@@ -47,6 +49,8 @@ int main(int argc, char* argv[]) {
             return 2;
         }
         buttons.move(from - 1, to - 1);
+        if (toHtml5)
+            reading.menu.form = PageForm::Html5;
         return save(QString::fromLocal8Bit(argv[3]), MenuPage::text(reading.menu, reading.frame));
     }
     const bool html5 = argc > 1 && QByteArray(argv[1]) == "--html5";
@@ -57,7 +61,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...\n"
                              "       tessel_pagegen --html5 PAGE.html TYPE "
                              "[NORMAL OVER LINK FRAME TEXT]...\n"
-                             "       tessel_pagegen --reread IN OUT [--move FROM TO]\n");
+                             "       tessel_pagegen --reread IN OUT [--move FROM TO | --html5]\n");
         return 2;
     }
     Menu menu{MenuType(type.toShort()), {}, html5 ? PageForm::Html5 : PageForm::Classic};

@@ -547,6 +547,22 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
         <source>O&amp;pen...</source>
         <translation>&amp;Öffnen …</translation>
     </message>
+    <message>
+        <source>Text of this button (read aloud, and shown where pictures are not)</source>
+        <translation>Text dieser Schaltfläche (vorgelesen, und gezeigt, wo Bilder fehlen)</translation>
+    </message>
+    <message>
+        <source>Written as the pictures&apos; alt text: say where the link goes</source>
+        <translation>Wird als Alternativtext der Bilder geschrieben: sagen Sie, wohin der Link führt</translation>
+    </message>
+    <message>
+        <source>&amp;HTML5 page: links that work without JavaScript</source>
+        <translation>&amp;HTML5-Seite: Links, die ohne JavaScript funktionieren</translation>
+    </message>
+    <message>
+        <source>Real links a visitor can open in a new tab, with the rollover under the mouse and the keyboard alike; without it, the classic page whose script opens each link</source>
+        <translation>Echte Links, die Besucher in einem neuen Tab öffnen können, mit dem Bildwechsel unter der Maus wie mit der Tastatur; ohne dies die klassische Seite, deren Skript jeden Link öffnet</translation>
+    </message>
 </context>
 <context>
     <name>FormTutor</name>
@@ -592,6 +608,16 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
     <message>
         <source>It is a Tessel page with its author&apos;s own HTML.</source>
         <translation>Sie ist eine Tessel-Seite mit eigenem HTML ihres Autors.</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <comment>the title of a new HTML5 page</comment>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language code (BCP 47) of the pages Tessel writes</comment>
+        <translation>de</translation>
     </message>
 </context>
 <context>

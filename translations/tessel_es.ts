@@ -547,6 +547,22 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
         <source>O&amp;pen...</source>
         <translation>A&amp;brir…</translation>
     </message>
+    <message>
+        <source>Text of this button (read aloud, and shown where pictures are not)</source>
+        <translation>Texto del botón (leído en voz alta, mostrado sin las imágenes)</translation>
+    </message>
+    <message>
+        <source>Written as the pictures&apos; alt text: say where the link goes</source>
+        <translation>Se escribe como texto alternativo de las imágenes: diga adónde lleva el enlace</translation>
+    </message>
+    <message>
+        <source>&amp;HTML5 page: links that work without JavaScript</source>
+        <translation>Página &amp;HTML5: enlaces que funcionan sin JavaScript</translation>
+    </message>
+    <message>
+        <source>Real links a visitor can open in a new tab, with the rollover under the mouse and the keyboard alike; without it, the classic page whose script opens each link</source>
+        <translation>Enlaces reales que un visitante puede abrir en una pestaña nueva, con el cambio de imagen bajo el ratón y con el teclado; sin ello, la página clásica cuyo script abre cada enlace</translation>
+    </message>
 </context>
 <context>
     <name>FormTutor</name>
@@ -592,6 +608,16 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
     <message>
         <source>It is a Tessel page with its author&apos;s own HTML.</source>
         <translation>Es una página de Tessel con HTML propio de su autor.</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <comment>the title of a new HTML5 page</comment>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language code (BCP 47) of the pages Tessel writes</comment>
+        <translation>es</translation>
     </message>
 </context>
 <context>

@@ -547,6 +547,22 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
         <source>O&amp;pen...</source>
         <translation>&amp;Ouvrir…</translation>
     </message>
+    <message>
+        <source>Text of this button (read aloud, and shown where pictures are not)</source>
+        <translation>Texte du bouton (lu à voix haute, montré sans les images)</translation>
+    </message>
+    <message>
+        <source>Written as the pictures&apos; alt text: say where the link goes</source>
+        <translation>Écrit comme texte alternatif des images : dites où mène le lien</translation>
+    </message>
+    <message>
+        <source>&amp;HTML5 page: links that work without JavaScript</source>
+        <translation>Page &amp;HTML5 : des liens qui fonctionnent sans JavaScript</translation>
+    </message>
+    <message>
+        <source>Real links a visitor can open in a new tab, with the rollover under the mouse and the keyboard alike; without it, the classic page whose script opens each link</source>
+        <translation>De vrais liens qu&apos;un visiteur peut ouvrir dans un nouvel onglet, avec le changement d&apos;image sous la souris comme au clavier ; sinon, la page classique dont le script ouvre chaque lien</translation>
+    </message>
 </context>
 <context>
     <name>FormTutor</name>
@@ -592,6 +608,16 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
     <message>
         <source>It is a Tessel page with its author&apos;s own HTML.</source>
         <translation>C’est une page Tessel avec le HTML propre à son auteur.</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <comment>the title of a new HTML5 page</comment>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the language code (BCP 47) of the pages Tessel writes</comment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "generator/MenuPage.h"
 
+#include "generator/PageConversion.h"
 #include "generator/PageEscaping.h"
 #include "generator/PageLayout.h"
 #include "generator/PageTokens.h"
@@ -190,6 +191,17 @@ QByteArray MenuPage::text(const Menu& menu) {
 // stay between the blocks at the same places. New blocks follow the last one; where there are
 // fewer, the author's lines from between the blocks that went stay after the last one.
 QByteArray MenuPage::text(const Menu& menu, const PageFrame& frame) {
+    if (frame.form == PageForm::Classic && menu.form == PageForm::Html5) {
+        Menu html5 = menu; // the author's form of each block is the classic one's
+        for (MenuButton& button : html5.buttons)
+            button.ownLines = {};
+        return text(html5, PageConversion::toHtml5(frame, menu));
+    }
+    if (frame.form != menu.form) { // an HTML5 page stays one: its lines were never a script's
+        Menu same = menu;
+        same.form = frame.form;
+        return text(same, frame);
+    }
     PageBuffer out(frame.bytes.size() + bytesPerButton * menu.buttons.size());
     PageWriter writer(out);
     const char* bytes = frame.bytes.constData();

@@ -57,8 +57,9 @@ namespace MenuPage {
 // A new page: Tessel's own frame, lines ending in CR LF, pure ASCII.
 QByteArray text(const Menu& menu);
 
-// The menu written into a page's own frame, each region with its own line end, in the form the
-// frame has.
+// The menu written into a page's own frame, each region with its own line end. A classic page
+// takes an HTML5 menu into the HTML5 form, keeping every line of its author's; an HTML5 page
+// stays in its form.
 QByteArray text(const Menu& menu, const PageFrame& frame);
 
 // Block `i` of a region (in PageLayout's order) as written for `menu`, with lines ending in

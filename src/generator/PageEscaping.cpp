@@ -416,7 +416,8 @@ qsizetype PageEscaping::htmlAttributeEnd(QByteArrayView bytes, qsizetype at) {
 namespace {
 
 // The character a reference at `at` (its '&') stands for, and how long it is; 0 where it is
-// none that a page of Tessel's holds or an author would type: the five named ones and numbers.
+// none that a page of Tessel's holds or an author would type: the five named ones and numbers,
+// &#0; among them, which Tessel writes for a NUL.
 qsizetype characterReference(QByteArrayView bytes, qsizetype at, char32_t& c) {
     static constexpr std::pair<std::string_view, char16_t> named[] = {
         {"&amp;", u'&'}, {"&quot;", u'"'}, {"&lt;", u'<'}, {"&gt;", u'>'}, {"&apos;", u'\''}};
@@ -439,7 +440,7 @@ qsizetype characterReference(QByteArrayView bytes, qsizetype at, char32_t& c) {
         value = value * (hex ? 16 : 10) + char32_t(digit);
     }
     const bool digits = i > (hex ? 3 : 2);
-    if (!digits || i >= rest.size() || rest[i] != ';' || value == 0 || value > 0x10FFFF ||
+    if (!digits || i >= rest.size() || rest[i] != ';' || value > 0x10FFFF ||
         (value >= 0xD800 && value <= 0xDFFF))
         return 0;
     c = value;

@@ -269,6 +269,9 @@ struct PageMatcher::Block {
     std::vector<qsizetype> marks;
     std::vector<std::pair<std::size_t, std::size_t>> lines{};
     qsizetype changedLine = 0, unreadable = 0; // line numbers, from 1
+    // A text the author typed earlier in its tag than Tessel writes it: its bytes, which go
+    // from the author's form, since Tessel writes the text in its own place.
+    std::pair<qsizetype, qsizetype> movedText = {0, 0};
 
     bool isBlankLine(std::size_t l) const { return pieces[lines[l].first].kind == Kind::Blank; }
 };
@@ -379,8 +382,13 @@ BlockTemplate PageMatcher::authorsForm(const Block& block, qsizetype from, qsize
     BlockTemplate form;
     form.marks.reserve(qsizetype(block.marks.size()));
     qsizetype at = from;
+    const auto [movedFrom, movedTo] = block.movedText;
     for (std::size_t p = 0; p < block.pieces.size(); ++p) {
         const qsizetype start = block.marks[2 * p], end = block.marks[2 * p + 1];
+        if (movedFrom >= at && movedTo <= start && movedTo > movedFrom) {
+            form.bytes.append(s_.bytes.sliced(at, movedFrom - at));
+            at = movedTo;
+        }
         form.bytes.append(s_.bytes.sliced(at, start - at));
         form.marks.append(qint32(form.bytes.size()));
         const Kind kind = block.pieces[p].kind;
@@ -449,6 +457,22 @@ void PageMatcher::markBlank(Block& block, std::size_t l, qsizetype line, bool th
     block.marks[2 * piece + 1] = there ? s_.syntax.next(line) : at;
 }
 
+// An alt the author typed into the img tag before Tessel's own attributes: the button's text,
+// which Tessel writes in its own place.
+std::pair<qsizetype, qsizetype> PageMatcher::readEarlierText(QString& text, QByteArrayView line,
+                                                             qsizetype lineStart, qsizetype at,
+                                                             bool& exact) const {
+    const QByteArrayView before = line.first(at);
+    const qsizetype tag = before.lastIndexOf("<img");
+    const qsizetype alt = tag < lineStart ? -1 : before.indexOf(view(PageEscaping::altStart), tag);
+    qsizetype start = alt, end = alt;
+    if (alt < 0 || !PageEscaping::readOptionalAlt(before, end, start, text, s_.charset, exact) ||
+        text.isEmpty())
+        return {0, 0};
+    exact = false;
+    return {start, end};
+}
+
 // Whether page line `line` is block line `l`, each of its pieces in order with the author's
 // bytes only where a piece may float; marks the pieces and reads the values where it is.
 bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
@@ -460,6 +484,7 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
     bool exact = true;
     std::optional<MenuType> direction = s_.direction;
     std::optional<ImageCheck> image;
+    std::pair<qsizetype, qsizetype> movedText = {0, 0}; // the block's, once the line is it
     for (std::size_t p = from; p < to; ++p) {
         Piece& piece = block.pieces[p];
         qsizetype mark = at;
@@ -487,6 +512,9 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
                 read = quote >= 0;
             } else {
                 read = readValue(piece, lineView, at, mark, s_.charset, exact);
+                if (read && piece.value == Piece::Alt && piece.first->isEmpty())
+                    movedText =
+                        readEarlierText(*piece.first, lineView, s_.syntax.start(line), at, exact);
             }
             if (!read) {
                 block.unreadable = block.unreadable ? block.unreadable : line + 1;
@@ -510,6 +538,8 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
         block.marks[2 * p + 1] = at;
     }
     s_.direction = direction;
+    if (movedText.second > movedText.first)
+        block.movedText = movedText;
     if (image)
         s_.images.push_back(*image);
     if (!exact && (block.changedLine == 0 || line < block.changedLine - 1))

@@ -61,6 +61,9 @@ private:
     qsizetype findLine(Block& block, std::size_t l, qsizetype line, int step, qsizetype low,
                        qsizetype high);
     bool matchLine(Block& block, std::size_t l, qsizetype line);
+    std::pair<qsizetype, qsizetype> readEarlierText(QString& text, QByteArrayView line,
+                                                    qsizetype lineStart, qsizetype at,
+                                                    bool& exact) const;
     BlockTemplate authorsForm(const Block& block, qsizetype from, qsizetype to) const;
     void markBlank(Block& block, std::size_t l, qsizetype line, bool there) const;
     bool endsInAuthorsBytes(const Block& block, std::size_t l) const;

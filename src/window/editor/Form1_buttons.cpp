@@ -33,12 +33,13 @@ void Form1::openButtonList() {
     buttonList_->open(iStep);
 }
 
-// The link and frame typed on the button page in front, into the button's record.
+// The link, frame and text typed on the button page in front, into the button's record.
 void Form1::keepTypedValues() {
     if (!onButtonPage())
         return;
     model_.setLink(iStep, typedOr(ui.txtButtonLinks, model_.sLink(iStep)));
     model_.setFrame(iStep, typedOr(ui.txtFrameName, model_.sFrame(iStep)));
+    model_.setText(iStep, typedOr(ui.txtButtonText, model_.sText(iStep)));
 }
 
 void Form1::showButton(qint16 button) {

@@ -6,6 +6,7 @@
 #include "generator/PicturePlaces.h"
 #include "wizard/Messenger.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -19,6 +20,7 @@ void Form1::Show_Finish() {
         returnToFileNamePage();
         return;
     }
+    model_.setPageForm(ui.chkHtml5->isChecked() ? PageForm::Html5 : PageForm::Classic);
     const QString path = model_.pagePath();
     if (!mayReplace(path)) {
         returnToFileNamePage(); // the old file stays as it is

@@ -2,6 +2,7 @@
 
 #include "wizard/Messenger.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -31,6 +32,9 @@ void Form1::openPage(const QString& path) {
     ui.HScroll1->setValue(opening.count);
     ui.txtFileName->setText(opening.name);
     ui.optExtension(opening.html ? 0 : 1)->setChecked(true);
+    // A classic page may become an HTML5 one; an HTML5 page has no script to go back to.
+    ui.chkHtml5->setChecked(opening.form == PageForm::Html5);
+    ui.chkHtml5->setEnabled(opening.form == PageForm::Classic);
     if (opening.changedLine > 0)
         messenger_->inform(this, "Tessel",
                            tr("The page\n%1\nwas changed by hand in the lines that hold its menu, "

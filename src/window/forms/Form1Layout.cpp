@@ -10,6 +10,7 @@
 #include "forms/Style.h"
 #include "forms/Twips.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -122,23 +123,24 @@ void Form1Layout::buildWindowControls(QWidget* form) {
 
     for (const Page page :
          {Page::MenuType, Page::Button, Page::FileName, Page::Finished, Page::About})
-        place(picStep, page, new PagePanel(form), {120, 960, 6012, 2772});
+        place(picStep, page, new PagePanel(form), {120, 960, 6012, 2772 + grownTwips});
 
     Line1 = new QFrame(form);
     Line1->setObjectName("Line1");
     Line1->setFrameStyle(QFrame::HLine | QFrame::Plain);
     Line1->setLineWidth(1);
     Style::setColour(Line1, QPalette::WindowText, black);
-    const QPoint from(Twips::toPixels(120), Twips::toPixels(3720));
-    const QPoint to(Twips::toPixels(6120), Twips::toPixels(3720));
+    const int lineTop = 3720 + grownTwips, row = 3840 + grownTwips;
+    const QPoint from(Twips::toPixels(120), Twips::toPixels(lineTop));
+    const QPoint to(Twips::toPixels(6120), Twips::toPixels(lineTop));
     Line1->setGeometry(QRect(from, QSize(to.x() - from.x() + 1, 1)));
 
-    place(cmdStep, StepButton::Exit, button(form, tr("&Exit")), {120, 3840, 732, 372});
+    place(cmdStep, StepButton::Exit, button(form, tr("&Exit")), {120, row, 732, 372});
     // Next keeps Alt+N, the road forward; New takes a letter of its own.
-    place(cmdStep, StepButton::New, button(form, tr("Ne&w")), {960, 3840, 732, 372});
-    place(cmdStep, StepButton::Back, button(form, tr("<< &Back")), {2640, 3840, 1212, 372});
-    place(cmdStep, StepButton::Next, button(form, tr("&Next >>")), {3840, 3840, 1092, 372});
-    place(cmdStep, StepButton::Finish, button(form, tr("&Finish")), {5040, 3840, 1092, 372});
+    place(cmdStep, StepButton::New, button(form, tr("Ne&w")), {960, row, 732, 372});
+    place(cmdStep, StepButton::Back, button(form, tr("<< &Back")), {2640, row, 1212, 372});
+    place(cmdStep, StepButton::Next, button(form, tr("&Next >>")), {3840, row, 1092, 372});
+    place(cmdStep, StepButton::Finish, button(form, tr("&Finish")), {5040, row, 1092, 372});
 }
 
 void Form1Layout::buildMenuTypePage() {
@@ -205,6 +207,13 @@ void Form1Layout::buildEditorPage() {
                 plain),
           {120, 2160, 5772, 252});
     txtFrameName = place(textBox(page), "txtFrameName", {120, 2400, 5772, 288});
+    // In the room the page area grew by: what a visitor who cannot see the pictures is told.
+    place(Label1, 21,
+          label(page, tr("Text of this button (read aloud, and shown where pictures are not)"),
+                plain),
+          {120, 2760, 5772, 252});
+    txtButtonText = place(textBox(page), "txtButtonText", {120, 3000, 5772, 288});
+    txtButtonText->setToolTip(tr("Written as the pictures' alt text: say where the link goes"));
 }
 
 void Form1Layout::buildFileNamePage() {
@@ -219,6 +228,12 @@ void Form1Layout::buildFileNamePage() {
     place(optExtension, 0, option("html", page), {2160, 1320, 732, 252});
     place(optExtension, 1, option("htm", page), {3240, 1320, 732, 252});
     optExtension(0)->setChecked(true);
+    chkHtml5 = place(new QCheckBox(tr("&HTML5 page: links that work without JavaScript"), page),
+                     "chkHtml5", {120, 1680, 5772, 288});
+    chkHtml5->setToolTip(tr("Real links a visitor can open in a new tab, with the rollover under "
+                            "the mouse and the keyboard alike; without it, the classic page "
+                            "whose script opens each link"));
+    inks_.append({chkHtml5, QColor()});
     place(Label1, 8, label(page, tr("Select the Finish button to write file"), note),
           {120, 2160, 5772, 252});
 }
@@ -267,8 +282,9 @@ void Form1Layout::setTabOrder() {
         cmdStep(S::Next), cmdStep(S::Back), cmdStep(S::Finish), picStep(P::MenuType),
         cmdStep(S::New), cmdStep(S::Exit), picStep(P::Button), HScroll1, optMenuType(1),
         optMenuType(0), cmdOpen, cmdSelect(K::Normal), cmdSelect(K::MouseOver),
-        picStep(P::FileName), txtFileName, optExtension(0), optExtension(1), txtButtonLinks,
-        picStep(P::Finished), lblFileName, txtFrameName, cmdList, cmdStep(S::About),
+        picStep(P::FileName), txtFileName, optExtension(0), optExtension(1), chkHtml5,
+        txtButtonLinks, picStep(P::Finished), lblFileName, txtFrameName, txtButtonText, cmdList,
+        cmdStep(S::About),
         cmdStep(S::Tutor),
         picStep(P::About), cmdOk};
     // clang-format on
@@ -280,6 +296,7 @@ void Form1Layout::nameForScreenReaders() {
     // A text box is read by the question above it, and the count by its question.
     const std::pair<QLabel*, QWidget*> questions[] = {{Label1(9), txtButtonLinks},
                                                       {Label1(4), txtFrameName},
+                                                      {Label1(21), txtButtonText},
                                                       {Label1(6), txtFileName},
                                                       {Label1(2), HScroll1}};
     for (const auto& [question, control] : questions) {

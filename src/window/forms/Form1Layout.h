@@ -8,6 +8,7 @@
 #include <QList>
 
 class ImageBox;
+class QCheckBox;
 class LinkLabel;
 class PagePanel;
 class QFrame;
@@ -32,6 +33,11 @@ struct Form1Layout {
 public:
     explicit Form1Layout(QWidget* form);
 
+    // The window's client area, in twips. The page area is taller than the design's by room
+    // for the button's text, and the line and step buttons below it move down by as much.
+    static constexpr int grownTwips = 600;
+    static constexpr int widthTwips = 6240, heightTwips = 4308 + grownTwips;
+
     // Chooses the pages' desktop colour and every text colour anew, after the desktop's
     // palette changed.
     void recolour();
@@ -48,10 +54,12 @@ public:
     QFrame* Line1 = nullptr;
     QLineEdit* txtButtonLinks = nullptr;
     QLineEdit* txtFrameName = nullptr;
+    QLineEdit* txtButtonText = nullptr; // what the button says to a screen reader
     QLabel* lblButtonNumber = nullptr;
     QScrollBar* HScroll1 = nullptr;
     QLabel* lblNumberOfButtons = nullptr;
     QLineEdit* txtFileName = nullptr;
+    QCheckBox* chkHtml5 = nullptr; // the page in the HTML5 form, not the classic one
     LinkLabel* lblFileName = nullptr;
     QPushButton* cmdOk = nullptr;
     QPushButton* cmdOpen = nullptr;

@@ -2,6 +2,7 @@
 
 #include "forms/PagePanel.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,6 +15,7 @@ void Form1::Initialize_New() {
         ui.txtFileName->setText("Tessel");
         ui.optExtension(0)->setChecked(true);
     }
+    ui.chkHtml5->setEnabled(true); // an opened HTML5 page kept it on
     model_.startNew();
     showPage(Page::MenuType);
     Check_iStep();

@@ -49,13 +49,14 @@ void Form1::cmdStep_Click(qint16 Index) {
 }
 
 // New and Exit ask first where they would throw away buttons filled since the menu was fixed,
-// opened or last written, the link and frame typed on the page in front included.
+// opened or last written, the link, frame and text typed on the page in front included.
 bool Form1::mayDropUnwrittenWork(const QString& question, const QString& yes) {
     Menu now = model_.menu();
     if (shownPage_ == Page::Button) {
         MenuButton& button = now.buttons[iStep - 1];
         button.link = typedOr(ui.txtButtonLinks, button.link);
         button.frame = typedOr(ui.txtFrameName, button.frame);
+        button.text = typedOr(ui.txtButtonText, button.text);
     }
     return !model_.hasUnwrittenWork(now) ||
            messenger_->ask(this, "Tessel",
@@ -155,6 +156,7 @@ void Form1::Complete_Step() {
     if (page == Page::Button) {
         ui.txtButtonLinks->setText(model_.sLink(iStep));
         ui.txtFrameName->setText(model_.sFrame(iStep));
+        ui.txtButtonText->setText(model_.sText(iStep));
     }
     // A blank stands where a minus sign would, as in every number the wizard shows.
     ui.lblButtonNumber->setText(QStringLiteral(" ") + QString::number(iStep));

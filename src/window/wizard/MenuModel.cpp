@@ -11,7 +11,7 @@
 
 bool ButtonRecord::holdsAnything() const {
     return !button.normalImage.isEmpty() || !button.overImage.isEmpty() || !button.link.isEmpty() ||
-           !button.frame.isEmpty() ||
+           !button.frame.isEmpty() || !button.text.isEmpty() ||
            std::any_of(button.ownLines.begin(), button.ownLines.end(),
                        [](const BlockTemplate& form) { return form.authorsLines() > 0; });
 }
@@ -90,7 +90,9 @@ const QString& MenuModel::picturePath(qint16 button, PictureKind kind) const {
 }
 
 Menu MenuModel::menu() const {
-    Menu menu{direction_, {}};
+    Menu menu{direction_, {}, form_};
+    menu.title = tr("Menu", "the title of a new HTML5 page");
+    menu.language = tr("en", "the language code (BCP 47) of the pages Tessel writes");
     menu.buttons.reserve(buttons_.size());
     for (const ButtonRecord& record : buttons_)
         menu.buttons.append(record.button);
@@ -154,6 +156,11 @@ void MenuModel::setLink(qint16 button, const QString& link) {
 
 void MenuModel::setFrame(qint16 button, const QString& frame) {
     if (std::exchange(record(button).button.frame, frame) != frame)
+        changed(button);
+}
+
+void MenuModel::setText(qint16 button, const QString& text) {
+    if (std::exchange(record(button).button.text, text) != text)
         changed(button);
 }
 
@@ -249,6 +256,7 @@ Opening MenuModel::open(const QString& path) {
     opening.count = qint16(reading.menu.buttons.size());
     opening.name = file.completeBaseName();
     opening.html = suffix == "html";
+    opening.form = form_ = reading.menu.form;
     opening.changedLine = reading.changedLine;
     pending_ = std::move(reading.menu);
     return opening;

@@ -36,6 +36,7 @@ struct Opening {
     qint16 count = 0;
     QString name;
     bool html = true; // its extension is .html, not .htm
+    PageForm form = PageForm::Classic;
     int changedLine = 0;
 };
 
@@ -68,13 +69,16 @@ public:
     const QString& picturePath(qint16 button, PictureKind kind) const;
     const QString& sLink(qint16 button) const { return record(button).button.link; }
     const QString& sFrame(qint16 button) const { return record(button).button.frame; }
+    const QString& sText(qint16 button) const { return record(button).button.text; }
     bool holdsAnything(qint16 button) const { return record(button).holdsAnything(); }
     // The lines of the author's own that stand among a button's lines in an opened page.
     qsizetype authorsLines(qint16 button) const;
     const QString& sFileName() const { return sFileName_; }
     const QString& sExtension() const { return sExtension_; }
-    // The menu built so far: its direction and every button.
+    // The menu built so far: its direction, every button and the page's form, with a new
+    // page's title and language in the wizard's.
     Menu menu() const;
+    PageForm pageForm() const { return form_; }
 
     // New: no buttons, nothing opened, no file of this window's to replace freely.
     void startNew();
@@ -85,6 +89,10 @@ public:
     void choosePicture(qint16 button, PictureKind kind, const QString& path);
     void setLink(qint16 button, const QString& link);
     void setFrame(qint16 button, const QString& frame);
+    void setText(qint16 button, const QString& text);
+    // The form Finish writes the page in. An opened page written in the other form keeps every
+    // line of its author's around Tessel's.
+    void setPageForm(PageForm form) { form_ = form; }
     // Editing the menu anywhere. Each keeps the count within 1 to maxButtons, and says
     // whether it did anything.
     bool insertButton(qint16 at); // an empty button as number `at`, from 1 to count + 1
@@ -139,6 +147,7 @@ private:
 
     QList<ButtonRecord> buttons_;
     MenuType direction_ = MenuType::Vertical;
+    PageForm form_ = PageForm::Classic;
     bool fixed_ = false;
     std::optional<Menu> pending_;      // an opened page's menu, until the menu is fixed
     std::optional<OpenedPage> opened_; // the page this window opened, until New

@@ -259,7 +259,7 @@ private slots:
             started.walk("T");
             QCOMPARE(look(wizard), look(started)); // as if it had started under the new one
         }
-        QCOMPARE(wizard.form.size(), QSize(416, 287)); // 6240 x 4308 twips, in every style
+        QCOMPARE(wizard.form.size(), QSize(416, 327)); // 6240 x 4908 twips, in every style
         // The notes of the file-name and finish pages keep the design's colour, or where it
         // does not read take the desktop's own text colour: never one of Tessel's making.
         QStringList design;

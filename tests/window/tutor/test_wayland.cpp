@@ -40,7 +40,7 @@ private slots:
         // end on what they wait for, with bounds that hold there too.
         constexpr int busyMachine = 60000;
         QVERIFY(QTest::qWaitForWindowExposed(wizard.form.formTutor(), busyMachine));
-        const QSize wizardSize(416, 287), tutorSize(130, 287); // 6240 and 1950 twips wide
+        const QSize wizardSize(416, 327), tutorSize(130, 327); // 6240 and 1950 twips wide
         QRect window;
         QVERIFY(QTest::qWaitFor(
             [&] {

@@ -251,24 +251,46 @@ private slots:
 
     // A reopened page changed anywhere with the keyboard alone: the author's line between two
     // buttons stays between the same two places, and everything else is Tessel's menu.
+    // In either form of the page: its form is kept, and each button's text goes with it.
+    void changeAnywhere_data() {
+        QTest::addColumn<bool>("html5");
+        QTest::addColumn<bool>("intoHtml5"); // the HTML5 page chosen before Finish
+        QTest::newRow("classic") << false << false;
+        QTest::newRow("HTML5") << true << false;
+        QTest::newRow("classic into HTML5") << false << true;
+    }
+
     void changeAnywhere() {
+        QFETCH(bool, html5);
+        QFETCH(bool, intoHtml5);
         const TestSupport::WorkingFolder here;
-        Menu menu;
+        Menu menu{MenuType::Vertical, {}, html5 ? PageForm::Html5 : PageForm::Classic};
         for (const QString i : {"1", "2", "3", "4"})
-            menu.buttons.append({"n" + i + ".gif", "o" + i + ".gif", "p" + i + ".html", ""});
+            menu.buttons.append(
+                {"n" + i + ".gif", "o" + i + ".gif", "p" + i + ".html", "", "Page " + i});
         const QByteArray page = MenuPage::text(menu).replace(
             "<!-- Button 3 -->", "<hr class=\"sep\">\r\n<!-- Button 3 -->");
         QVERIFY(PageFile::save("shop.html", page).isEmpty());
         Wizard wizard;
         wizard.form.openPage("shop.html");
+        QCOMPARE(wizard.ui.chkHtml5->isChecked(), html5);
         wizard.walk("nLjjg"); // to button 3
+        QCOMPARE(wizard.ui.txtButtonText->text(), "Page 3");
         Wizard::type(wizard.ui.txtButtonLinks, "contact.html");
+        Wizard::type(wizard.ui.txtButtonText, " Contact ");
         QCOMPARE(wizard.walk("Lrjuuuujjjjm").last(), "1 EN<>-AT 4 L"); // the empty one goes
-        QCOMPARE(wizard.walk("cnnnnf").last(), "3 EN---AT 5");
+        wizard.walk("cnnnn");
+        QCOMPARE(wizard.ui.chkHtml5->isEnabled(), !html5); // no script to go back to
+        if (intoHtml5)
+            Wizard::click(wizard.ui.chkHtml5);
+        QCOMPARE(wizard.walk("f").last(), "3 EN---AT 5");
         QCOMPARE(wizard.messages->questions, QStringList()); // its own page, nothing in the way
         menu.buttons[2].link = "contact.html";
+        menu.buttons[2].text = "Contact";
         menu.buttons.move(3, 0);
+        menu.form = html5 || intoHtml5 ? PageForm::Html5 : PageForm::Classic;
         QCOMPARE(TestData::read("shop.html"), MenuPage::text(menu, MenuPage::read(page).frame));
+        QCOMPARE(MenuPage::read(TestData::read("shop.html")).menu.form, menu.form);
         QVERIFY(
             TestData::read("shop.html").contains("\r\n<hr class=\"sep\">\r\n<!-- Button 3 -->"));
     }
@@ -351,6 +373,23 @@ private slots:
 
     // Each language walks the same road to the same page, byte for byte, and names the line a
     // page was changed by hand at alike.
+    // A new menu in the HTML5 form, chosen by its letter: the page is in the wizard's language.
+    void newHtml5Page() {
+        const TestSupport::WorkingFolder here;
+        Translations words{QLocale("de")};
+        words.install();
+        Wizard wizard;
+        wizard.walk("1>");
+        wizard.fill("index.html", "");
+        Wizard::type(wizard.ui.txtButtonText, " Start ");
+        wizard.walk(">h");
+        Wizard::type(wizard.ui.txtFileName, "menu");
+        wizard.walk("F");
+        const Menu menu{MenuType::Vertical, {{"", "", "index.html", "", "Start"}}, PageForm::Html5,
+                        "Menü", "de"};
+        QCOMPARE(TestData::read("menu.html"), MenuPage::text(menu));
+    }
+
     void sameRoadInEveryLanguage() {
         const auto road = [](const QString& language) {
             const TestSupport::WorkingFolder here;
