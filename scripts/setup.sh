@@ -20,9 +20,10 @@ for job in "$@"; do
     test)
         # adwaita-qt6: the wizard is checked under the GNOME styles, light and dark; sway,
         # grim and qt6-wayland: the tutor on a headless Wayland desktop.
-        # strace: the order in which a saved page reaches the disk.
+        # strace: the order in which a saved page reaches the disk. default-jre-headless: the
+        # W3C's HTML checker, which runs on Java.
         packages+=("${build[@]}" chromium firefox-esr clang libfuzzer-14-dev adwaita-qt6
-            sway grim qt6-wayland strace)
+            sway grim qt6-wayland strace default-jre-headless)
         command -v node >/dev/null 2>&1 || packages+=(nodejs)
         command -v npm >/dev/null 2>&1 || packages+=(npm)
         ;;
