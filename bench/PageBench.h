@@ -36,11 +36,17 @@ inline double medianRatio(const std::vector<double>& a, const std::vector<double
     return median(ratios);
 }
 
-// The largest menu: 1000 buttons, every other one opening in a frame.
-inline Menu bigMenu() {
-    Menu menu;
+// The largest menu: 1000 buttons, every other one opening in a frame, in either form of the
+// page; the HTML5 form's with a text each.
+inline Menu bigMenu(PageForm form = PageForm::Classic) {
+    Menu menu{MenuType::Vertical, {}, form};
     for (int i = 1; i <= 1000; ++i)
         menu.buttons.append({QString("button%1.gif").arg(i), QString("button%1over.gif").arg(i),
-                             QString("pages/page%1.html").arg(i), i % 2 ? "main" : ""});
+                             QString("pages/page%1.html").arg(i), i % 2 ? "main" : "",
+                             form == PageForm::Html5 ? QString("Page %1").arg(i) : QString()});
     return menu;
+}
+
+inline const char* formName(PageForm form) {
+    return form == PageForm::Html5 ? "HTML5" : "classic";
 }

@@ -461,6 +461,20 @@ bool readHtmlValue(QByteArrayView bytes, qsizetype& at, QString& text, Quoting q
     const qsizetype end = bytes.indexOf('"', at);
     if (end < 0)
         return false;
+    // Most values hold nothing escaped: read at once, and exact where every byte is one the
+    // writer keeps as it is.
+    const QByteArrayView value = bytes.sliced(at, end - at);
+    bool plain = true, escaped = false;
+    for (const char c : value) { // without a branch a character
+        plain &= (c >= 0x20) & (c < 0x7F) & (quoting == Quoting::HtmlAttribute || (c != '<' && c != '>'));
+        escaped |= (c == '&') | (c == '%');
+    }
+    if (!escaped) {
+        text = plain ? QString::fromLatin1(value) : charset.decode(value);
+        exact = exact && plain;
+        at = end;
+        return true;
+    }
     text.clear();
     for (qsizetype i = at; i < end;) {
         char32_t c = 0;
@@ -499,6 +513,12 @@ bool PageEscaping::readHtmlText(QByteArrayView bytes, qsizetype& at, QString& te
 
 bool PageEscaping::readTarget(QByteArrayView bytes, qsizetype& at, QString& frame,
                               const PageCharset& charset, bool& exact) {
+    const QByteArrayView parent = view(parentTarget);
+    if (bytes.sliced(at).startsWith(parent) && bytes.sliced(at + parent.size()).startsWith('"')) {
+        frame.clear(); // the usual target, without a copy
+        at += parent.size();
+        return true;
+    }
     if (!readHtmlText(bytes, at, frame, charset, exact))
         return false;
     if (frame == QLatin1StringView(parentTarget.data(), qsizetype(parentTarget.size())))

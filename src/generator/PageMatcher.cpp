@@ -66,6 +66,16 @@ bool readButtonText(QByteArrayView line, qsizetype& at, QString& text, const QSt
 // The text again, on the mouse-over picture: the same, or the page was changed by hand.
 bool readSameText(QByteArrayView line, qsizetype& at, const QString& text, const QString& link,
                   const PageCharset& charset, bool& exact) {
+    const QString& wanted = text.isEmpty() ? link : text;
+    const qsizetype end = PageEscaping::htmlAttributeEnd(line, at);
+    const QByteArrayView value = line.sliced(at, qMax<qsizetype>(end - at, 0));
+    const bool plain = std::all_of(value.begin(), value.end(), [](char c) {
+        return c >= 0x20 && c < 0x7F && c != '&' && c != '<' && c != '>';
+    });
+    if (end >= 0 && plain && QLatin1StringView(value) == wanted) { // as written, without a copy
+        at = end;
+        return true;
+    }
     QString again;
     if (!PageEscaping::readHtmlText(line, at, again, charset, exact))
         return false;

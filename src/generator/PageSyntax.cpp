@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -144,9 +145,9 @@ private:
 
     void data() {
         const qsizetype at = pos_;
-        if (startsWithNoCase(bytes_, at, "<!--")) {
+        if (startsWithAt(bytes_, at, "<!--")) { // no letters: no case to ignore
             qsizetype inside = at + 4;
-            if (startsWithNoCase(bytes_, inside, ">") || startsWithNoCase(bytes_, inside, "->"))
+            if (startsWithAt(bytes_, inside, ">") || startsWithAt(bytes_, inside, "->"))
                 return enter(Data, inside + (bytes_[inside] == '>' ? 1 : 2)); // "<!-->"
             const qsizetype close = find("-->", inside);
             return stay(Comment, inside, qMin(size(), close + 3), Data);
@@ -193,15 +194,18 @@ private:
     // A browser with scripts on, as the menu needs, reads a noscript's content as plain text.
     void tag() {
         const QByteArrayView name = tagName_;
-        const auto is = [&](QByteArrayView word) {
-            return name.size() == word.size() && startsWithNoCase(name, 0, word);
+        const auto is = [&](std::string_view word) {
+            return name.size() == qsizetype(word.size()) &&
+                   startsWithNoCase(name, 0, QByteArrayView(word.data(), name.size()));
         };
+        if (name.size() < 3 || name.size() > 8) // a, img, br, nav ... hold tags; no need to look
+            return enter(Data, pos_);
         if (is("script"))
             return enter(Code, pos_);
-        for (const char* raw :
+        for (const std::string_view raw :
              {"style", "title", "textarea", "xmp", "iframe", "noembed", "noframes", "noscript"})
             if (is(raw)) {
-                const QByteArray close = "</" + QByteArray(raw);
+                const QByteArray close = "</" + QByteArray(raw.data(), qsizetype(raw.size()));
                 qsizetype end = pos_;
                 while ((end = find("</", end)) < size() && !startsWithNoCase(bytes_, end, close))
                     end += 2;
