@@ -111,8 +111,34 @@ private:
 
 } // namespace
 
+namespace {
+
+// The same buttons, whatever form of their lines each page gives them.
+bool sameValues(Menu a, Menu b) {
+    for (Menu* menu : {&a, &b})
+        for (MenuButton& button : menu->buttons)
+            button.ownLines = {};
+    return a == b;
+}
+
+} // namespace
+
 PageReading MenuPage::read(const QByteArray& bytes) {
-    return PageReader(bytes).read();
+    PageReading reading = PageReader(bytes).read();
+    // A page changed by hand gets Tessel's own form of its menu where it differs. Where the
+    // page so written would not read back as this menu (a line of the author's left open
+    // before a block, which would take it in), it is refused at its first change instead.
+    if (reading.refusal == Refusal::None && reading.changedLine > 0) {
+        const PageReading again = PageReader(text(reading.menu, reading.frame)).read();
+        if (again.refusal != Refusal::None || again.changedLine != 0 ||
+            !sameValues(again.menu, reading.menu)) {
+            const PageSyntax syntax(bytes);
+            PageRefusal refusal(bytes, syntax);
+            refusal.changedBeyondReading(reading.changedLine - 1);
+            return {Menu{}, PageFrame{}, 0, refusal.why(), refusal.words()};
+        }
+    }
+    return reading;
 }
 
 PageReading MenuPage::open(const QString& path) {
