@@ -469,7 +469,7 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
     </message>
     <message>
         <source>Made by the Tessel project: rollover menus without writing script</source>
-        <translation>Del proyecto Tessel: menús con efecto al pasar el ratón sin escribir scripts</translation>
+        <translation>Del proyecto Tessel: menús rollover sin escribir scripts</translation>
     </message>
     <message>
         <source>Questions, ideas and bug reports:</source>

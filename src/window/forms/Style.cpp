@@ -121,14 +121,16 @@ int roomToTheRight(const QWidget* control) {
     return right - control->x();
 }
 
-// The width a push button needs for its caption: the text, and the style's margins around it.
-// Its size hint holds the style's least width as well, room the text does not need.
+// The width a push button needs for its caption: the text, the style's margins around it and
+// the style's own room between them, so that no caption touches its edges. Its size hint holds
+// the style's least width as well, room the text does not need.
 int neededWidth(QPushButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
     const QRect inside =
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-    return button->width() - inside.width() +
+    const int room = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2;
+    return button->width() - inside.width() + 2 * room +
            button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&'));
 }
 
@@ -140,9 +142,17 @@ void Style::growToText(QWidget* control) {
         size.setHeight(std::max(size.height(), label->heightForWidth(size.width())));
     else if (qobject_cast<QRadioButton*>(control))
         size.setWidth(std::max(size.width(), control->sizeHint().width()));
-    else if (auto* button = qobject_cast<QPushButton*>(control)) // a longer word of a language
-        size.setWidth(
-            std::max(size.width(), std::min(neededWidth(button), roomToTheRight(button))));
+    else if (auto* button = qobject_cast<QPushButton*>(control)) { // a longer word of a language
+        const int room = std::max(size.width(), roomToTheRight(button));
+        // Where even all the room there is would not keep it off the edges, its letters get a
+        // little smaller, as far as they stay easy to read.
+        for (int step = 0; neededWidth(button) > room && step < 4; ++step) {
+            QFont smaller = button->font();
+            smaller.setPointSizeF(smaller.pointSizeF() * 0.95);
+            button->setFont(smaller);
+        }
+        size.setWidth(std::max(size.width(), std::min(neededWidth(button), room)));
+    }
     control->resize(size);
 }
 

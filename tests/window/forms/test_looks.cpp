@@ -53,13 +53,15 @@ class TestLooks : public QObject {
     static bool showsWhole(QWidget* control) {
         if (auto* label = qobject_cast<QLabel*>(control))
             return label->heightForWidth(label->width()) <= label->height();
-        // A push button's size hint also holds the style's least width, which its text needs not.
+        // A push button's size hint also holds the style's least width, which its text needs
+        // not; its caption keeps the style's margin from the edges, as in every language.
         if (auto* button = qobject_cast<QPushButton*>(control)) {
             QStyleOptionButton option;
             option.initFrom(button);
             const QRect room =
                 button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-            return button->fontMetrics().horizontalAdvance(button->text().remove('&')) <=
+            return button->fontMetrics().horizontalAdvance(button->text().remove('&')) +
+                       button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2 <=
                    room.width();
         }
         return control->sizeHint().width() <= control->width();
