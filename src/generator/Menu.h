@@ -65,4 +65,12 @@ struct Menu {
     QString language = QStringLiteral("en");
 
     bool operator==(const Menu&) const = default;
+    // The same menu, whatever form of their lines each page gives its buttons.
+    bool sameValues(Menu other) const {
+        Menu self = *this;
+        for (Menu* menu : {&self, &other})
+            for (MenuButton& button : menu->buttons)
+                button.ownLines = {};
+        return self == other;
+    }
 };

@@ -19,7 +19,7 @@ struct PageFrame {
         qsizetype to() const { return blocks.last(); }
         qsizetype count() const { return blocks.size() / 2; }
     };
-    QByteArray bytes;              // the page as it was read
+    QByteArray bytes; // the page as it was read
     PageForm form = PageForm::Classic;
     std::array<Region, 4> regions; // count lines, script, link function, menu; as the form has
     BlockTemplate countLines;      // the author's form of the count lines

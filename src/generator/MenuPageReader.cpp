@@ -111,18 +111,6 @@ private:
 
 } // namespace
 
-namespace {
-
-// The same buttons, whatever form of their lines each page gives them.
-bool sameValues(Menu a, Menu b) {
-    for (Menu* menu : {&a, &b})
-        for (MenuButton& button : menu->buttons)
-            button.ownLines = {};
-    return a == b;
-}
-
-} // namespace
-
 PageReading MenuPage::read(const QByteArray& bytes) {
     PageReading reading = PageReader(bytes).read();
     // A page changed by hand gets Tessel's own form of its menu where it differs. Where the
@@ -131,7 +119,7 @@ PageReading MenuPage::read(const QByteArray& bytes) {
     if (reading.refusal == Refusal::None && reading.changedLine > 0) {
         const PageReading again = PageReader(text(reading.menu, reading.frame)).read();
         if (again.refusal != Refusal::None || again.changedLine != 0 ||
-            !sameValues(again.menu, reading.menu)) {
+            !again.menu.sameValues(reading.menu)) {
             const PageSyntax syntax(bytes);
             PageRefusal refusal(bytes, syntax);
             refusal.changedBeyondReading(reading.changedLine - 1);

@@ -22,7 +22,8 @@ public:
 
     bool ok() const { return true; }
     void key(std::initializer_list<Part>) {}
-    void line(int indent, std::initializer_list<Part> parts, std::initializer_list<Part> rest = {}) {
+    void line(int indent, std::initializer_list<Part> parts,
+              std::initializer_list<Part> rest = {}) {
         beginLine(indent, parts);
         beginLine(0, rest);
         endLine({});
@@ -201,7 +202,8 @@ public:
             tessels(line);
             if (line.contains("should follow the menu"))
                 authors(After);
-            if (line == QByteArrayView(PageLayout::htmlEnd.data(), qsizetype(PageLayout::htmlEnd.size())))
+            if (line ==
+                QByteArrayView(PageLayout::htmlEnd.data(), qsizetype(PageLayout::htmlEnd.size())))
                 authors(End);
         }
     }
@@ -228,7 +230,8 @@ PageFrame PageConversion::toHtml5(const PageFrame& classic, const Menu& menu) {
         const PageFrame::Region& region = classic.regions[std::size_t(r)];
         authors.take(bytes, at, region.from());
         // Between the script's blocks stand lines of the author's script.
-        for (qsizetype gap = 1; r != PageLayout::Buttons && gap + 1 < region.blocks.size(); gap += 2)
+        for (qsizetype gap = 1; r != PageLayout::Buttons && gap + 1 < region.blocks.size();
+             gap += 2)
             authors.take(bytes, region.blocks[gap], region.blocks[gap + 1]);
         authors.enter(r == PageLayout::Buttons ? After : Script);
         at = region.to();

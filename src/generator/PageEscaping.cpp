@@ -433,8 +433,9 @@ qsizetype characterReference(QByteArrayView bytes, qsizetype at, char32_t& c) {
     qsizetype i = hex ? 3 : 2;
     char32_t value = 0;
     for (; i < rest.size() && i < 12; ++i) {
-        const int digit = hex ? hexDigit(rest[i]) : rest[i] >= '0' && rest[i] <= '9' ? rest[i] - '0'
-                                                                                      : -1;
+        const int digit = hex                                ? hexDigit(rest[i])
+                          : rest[i] >= '0' && rest[i] <= '9' ? rest[i] - '0'
+                                                             : -1;
         if (digit < 0)
             break;
         value = value * (hex ? 16 : 10) + char32_t(digit);
@@ -466,7 +467,8 @@ bool readHtmlValue(QByteArrayView bytes, qsizetype& at, QString& text, Quoting q
     const QByteArrayView value = bytes.sliced(at, end - at);
     bool plain = true, escaped = false;
     for (const char c : value) { // without a branch a character
-        plain &= (c >= 0x20) & (c < 0x7F) & (quoting == Quoting::HtmlAttribute || (c != '<' && c != '>'));
+        plain &= (c >= 0x20) & (c < 0x7F) &
+                 (quoting == Quoting::HtmlAttribute || (c != '<' && c != '>'));
         escaped |= (c == '&') | (c == '%');
     }
     if (!escaped) {
@@ -531,7 +533,8 @@ bool PageEscaping::readOptionalAlt(QByteArrayView bytes, qsizetype& at, qsizetyp
     text.clear();
     start = at;
     const qsizetype tagEnd = bytes.indexOf('>', at);
-    const qsizetype alt = bytes.first(tagEnd < 0 ? bytes.size() : tagEnd).indexOf(view(altStart), at);
+    const qsizetype alt =
+        bytes.first(tagEnd < 0 ? bytes.size() : tagEnd).indexOf(view(altStart), at);
     // An empty one says the picture needs no words: the author's, as they wrote it.
     if (alt < 0 || bytes.sliced(alt + qsizetype(altStart.size())).startsWith('"'))
         return true;

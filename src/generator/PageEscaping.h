@@ -68,8 +68,8 @@ bool readLinkStatement(QByteArrayView bytes, qsizetype& at, QString& frame, QStr
 
 // An attribute value written by appendHtmlAttribute or appendHtmlText, up to its closing
 // quote (not taken); character references and, in an address, percent-encoded characters read.
-bool readHtmlAddress(QByteArrayView bytes, qsizetype& at, QString& text,
-                     const PageCharset& charset, bool& exact);
+bool readHtmlAddress(QByteArrayView bytes, qsizetype& at, QString& text, const PageCharset& charset,
+                     bool& exact);
 bool readHtmlText(QByteArrayView bytes, qsizetype& at, QString& text, const PageCharset& charset,
                   bool& exact);
 

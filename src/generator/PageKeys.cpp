@@ -137,9 +137,8 @@ std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
                 continue;
             const qint64 button = all[shape].numberIn(words);
             const int region = regionOf(shape);
-            const PageSyntax::Context live = PageLayout::inScript(formOf(shape), region)
-                                                 ? PageSyntax::Script
-                                                 : PageSyntax::Html;
+            const PageSyntax::Context live =
+                PageLayout::inScript(formOf(shape), region) ? PageSyntax::Script : PageSyntax::Html;
             if ((button > 0 || (region == PageLayout::Count && button >= 0)) &&
                 syntax.context(line) == live)
                 keys.push_back({region, button, line, formOf(shape)});
@@ -200,8 +199,8 @@ bool PageKeys::check(std::vector<PageKey>& keys, PageRefusal& refusal, Counted& 
         most = qMax(most, beyond ? qsizetype(found[std::size_t(region)].size()) : distinct);
         held[std::size_t(region)] = distinct;
     }
-    const bool allShort = (form == PageForm::Html5 || (held[1] == held[2] && held[2] == held[3])) &&
-                          most < count;
+    const bool allShort =
+        (form == PageForm::Html5 || (held[1] == held[2] && held[2] == held[3])) && most < count;
     if (beyond || (allShort && most > 0))
         return refusal.miscounted(count, most);
     for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region)
@@ -217,6 +216,7 @@ bool PageKeys::check(std::vector<PageKey>& keys, PageRefusal& refusal, Counted& 
         const auto missing = std::find(has.begin() + 1, has.end(), false) - has.begin();
         return refusal.missingIn(region, missing, *found[std::size_t(region)].front());
     }
-    std::erase_if(keys, [&](const PageKey& key) { return !PageLayout::hasRegion(form, key.region); });
+    std::erase_if(keys,
+                  [&](const PageKey& key) { return !PageLayout::hasRegion(form, key.region); });
     return true;
 }

@@ -16,8 +16,8 @@ struct PageKey {
     qint64 button; // from 1; in the count region, the count
     qsizetype line;
     PageForm form = PageForm::Classic; // where the count's line says it
-    qsizetype from = 0, to = 0; // the block's bytes, once read
-    qsizetype lastLine = 0;     // and its last line
+    qsizetype from = 0, to = 0;        // the block's bytes, once read
+    qsizetype lastLine = 0;            // and its last line
 };
 
 // The lines by which the reader finds the menu in a page: each block's key line, in the

@@ -87,6 +87,20 @@ template <typename Pass> void Java_Rem(Pass& p, std::string_view ToPrint) {
     p.line(0, {slashes54});
 }
 
+// Where an author's HTML before the menu goes, and the menu's banner; in both forms.
+template <typename Pass> void beforeTheMenu(Pass& p) {
+    p.line(0, {"<!-- Enter any html code here that should be before the menu -->"});
+    p.emptyLines(3);
+    Html_Rem(p, "Now the buttons");
+    p.emptyLines(1);
+}
+
+// ... and after it.
+template <typename Pass> void afterTheMenu(Pass& p) {
+    p.line(0, {"<!-- Enter any html code here that should follow the menu -->"});
+    p.emptyLines(3);
+}
+
 // The frame's head, up to the count lines.
 template <typename Pass> void headStart(Pass& p) {
     p.line(0, {"<html>"});
@@ -187,10 +201,7 @@ template <typename Pass> void swapFunctions(Pass& p) {
     p.emptyLines(1);
     p.line(3, {"<center>"});
     p.emptyLines(2);
-    p.line(0, {"<!-- Enter any html code here that should be before the menu -->"});
-    p.emptyLines(3);
-    Html_Rem(p, "Now the buttons");
-    p.emptyLines(1);
+    beforeTheMenu(p);
 }
 
 template <typename Pass, typename M> void menuBlock(Pass& p, M& menu, qsizetype i) {
@@ -213,8 +224,7 @@ template <typename Pass, typename M> void menuBlock(Pass& p, M& menu, qsizetype 
 
 template <typename Pass> void tail(Pass& p) {
     p.emptyLines(1);
-    p.line(0, {"<!-- Enter any html code here that should follow the menu -->"});
-    p.emptyLines(3);
+    afterTheMenu(p);
     p.line(0, {"</center>"});
     p.emptyLines(1);
     p.line(0, {"</body>", htmlEnd});
@@ -252,10 +262,7 @@ template <typename Pass, typename M> void html5Head(Pass& p, M& menu) {
     p.emptyLines(1);
     p.line(0, {"<body>"});
     p.emptyLines(1);
-    p.line(0, {"<!-- Enter any html code here that should be before the menu -->"});
-    p.emptyLines(3);
-    Html_Rem(p, "Now the buttons");
-    p.emptyLines(1);
+    beforeTheMenu(p);
 }
 
 template <typename Pass, typename M> void html5CountBlock(Pass& p, M& menu, qsizetype) {
@@ -286,8 +293,7 @@ template <typename Pass, typename M> void html5MenuBlock(Pass& p, M& menu, qsize
 template <typename Pass> void html5Tail(Pass& p) {
     p.line(0, {"</nav>"});
     p.emptyLines(1);
-    p.line(0, {"<!-- Enter any html code here that should follow the menu -->"});
-    p.emptyLines(3);
+    afterTheMenu(p);
     p.line(0, {"</body>"});
     p.line(0, {htmlEnd});
 }

@@ -13,15 +13,6 @@
 
 namespace {
 
-// The same menu, whatever form of its lines each page gives it: a button's own form depends on
-// the line ends of the blocks around it, which a reordered page changes.
-bool sameValues(Menu a, Menu b) {
-    for (Menu* menu : {&a, &b})
-        for (MenuButton& button : menu->buttons)
-            button.ownLines = {};
-    return a == b;
-}
-
 void checkAnyPage(const QByteArray& bytes) {
     const PageReading reading = MenuPage::read(bytes);
     if (reading.refusal != Refusal::None)
@@ -34,7 +25,7 @@ void checkAnyPage(const QByteArray& bytes) {
     for (const PageFrame::Region& region : reading.frame.regions)
         head = region.blocks.isEmpty() ? head : qMin(head, region.from()); // as the form has
     if (again.refusal != Refusal::None || again.changedLine != 0 ||
-        !sameValues(again.menu, reading.menu) || MenuPage::text(again.menu, again.frame) != page ||
+        !again.menu.sameValues(reading.menu) || MenuPage::text(again.menu, again.frame) != page ||
         page.first(head) != bytes.first(head))
         std::abort();
 }
@@ -56,7 +47,8 @@ void checkAuthorsLines(const std::uint8_t* data, std::size_t size) {
     static const QStringList values = {"a.gif", "", "caf\u00e9.html", "x\"y", "main", "_blank"};
     if (size < 2)
         return;
-    Menu menu{data[0] & 1 ? MenuType::Horizontal : MenuType::Vertical, {},
+    Menu menu{data[0] & 1 ? MenuType::Horizontal : MenuType::Vertical,
+              {},
               data[0] & 8 ? PageForm::Html5 : PageForm::Classic};
     for (int i = 0; i <= (data[0] >> 1) % 4; ++i)
         menu.buttons.append({values[(data[1] + i) % values.size()], "o.gif",

@@ -53,7 +53,8 @@ Menu hostileMenu(quint32 seed, int buttons) {
             result += pieces[random.bounded(int(pieces.size()))];
         return result;
     };
-    Menu menu{random.bounded(2) ? MenuType::Vertical : MenuType::Horizontal, {},
+    Menu menu{random.bounded(2) ? MenuType::Vertical : MenuType::Horizontal,
+              {},
               random.bounded(2) ? PageForm::Classic : PageForm::Html5};
     for (int i = 0; i < buttons; ++i)
         menu.buttons.append({text(), text(), text(), text(), text()});
@@ -120,7 +121,8 @@ private slots:
          : field == "over"   ? button.overImage
          : field == "text"   ? button.text
                              : button.frame) = row["value"];
-        const PageForm form = row["field"].startsWith("html5 ") ? PageForm::Html5 : PageForm::Classic;
+        const PageForm form =
+            row["field"].startsWith("html5 ") ? PageForm::Html5 : PageForm::Classic;
         const QByteArray page = MenuPage::text({MenuType::Vertical, {button}, form});
         QVERIFY2(page.contains("\r\n" + row["line"].toLatin1() + "\r\n"), page.constData());
         QVERIFY2(std::all_of(page.begin(), page.end(), [](char c) { return uchar(c) < 0x80; }),
@@ -344,9 +346,8 @@ private slots:
         }
         // Down to one button, every line the author put between the buttons is still there;
         // a line inside a button's own lines went with it.
-        const QByteArray single =
-            MenuPage::text({MenuType::Vertical, {reading.menu.buttons.first()}, menu.form},
-                           reading.frame);
+        const QByteArray single = MenuPage::text(
+            {MenuType::Vertical, {reading.menu.buttons.first()}, menu.form}, reading.frame);
         // ... and in the HTML5 form of a classic page, every one of the author's lines but
         // those inside a button's lines, which were the classic form's.
         Menu html5Menu = reading.menu;

@@ -29,8 +29,10 @@ void Form1::UpdateTutor() {
         formTutor_ = std::make_unique<FormTutor>(tutorInside() ? this : nullptr);
     FormTutor& tutor = *formTutor_;
     if (tutorInside()) {
-        const int wizardWidth = Twips::toPixels(Form1Layout::widthTwips), gap = Twips::toPixels(gapTwips);
-        const int width = Twips::toPixels(widthTwips), height = Twips::toPixels(Form1Layout::heightTwips);
+        const int wizardWidth = Twips::toPixels(Form1Layout::widthTwips),
+                  gap = Twips::toPixels(gapTwips);
+        const int width = Twips::toPixels(widthTwips),
+                  height = Twips::toPixels(Form1Layout::heightTwips);
         setFixedSize(wizardWidth + gap + width, height);
         tutor.setGeometry(wizardWidth + gap, 0, width, height);
         tutor.lblTutor->resize(Twips::toPixels(widthTwips - labelInsetTwips),
@@ -67,5 +69,6 @@ void Form1::UpdateTutor() {
 void Form1::EndTutor() {
     bTutor = false;
     formTutor_.reset();
-    setFixedSize(Twips::toPixels(Form1Layout::widthTwips), Twips::toPixels(Form1Layout::heightTwips)); // the tutor's room goes with it
+    setFixedSize(Twips::toPixels(Form1Layout::widthTwips),
+                 Twips::toPixels(Form1Layout::heightTwips)); // the tutor's room goes with it
 }

@@ -26,7 +26,8 @@ Form1::Form1(QWidget* parent)
     setWindowTitle("Tessel 1.0");
     setWindowIcon(QIcon(":/forms/artwork/icon.bmp"));
     // Nothing reacts to a resize, so the window keeps its designed client area.
-    setFixedSize(Twips::toPixels(Form1Layout::widthTwips), Twips::toPixels(Form1Layout::heightTwips));
+    setFixedSize(Twips::toPixels(Form1Layout::widthTwips),
+                 Twips::toPixels(Form1Layout::heightTwips));
     Style::mirror(this); // the design's places as a right-to-left desktop reads them
 
     connectControls();

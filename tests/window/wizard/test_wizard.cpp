@@ -385,8 +385,11 @@ private slots:
         wizard.walk(">h");
         Wizard::type(wizard.ui.txtFileName, "menu");
         wizard.walk("F");
-        const Menu menu{MenuType::Vertical, {{"", "", "index.html", "", "Start"}}, PageForm::Html5,
-                        "Menü", "de"};
+        const Menu menu{MenuType::Vertical,
+                        {{"", "", "index.html", "", "Start"}},
+                        PageForm::Html5,
+                        "Menü",
+                        "de"};
         QCOMPARE(TestData::read("menu.html"), MenuPage::text(menu));
     }
 
