@@ -70,6 +70,10 @@ QByteArray blockText(const Menu& menu, int region, qsizetype i, const BlockTempl
 // The menu a page holds, found by its own lines wherever the author's HTML puts them.
 PageReading read(const QByteArray& bytes);
 
+// Whether a value of the menu keeps bytes its page's encoding cannot read, which stay as they
+// stood and keep the page read as changed by hand there.
+bool keepsUnreadableBytes(const Menu& menu);
+
 // Reads the page file at `path`, refusing anything no page can be before reading it whole.
 PageReading open(const QString& path);
 

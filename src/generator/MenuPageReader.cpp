@@ -7,6 +7,8 @@
 #include "generator/PageMatcher.h"
 #include "generator/PageRefusal.h"
 
+#include <algorithm>
+
 namespace {
 
 // Finds the menu in a page, wherever the author's HTML puts its blocks and whatever the author
@@ -111,15 +113,30 @@ private:
 
 } // namespace
 
+bool MenuPage::keepsUnreadableBytes(const Menu& menu) {
+    const auto raw = [](const QString& value) {
+        return std::any_of(value.begin(), value.end(), [](QChar c) {
+            return c.unicode() >= PageCharset::rawByteEscape + 0x80 &&
+                   c.unicode() <= PageCharset::rawByteEscape + 0xFF;
+        });
+    };
+    return std::any_of(menu.buttons.begin(), menu.buttons.end(), [&](const MenuButton& button) {
+        return raw(button.normalImage) || raw(button.overImage) || raw(button.link) ||
+               raw(button.frame) || raw(button.text);
+    });
+}
+
 PageReading MenuPage::read(const QByteArray& bytes) {
     PageReading reading = PageReader(bytes).read();
     // A page changed by hand gets Tessel's own form of its menu where it differs. Where the
     // page so written would not read back as this menu (a line of the author's left open
     // before a block, which would take it in), it is refused at its first change instead.
     if (reading.refusal == Refusal::None && reading.changedLine > 0) {
-        const PageReading again = PageReader(text(reading.menu, reading.frame)).read();
-        if (again.refusal != Refusal::None || again.changedLine != 0 ||
-            !again.menu.sameValues(reading.menu)) {
+        const QByteArray written = text(reading.menu, reading.frame);
+        const PageReading again = PageReader(written).read();
+        const bool kept = again.changedLine == 0 || (keepsUnreadableBytes(again.menu) &&
+                                                     text(again.menu, again.frame) == written);
+        if (again.refusal != Refusal::None || !kept || !again.menu.sameValues(reading.menu)) {
             const PageSyntax syntax(bytes);
             PageRefusal refusal(bytes, syntax);
             refusal.changedBeyondReading(reading.changedLine - 1);

@@ -28,6 +28,9 @@ public:
     // UTF-8 where the page says so (a byte-order mark, a meta charset) or reads as UTF-8
     // throughout; else Windows-1252, which browsers read for Latin-1 too.
     static Charset of(QByteArrayView page);
+    // A byte that is no UTF-8 in a UTF-8 page reads as the lone surrogate rawByteEscape + byte,
+    // which the writer puts back as that byte: what cannot be read is kept, not replaced.
+    static constexpr char16_t rawByteEscape = 0xDC00;
     static QString decode(QByteArrayView bytes, Charset charset);
 
     // The encodings and line ends Tessel does not read: UTF-16 text (a byte-order mark, or

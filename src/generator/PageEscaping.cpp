@@ -137,6 +137,11 @@ void appendQuoted(PageBuffer& out, const QString& text, Quoting quoting) {
         if (i == text.size())
             break;
         const char16_t c = text.at(i).unicode();
+        if (c >= PageCharset::rawByteEscape + 0x80 && c <= PageCharset::rawByteEscape + 0xFF) {
+            out.append(char(c - PageCharset::rawByteEscape)); // a byte read as it stood
+            ++i;
+            continue;
+        }
         if (c <= 0x7F)
             appendEscaped(out, text.at(i++).unicode(), quoting);
         else if (quoting == Quoting::ScriptEscape)

@@ -24,7 +24,8 @@ void checkAnyPage(const QByteArray& bytes) {
     qsizetype head = bytes.size(); // the author's bytes before the first block
     for (const PageFrame::Region& region : reading.frame.regions)
         head = region.blocks.isEmpty() ? head : qMin(head, region.from()); // as the form has
-    if (again.refusal != Refusal::None || again.changedLine != 0 ||
+    if (again.refusal != Refusal::None ||
+        (again.changedLine != 0 && !MenuPage::keepsUnreadableBytes(again.menu)) ||
         !again.menu.sameValues(reading.menu) || MenuPage::text(again.menu, again.frame) != page ||
         page.first(head) != bytes.first(head))
         std::abort();
