@@ -129,11 +129,11 @@ void appendCharacterReference(PageBuffer& out, char32_t c) {
 void appendQuoted(PageBuffer& out, const QString& text, Quoting quoting) {
     for (qsizetype i = 0; i < text.size();) {
         if (quoting == Quoting::HtmlAttribute)
-            appendPlainRun(out, text, i, isPlainInAttribute);
+            appendPlainRun(out, text, i, [](char16_t c) { return isPlainInAttribute(c); });
         else if (quoting == Quoting::HtmlText)
-            appendPlainRun(out, text, i, isPlainInHtmlText);
+            appendPlainRun(out, text, i, [](char16_t c) { return isPlainInHtmlText(c); });
         else
-            appendPlainRun(out, text, i, isPlainInScript);
+            appendPlainRun(out, text, i, [](char16_t c) { return isPlainInScript(c); });
         if (i == text.size())
             break;
         const char16_t c = text.at(i).unicode();
