@@ -97,9 +97,9 @@ public:
         using PageTokens::Kind;
         const qint32 from = mark(), to = form_.marks.value(2 * piece_ + 1, from);
         ++piece_;
-        if (kind == Kind::Text || kind == Kind::Number)
+        if (kind == Kind::Number || (kind == Kind::Text && to == from))
             out_.append(text.data(), qsizetype(text.size()));
-        else if (kind == Kind::Indent || kind == Kind::Eol || kind == Kind::Blank)
+        else if (kind != Kind::Value && kind != Kind::Break) // the author's, as they stood
             out_.append(form_.bytes.constData() + from, to - from);
         at_ = to;
     }
@@ -116,8 +116,12 @@ public:
         PageEscaping::appendHtmlAttribute(out_, name);
     }
     void lineBreak(MenuType menuType) {
+        const qint32 from = form_.marks.value(2 * piece_, at_),
+                     to = form_.marks.value(2 * piece_ + 1, from);
         value(PageTokens::Kind::Break);
-        if (menuType == MenuType::Vertical)
+        if (menuType == MenuType::Vertical && to > from) // the author's <BR>
+            out_.append(form_.bytes.constData() + from, to - from);
+        else if (menuType == MenuType::Vertical)
             out_.append(PageLayout::lineBreak.data(), qsizetype(PageLayout::lineBreak.size()));
     }
     void optionalAlt(const QString& text) {

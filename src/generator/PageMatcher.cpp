@@ -21,13 +21,35 @@ QByteArrayView view(std::string_view text) {
 
 // A vertical menu's line break after a button's picture, or none in a horizontal one: the
 // menu's direction, which every block must agree on.
-bool takeLineBreak(QByteArrayView line, qsizetype& at, std::optional<MenuType>& direction) {
-    const bool vertical = line.sliced(at).startsWith(view(PageLayout::lineBreak));
+bool takeLineBreak(QByteArrayView line, qsizetype& at, std::optional<MenuType>& direction,
+                   bool anyCase = false) {
+    const QByteArrayView rest = line.sliced(at), lineBreak = view(PageLayout::lineBreak);
+    const bool vertical =
+        anyCase ? rest.size() >= lineBreak.size() &&
+                      qstrnicmp(rest.data(), lineBreak.data(), std::size_t(lineBreak.size())) == 0
+                : rest.startsWith(lineBreak);
     at += vertical ? qsizetype(PageLayout::lineBreak.size()) : 0;
     const MenuType type = vertical ? MenuType::Vertical : MenuType::Horizontal;
     if (!direction)
         direction = type;
     return *direction == type;
+}
+
+// Whether `line` holds `wanted` at `at` as a browser reads HTML: the names of tags and
+// attributes (up to an '=') in any case, values as they are.
+bool sameHtml(QByteArrayView line, qsizetype at, QByteArrayView wanted) {
+    if (line.size() - at < wanted.size())
+        return false;
+    const qsizetype names = wanted.contains('=') ? wanted.indexOf('=') : wanted.size();
+    return qstrnicmp(line.data() + at, wanted.data(), std::size_t(names)) == 0 &&
+           line.sliced(at + names, wanted.size() - names) == wanted.sliced(names);
+}
+
+qsizetype findHtml(QByteArrayView line, qsizetype from, QByteArrayView wanted) {
+    for (qsizetype at = from; at + wanted.size() <= line.size(); ++at)
+        if (sameHtml(line, at, wanted))
+            return at;
+    return -1;
 }
 
 // Whether `count` bytes at `a` and `b` are the same. The parts of a line are short, so eight
@@ -401,9 +423,15 @@ BlockTemplate PageMatcher::authorsForm(const Block& block, qsizetype from, qsize
         }
         form.bytes.append(s_.bytes.sliced(at, start - at));
         form.marks.append(qint32(form.bytes.size()));
-        const Kind kind = block.pieces[p].kind;
-        if (kind == Kind::Indent || kind == Kind::Eol || kind == Kind::Blank)
-            form.bytes.append(s_.bytes.sliced(start, end - start));
+        const Piece& piece = block.pieces[p];
+        const QByteArrayView stood = s_.bytes.sliced(start, end - start);
+        // Fixed text the author wrote in another case stands as they wrote it.
+        const bool otherCase =
+            (piece.kind == Kind::Text && stood != view(piece.text)) ||
+            (piece.kind == Kind::Break && !stood.isEmpty() && stood != view(PageLayout::lineBreak));
+        if (piece.kind == Kind::Indent || piece.kind == Kind::Eol || piece.kind == Kind::Blank ||
+            otherCase)
+            form.bytes.append(stood);
         form.marks.append(qint32(form.bytes.size()));
         at = end;
     }
@@ -507,8 +535,14 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
         case Kind::Number: {
             const QByteArrayView wanted =
                 piece.kind == Kind::Text ? view(piece.text) : view(piece.number);
-            mark = piece.floating ? lineView.indexOf(wanted, at) : at;
-            if (mark < 0 || !lineView.sliced(mark).startsWith(wanted))
+            // In the HTML, a tag's or an attribute's name in another case reads alike: the
+            // nearest in any case is the one.
+            const bool html = live_ == PageSyntax::Html && piece.kind == Kind::Text;
+            mark = !piece.floating ? at
+                   : html          ? findHtml(lineView, at, wanted)
+                                   : lineView.indexOf(wanted, at);
+            if (mark < 0 || !(html ? sameHtml(lineView, mark, wanted)
+                                   : lineView.sliced(mark).startsWith(wanted)))
                 return false;
             at = mark + wanted.size();
             break;
@@ -533,7 +567,7 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
             break;
         }
         case Kind::Break:
-            exact = takeLineBreak(lineView, at, direction) && exact;
+            exact = takeLineBreak(lineView, at, direction, true) && exact;
             break;
         case Kind::Eol: // a line of Tessel's with no end is one cut short
             mark = end;
