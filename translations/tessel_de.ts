@@ -356,6 +356,10 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
         <source>These go with it:</source>
         <translation>Mit ihr werden entfernt:</translation>
     </message>
+    <message>
+        <source>its text, %1</source>
+        <translation>ihr Text, %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

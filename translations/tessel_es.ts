@@ -356,6 +356,10 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
         <source>These go with it:</source>
         <translation>Se quitan con él:</translation>
     </message>
+    <message>
+        <source>its text, %1</source>
+        <translation>su texto, %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

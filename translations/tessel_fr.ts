@@ -356,6 +356,10 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
         <source>These go with it:</source>
         <translation>Disparaissent avec lui :</translation>
     </message>
+    <message>
+        <source>its text, %1</source>
+        <translation>son texte, %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

@@ -81,6 +81,8 @@ bool Form1::mayRemove(qint16 button) {
         going.append(tr("its link"));
     if (const QString& frame = model_.sFrame(button); !frame.isEmpty())
         going.append(tr("its frame, %1").arg(frame));
+    if (const QString& text = model_.sText(button); !text.isEmpty())
+        going.append(tr("its text, %1").arg(text));
     if (const qsizetype own = model_.authorsLines(button); own > 0)
         going.append(tr("%n line(s) of your own among its lines", nullptr, int(own)));
     return messenger_->ask(

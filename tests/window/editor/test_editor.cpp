@@ -81,7 +81,7 @@ private slots:
                  "its mouse-over picture, over.bmp");
         // An opened page's button with a line of its author's among its own.
         const QByteArray page =
-            MenuPage::text({MenuType::Vertical, {{"", "", "a.html", "main"}, {}}})
+            MenuPage::text({MenuType::Vertical, {{"", "", "a.html", "main", "A"}, {}}})
                 .replace("// Button 1\r\n", "// Button 1\r\n/* note */\r\n");
         QVERIFY(PageFile::save(work_.filePath("removing/page.html"), page).isEmpty());
         Wizard opened;
@@ -89,7 +89,7 @@ private slots:
         opened.walk(">LD");
         QCOMPARE(opened.messages->questions.join("|"),
                  "Cancel: Remove button 1 (a.html) from the menu?\n\nThese go with it:\n"
-                 "its link\nits frame, main\n1 line of your own among its lines");
+                 "its link\nits frame, main\nits text, A\n1 line of your own among its lines");
     }
 
     // While the list is open, Tab stays on what the user sees and typing reaches nothing behind
