@@ -31,10 +31,11 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
         xdotool type --delay 10 "$2"; xdotool key Return; sleep 0.5
     }
     at 300 110; shot menu-type
-    click 292 268
+    click 292 308
     choose 84 "$WORK/Home.bmp"
     choose 116 "$WORK/Home-over.bmp"
     click 100 190; xdotool type --delay 10 "index.html"
+    click 100 270; xdotool type --delay 10 "Home"
     at 92 148; shot button-page
     xdotool key alt+l; sleep 0.5; shot button-list
     kill $pid
@@ -43,12 +44,13 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
         LANGUAGE=$language QT_QPA_PLATFORM=xcb ./build/src/window/tessel & pid=$!
         sleep 2
         window=$(xdotool search --name "^Tessel 1.0\$" | head -n 1)
-        click 292 268
+        click 292 308
         choose 84 "$WORK/Home.bmp"
         choose 116 "$WORK/Home-over.bmp"
         click 100 190; xdotool type --delay 10 "index.html"
+        click 100 270; xdotool type --delay 10 "Home"
         at 92 148; shot "button-page-$language"
-        click 292 268; click 292 268; shot "file-name-$language"
+        click 292 308; click 292 308; shot "file-name-$language"
         kill $pid
     done
 '
