@@ -58,6 +58,11 @@
         <source>Picture %1</source>
         <translation>Image %1</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a button&apos;s text, then its link</comment>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -37,8 +37,12 @@ QVariant ButtonRows::data(const QModelIndex& index, int role) const {
         return QIdentityProxyModel::data(index, sourceRole).toString();
     };
     switch (role) {
-    case Qt::DisplayRole:
-        return source(Qt::DisplayRole).isEmpty() ? tr("(no link)") : source(Qt::DisplayRole);
+    case Qt::DisplayRole: { // the button's text first, where it has one: how its author knows it
+        const QString link = source(Qt::DisplayRole), text = source(MenuModel::TextRole);
+        const QString shown = link.isEmpty() ? tr("(no link)") : link;
+        return text.isEmpty() ? shown
+                              : tr("%1: %2", "a button's text, then its link").arg(text, shown);
+    }
     case Qt::AccessibleTextRole: // the number as the list draws it before the link
         return numbered(index);
     case Qt::DecorationRole:

@@ -43,6 +43,8 @@ QVariant MenuModel::data(const QModelIndex& index, int role) const {
         return record.button.normalImage;
     case NormalPathRole:
         return record.picturePath[0];
+    case TextRole:
+        return record.button.text;
     default:
         return {};
     }

@@ -50,7 +50,7 @@ class MenuModel : public QAbstractListModel {
 
 public:
     static constexpr qint16 maxButtons = 1000;
-    enum Role { LinkRole = Qt::UserRole, NormalNameRole, NormalPathRole };
+    enum Role { LinkRole = Qt::UserRole, NormalNameRole, NormalPathRole, TextRole };
     // The edits of the list of buttons, at the button chosen there.
     enum class Edit { InsertBefore, InsertAfter, Remove, MoveUp, MoveDown };
 

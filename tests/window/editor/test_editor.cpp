@@ -44,6 +44,7 @@ private slots:
             return icon.toImage().pixelColor(icon.rect().center()).name();
         };
         wizard.choose(0, file);
+        Wizard::type(wizard.ui.txtButtonText, "Home"); // the row says its text before its link
         QCOMPARE(colourOfRow(0), "#ff0000");
         QVERIFY(QFile::remove(file) && QFile::copy(path("blue.bmp"), file));
         wizard.choose(0, file);
@@ -53,7 +54,9 @@ private slots:
         // A screen reader says each row's number, renumbered after the insertion too.
         QAccessibleInterface* list =
             QAccessible::queryAccessibleInterface(wizard.form.buttonList()->lstButtons);
-        QCOMPARE(list->child(2)->text(QAccessible::Name), "3  (no link)");
+        QCOMPARE(list->child(0)->text(QAccessible::Name) + '|' +
+                     list->child(2)->text(QAccessible::Name),
+                 "1  Home: (no link)|3  (no link)");
     }
 
     // What the list lets the user do with the chosen button at the ends of a menu, and what
