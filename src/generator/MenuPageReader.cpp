@@ -115,10 +115,8 @@ private:
 
 bool MenuPage::keepsUnreadableBytes(const Menu& menu) {
     const auto raw = [](const QString& value) {
-        return std::any_of(value.begin(), value.end(), [](QChar c) {
-            return c.unicode() >= PageCharset::rawByteEscape + 0x80 &&
-                   c.unicode() <= PageCharset::rawByteEscape + 0xFF;
-        });
+        return std::any_of(value.begin(), value.end(),
+                           [](QChar c) { return PageCharset::isRawByte(c.unicode()); });
     };
     return std::any_of(menu.buttons.begin(), menu.buttons.end(), [&](const MenuButton& button) {
         return raw(button.normalImage) || raw(button.overImage) || raw(button.link) ||

@@ -31,6 +31,9 @@ public:
     // A byte that is no UTF-8 in a UTF-8 page reads as the lone surrogate rawByteEscape + byte,
     // which the writer puts back as that byte: what cannot be read is kept, not replaced.
     static constexpr char16_t rawByteEscape = 0xDC00;
+    static constexpr bool isRawByte(char16_t c) {
+        return c >= rawByteEscape + 0x80 && c <= rawByteEscape + 0xFF;
+    }
     static QString decode(QByteArrayView bytes, Charset charset);
 
     // The encodings and line ends Tessel does not read: UTF-16 text (a byte-order mark, or

@@ -51,6 +51,10 @@ private:
     QByteArray current_;
 };
 
+QByteArrayView bytesOf(std::string_view text) {
+    return {text.data(), qsizetype(text.size())};
+}
+
 // The parts of a page the author's lines belong to: before its head, in it, in its script, in
 // its body before and after the menu, and after its end.
 enum Section { Top, Head, Script, Body, After, End, sections };
@@ -193,17 +197,16 @@ public:
                 }
             }
             tessels(line);
-            if (line.contains("should be before the menu"))
+            if (line == bytesOf(PageLayout::beforeMenuNote))
                 authors(Body);
         }
     }
     void tail(const QList<QByteArray>& lines) {
         for (const QByteArray& line : lines) {
             tessels(line);
-            if (line.contains("should follow the menu"))
+            if (line == bytesOf(PageLayout::afterMenuNote))
                 authors(After);
-            if (line ==
-                QByteArrayView(PageLayout::htmlEnd.data(), qsizetype(PageLayout::htmlEnd.size())))
+            if (line == bytesOf(PageLayout::htmlEnd))
                 authors(End);
         }
     }

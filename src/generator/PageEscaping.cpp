@@ -137,7 +137,7 @@ void appendQuoted(PageBuffer& out, const QString& text, Quoting quoting) {
         if (i == text.size())
             break;
         const char16_t c = text.at(i).unicode();
-        if (c >= PageCharset::rawByteEscape + 0x80 && c <= PageCharset::rawByteEscape + 0xFF) {
+        if (PageCharset::isRawByte(c)) {
             out.append(char(c - PageCharset::rawByteEscape)); // a byte read as it stood
             ++i;
             continue;
@@ -264,6 +264,13 @@ int hexAt(QByteArrayView bytes, qsizetype at, int count, bool& upper) {
     return value;
 }
 
+void appendCharacter(QString& text, char32_t c) {
+    if (c > 0xFFFF)
+        text += QString::fromUcs4(&c, 1);
+    else
+        text += QChar(char16_t(c));
+}
+
 // A run of %XX at `at` that is the UTF-8 of one non-ASCII character, as appendPercentUtf8
 // writes it; its length in bytes, or 0. A typed "%C3%A9" and a typed "é" give the same bytes,
 // and either spelling writes them back; the character is read, since a picture named so on
@@ -320,8 +327,7 @@ bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, Quoti
         if (c == '%' && quoting == Quoting::ScriptPercentUtf8) {
             char32_t character = 0;
             if (const qsizetype length = percentCharacter(bytes, i, character)) {
-                text += character > 0xFFFF ? QString::fromUcs4(&character, 1)
-                                           : QString(QChar(char16_t(character)));
+                appendCharacter(text, character);
                 i += length;
                 continue;
             }
@@ -451,13 +457,6 @@ qsizetype characterReference(QByteArrayView bytes, qsizetype at, char32_t& c) {
         return 0;
     c = value;
     return i + 1;
-}
-
-void appendCharacter(QString& text, char32_t c) {
-    if (c > 0xFFFF)
-        text += QString::fromUcs4(&c, 1);
-    else
-        text += QChar(char16_t(c));
 }
 
 // An attribute's value up to its closing quote; exact where writing what was read gives the

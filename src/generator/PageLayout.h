@@ -87,9 +87,15 @@ template <typename Pass> void Java_Rem(Pass& p, std::string_view ToPrint) {
     p.line(0, {slashes54});
 }
 
+// The notes that show an author where their HTML before and after the menu goes.
+constexpr std::string_view beforeMenuNote =
+    "<!-- Enter any html code here that should be before the menu -->";
+constexpr std::string_view afterMenuNote =
+    "<!-- Enter any html code here that should follow the menu -->";
+
 // Where an author's HTML before the menu goes, and the menu's banner; in both forms.
 template <typename Pass> void beforeTheMenu(Pass& p) {
-    p.line(0, {"<!-- Enter any html code here that should be before the menu -->"});
+    p.line(0, {beforeMenuNote});
     p.emptyLines(3);
     Html_Rem(p, "Now the buttons");
     p.emptyLines(1);
@@ -97,7 +103,7 @@ template <typename Pass> void beforeTheMenu(Pass& p) {
 
 // ... and after it.
 template <typename Pass> void afterTheMenu(Pass& p) {
-    p.line(0, {"<!-- Enter any html code here that should follow the menu -->"});
+    p.line(0, {afterMenuNote});
     p.emptyLines(3);
 }
 

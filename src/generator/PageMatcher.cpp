@@ -101,7 +101,7 @@ bool readSameText(QByteArrayView line, qsizetype& at, const QString& text, const
     QString again;
     if (!PageEscaping::readHtmlText(line, at, again, charset, exact))
         return false;
-    exact = exact && again == (text.isEmpty() ? link : text);
+    exact = exact && again == wanted;
     return true;
 }
 

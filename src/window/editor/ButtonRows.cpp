@@ -48,10 +48,10 @@ QVariant ButtonRows::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
         return icon(source(MenuModel::NormalPathRole));
     case Qt::ToolTipRole:
-    case Qt::AccessibleDescriptionRole:
-        return source(MenuModel::NormalNameRole).isEmpty()
-                   ? tr("No picture chosen")
-                   : tr("Picture %1").arg(source(MenuModel::NormalNameRole));
+    case Qt::AccessibleDescriptionRole: {
+        const QString picture = source(MenuModel::NormalNameRole);
+        return picture.isEmpty() ? tr("No picture chosen") : tr("Picture %1").arg(picture);
+    }
     default:
         return QIdentityProxyModel::data(index, role);
     }
