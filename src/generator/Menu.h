@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 
 // A block of a page's own lines as its author left them: Tessel's lines with the author's
 // bytes among and inside them. `bytes` is the block as read, and each of Tessel's pieces in it
@@ -33,6 +34,32 @@ struct BlockTemplate {
     bool operator==(const BlockTemplate&) const = default;
 };
 
+// The author's forms of a button's blocks, one per region after the count. Most buttons have
+// none, so none takes no room, and copies of a button share them.
+class ButtonForms {
+public:
+    using Forms = std::array<BlockTemplate, 3>;
+
+    const BlockTemplate& operator[](std::size_t region) const { return all()[region]; }
+    void set(std::size_t region, BlockTemplate form) {
+        if (!forms_ && form.isEmpty())
+            return;
+        auto forms = std::make_shared<Forms>(all());
+        (*forms)[region] = std::move(form);
+        forms_ = std::move(forms);
+    }
+    Forms::const_iterator begin() const { return all().begin(); }
+    Forms::const_iterator end() const { return all().end(); }
+    bool operator==(const ButtonForms& other) const { return all() == other.all(); }
+
+private:
+    const Forms& all() const {
+        static const Forms none = {};
+        return forms_ ? *forms_ : none;
+    }
+    std::shared_ptr<const Forms> forms_;
+};
+
 // What a menu page is written from: plain data, no widgets.
 struct MenuButton {
     QString normalImage; // file name of the picture shown normally
@@ -43,7 +70,7 @@ struct MenuButton {
     QString text = {};
     // The author's form of the button's block in the script, the link function and the menu,
     // carried with the button wherever it goes.
-    std::array<BlockTemplate, 3> ownLines = {};
+    ButtonForms ownLines = {};
 
     bool operator==(const MenuButton&) const = default;
 };

@@ -18,11 +18,13 @@ struct PageFrame {
         qsizetype from() const { return blocks.first(); }
         qsizetype to() const { return blocks.last(); }
         qsizetype count() const { return blocks.size() / 2; }
+        bool operator==(const Region&) const = default;
     };
     QByteArray bytes; // the page as it was read
     PageForm form = PageForm::Classic;
     std::array<Region, 4> regions; // count lines, script, link function, menu; as the form has
     BlockTemplate countLines;      // the author's form of the count lines
+    bool operator==(const PageFrame&) const = default;
 };
 
 // Why a page could not be read.
@@ -48,6 +50,7 @@ struct PageReading {
     int changedLine = 0;
     Refusal refusal = Refusal::None;
     QString error; // the refusal in words; empty when the page was read
+    bool operator==(const PageReading&) const = default;
 };
 
 // The text of a menu page: an HTML page whose script swaps each button's picture under the
@@ -69,6 +72,9 @@ QByteArray blockText(const Menu& menu, int region, qsizetype i, const BlockTempl
 
 // The menu a page holds, found by its own lines wherever the author's HTML puts them.
 PageReading read(const QByteArray& bytes);
+// The same, every line of the page read for what it is, without the shortcut `read` takes
+// through a page whose blocks stand as the writer puts them; both give the same.
+PageReading readLineByLine(const QByteArray& bytes);
 
 // Whether a value of the menu keeps bytes its page's encoding cannot read, which stay as they
 // stood and keep the page read as changed by hand there.

@@ -8,6 +8,7 @@
 #include "generator/PageRefusal.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -36,11 +37,90 @@ public:
         }
         if (!assemble())
             return refused();
+        return reading();
+    }
+
+    // The page where each block stands whole in the writer's own form, in order, the author's
+    // lines between blocks only: the blocks are read where they stand, and only the author's
+    // lines are read for where they leave the page, since a block leaves it as it found it.
+    // None where the page needs reading line by line.
+    std::optional<PageReading> readQuickly() {
+        int region = PageLayout::Count;
+        qint64 button = 0;
+        qsizetype low = 0;
+        PageKey key;
+        for (qsizetype line = 0; line < syntax_.lines(); ++line) {
+            // The next block most often follows the last one at once: where it stands whole,
+            // its key line is the one expected, as the writer puts it down.
+            const bool follows = line == low && region > PageLayout::Count;
+            if (follows)
+                key = {region, button, low + PageKeys::linesBeforeKey(counted_.form, region)};
+            if (follows && key.line < syntax_.lines() && readBlockQuickly(key, low)) {
+                low = key.lastLine + 1;
+                line = low - 1;
+            } else if (const int keys = PageKeys::keysIn(bytes_, syntax_, line, key); keys > 0) {
+                if (keys > 1 || key.region != region ||
+                    (region != PageLayout::Count ? key.button != button : !startMenu(key)) ||
+                    !readBlockQuickly(key, low))
+                    return std::nullopt;
+                low = key.lastLine + 1;
+                line = low - 1;
+            } else {
+                continue;
+            }
+            if (region == PageLayout::Count || ++button > counted_.count) {
+                region = nextRegion(counted_.form, region);
+                button = 1;
+            }
+        }
+        if (region != noRegion || !finish() || state_.changedLine != 0)
+            return std::nullopt;
+        return reading();
+    }
+
+private:
+    static constexpr int noRegion = -1;
+
+    // The region after `region` in the page's form, or none.
+    static int nextRegion(PageForm form, int region) {
+        for (int next = region + 1; next <= PageLayout::Buttons; ++next)
+            if (PageLayout::hasRegion(form, next))
+                return next;
+        return noRegion;
+    }
+
+    // The block of `key`, in the writer's own form, where it starts no earlier than line `low`
+    // in the context its key line is live in; the page is read on after it in that context.
+    bool readBlockQuickly(PageKey& key, qsizetype low) {
+        const qsizetype first = key.line - PageKeys::linesBeforeKey(counted_.form, key.region);
+        const PageSyntax::Context live =
+            PageLayout::inScript(counted_.form, key.region) ? PageSyntax::Script : PageSyntax::Html;
+        if (first < low || syntax_.settled(first) != live ||
+            !readBlock(key, low, syntax_.lines(), true))
+            return false;
+        syntax_.resume(key.lastLine + 1, live);
+        return true;
+    }
+
+    // The count of `key` and its form, as every block of it holds.
+    bool startMenu(const PageKey& key) {
+        if (key.button < 1 || key.button > MenuPage::maxButtons)
+            return false;
+        counted_.count = key.button;
+        counted_.form = state_.menu.form = frame_.form = key.form;
+        for (int region = PageLayout::Script; region <= PageLayout::Buttons; ++region)
+            counted_.held[std::size_t(region)] =
+                PageLayout::hasRegion(key.form, region) ? key.button : 0;
+        state_.menu.buttons.resize(counted_.count);
+        state_.images.reserve(std::size_t(counted_.count));
+        return true;
+    }
+
+    PageReading reading() {
         frame_.bytes = page_; // shared, not copied
         return {std::move(state_.menu), std::move(frame_), state_.changedLine, Refusal::None, {}};
     }
 
-private:
     PageReading refused() const {
         return {Menu{}, PageFrame{}, 0, refusal_.why(), refusal_.words()};
     }
@@ -48,7 +128,7 @@ private:
     // Reads the block of `key`, which may reach from line `low` up to line `high`, and keeps
     // it, with its author's form where it has one. A region's first block gives the line end
     // its new blocks are written with.
-    bool readBlock(PageKey& key, qsizetype low, qsizetype high) {
+    bool readBlock(PageKey& key, qsizetype low, qsizetype high, bool exactly = false) {
         PageFrame::Region& region = frame_.regions[std::size_t(key.region)];
         if (region.blocks.isEmpty()) {
             region.eol =
@@ -57,15 +137,16 @@ private:
             region.blocks.reserve(2 * counted_.count);
         }
         BlockTemplate form;
-        if (!matcher_.read(key, low, high, region.eol, form))
+        if (exactly ? !matcher_.readExactly(key, low, high, region.eol)
+                    : !matcher_.read(key, low, high, region.eol, form))
             return false;
         region.blocks.append(key.from);
         region.blocks.append(key.to);
         if (key.region == PageLayout::Count)
             frame_.countLines = std::move(form);
         else
-            state_.menu.buttons[key.button - 1].ownLines[std::size_t(key.region - 1)] =
-                std::move(form);
+            state_.menu.buttons[key.button - 1].ownLines.set(std::size_t(key.region - 1),
+                                                             std::move(form));
         return true;
     }
 
@@ -87,6 +168,11 @@ private:
         }
         if (counted_.held[PageLayout::Buttons] < counted_.count)
             state_.changed(syntax_.lineAt(frame_.regions[PageLayout::Buttons].to()));
+        return finish();
+    }
+
+    // The menu's direction, and the pictures in the menu as the script names them.
+    bool finish() {
         state_.menu.iMenuType = state_.direction.value_or(MenuType::Vertical);
         PageBuffer written;
         for (const ImageCheck& image : state_.images) {
@@ -125,6 +211,12 @@ bool MenuPage::keepsUnreadableBytes(const Menu& menu) {
 }
 
 PageReading MenuPage::read(const QByteArray& bytes) {
+    if (std::optional<PageReading> reading = PageReader(bytes).readQuickly())
+        return std::move(*reading);
+    return readLineByLine(bytes);
+}
+
+PageReading MenuPage::readLineByLine(const QByteArray& bytes) {
     PageReading reading = PageReader(bytes).read();
     // A page changed by hand gets Tessel's own form of its menu where it differs. Where the
     // page so written would not read back as this menu (a line of the author's left open

@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -297,25 +298,58 @@ qsizetype percentCharacter(QByteArrayView bytes, qsizetype at, char32_t& c) {
     return 3 * length;
 }
 
+// What a byte of a quoted value may be, to the ways of quoting: the quote that closes it, one no
+// way writes as it is, an angle bracket ('<' too), or one that may start an escape.
+namespace ValueByte {
+enum : quint8 {
+    Quote = 1,
+    Unprintable = 2,
+    LessThan = 4,
+    Angle = 8,
+    Ampersand = 16,
+    Percent = 32,
+    Backslash = 64,
+};
+}
+
+struct QuotedValue {
+    QByteArrayView bytes; // up to the closing quote
+    quint8 seen;          // what its bytes are, together
+    bool closed;
+};
+
+// A value from `at` up to its closing quote, read in one pass: values are short, and many.
+QuotedValue quotedValue(QByteArrayView bytes, qsizetype at) {
+    using namespace ValueByte;
+    static constexpr auto kinds = [] {
+        std::array<quint8, 256> table = {};
+        for (std::size_t c = 0; c < table.size(); ++c)
+            table[c] = quint8((c == '"' ? Quote : 0) | (c < 0x20 || c >= 0x7F ? Unprintable : 0) |
+                              (c == '<' ? LessThan | Angle : 0) | (c == '>' ? Angle : 0) |
+                              (c == '&' ? Ampersand : 0) | (c == '%' ? Percent : 0) |
+                              (c == '\\' ? Backslash : 0));
+        return table;
+    }();
+    const auto* data = reinterpret_cast<const uchar*>(bytes.data());
+    quint8 seen = 0;
+    qsizetype end = at;
+    for (; end < bytes.size() && !(kinds[data[end]] & Quote); ++end)
+        seen |= kinds[data[end]];
+    return {bytes.sliced(at, end - at), seen, end < bytes.size()};
+}
+
 // The script literal up to its closing quote. Non-ASCII arrives percent-encoded (addresses
 // and names) or as \uXXXX escapes (frame names).
 bool readScriptLiteral(QByteArrayView bytes, qsizetype& at, QString& text, Quoting quoting,
                        const PageCharset& charset, bool& exact) {
     // Most values hold nothing escaped: up to the quote at once.
-    if (const auto* quote = static_cast<const char*>(
-            std::memchr(bytes.data() + at, '"', std::size_t(bytes.size() - at)))) {
-        const QByteArrayView value(bytes.data() + at, quote);
-        bool plain = true, escaped = false;
-        for (const char c : value) { // without a branch a character
-            plain &= (c != '<') & (c >= 0x20) & (c < 0x7F);
-            escaped |= (c == '\\') | (c == '%');
-        }
-        if (!escaped) {
-            exact = exact && plain;
-            text = plain ? QString::fromLatin1(value) : charset.decode(value);
-            at += value.size();
-            return true;
-        }
+    if (const QuotedValue value = quotedValue(bytes, at);
+        value.closed && !(value.seen & (ValueByte::Backslash | ValueByte::Percent))) {
+        const bool plain = !(value.seen & (ValueByte::Unprintable | ValueByte::LessThan));
+        exact = exact && plain;
+        text = plain ? QString::fromLatin1(value.bytes) : charset.decode(value.bytes);
+        at += value.bytes.size();
+        return true;
     }
     text.clear();
     for (qsizetype i = at; i < bytes.size();) {
@@ -463,20 +497,17 @@ qsizetype characterReference(QByteArrayView bytes, qsizetype at, char32_t& c) {
 // same bytes.
 bool readHtmlValue(QByteArrayView bytes, qsizetype& at, QString& text, Quoting quoting,
                    const PageCharset& charset, bool& exact) {
-    const qsizetype end = bytes.indexOf('"', at);
-    if (end < 0)
+    // Most values hold nothing escaped: read in one pass to their quote, at once, and exact
+    // where every byte is one the writer keeps as it is.
+    const QuotedValue value = quotedValue(bytes, at);
+    if (!value.closed)
         return false;
-    // Most values hold nothing escaped: read at once, and exact where every byte is one the
-    // writer keeps as it is.
-    const QByteArrayView value = bytes.sliced(at, end - at);
-    bool plain = true, escaped = false;
-    for (const char c : value) { // without a branch a character
-        plain &= (c >= 0x20) & (c < 0x7F) &
-                 (quoting == Quoting::HtmlAttribute || (c != '<' && c != '>'));
-        escaped |= (c == '&') | (c == '%');
-    }
-    if (!escaped) {
-        text = plain ? QString::fromLatin1(value) : charset.decode(value);
+    const qsizetype end = at + value.bytes.size();
+    if (!(value.seen & (ValueByte::Ampersand | ValueByte::Percent))) {
+        const bool plain = !(value.seen & (quoting == Quoting::HtmlAttribute
+                                               ? ValueByte::Unprintable
+                                               : ValueByte::Unprintable | ValueByte::Angle));
+        text = plain ? QString::fromLatin1(value.bytes) : charset.decode(value.bytes);
         exact = exact && plain;
         at = end;
         return true;

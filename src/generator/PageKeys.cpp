@@ -4,6 +4,7 @@
 #include "generator/PageRefusal.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -78,7 +79,8 @@ struct KeyShape {
                     wanted.remove_prefix(1);
                 text = trimmedStart(text);
             }
-            if (!text.startsWith(view(wanted)))
+            if (text.size() < qsizetype(wanted.size()) ||
+                std::memcmp(text.data(), wanted.data(), wanted.size()) != 0)
                 return -1;
             text = text.sliced(qsizetype(wanted.size()));
         }
@@ -121,30 +123,52 @@ const std::array<quint8, 256>& shapesByFirstByte() {
 
 } // namespace
 
-std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
+namespace {
+
+// Each key that line `line` has the shape of, live or not, given to `found` with the context it
+// must stand in to be live.
+template <typename Found>
+void keysOn(QByteArrayView bytes, const PageSyntax& syntax, qsizetype line, const Found& found) {
+    const QByteArrayView words =
+        trimmedStart(bytes.sliced(syntax.start(line), syntax.end(line) - syntax.start(line)));
+    if (words.isEmpty())
+        return;
+    const quint8 starts = shapesByFirstByte()[uchar(words.front())];
+    if (starts == 0)
+        return;
     const std::array<KeyShape, 5>& all = shapes();
-    const std::array<quint8, 256>& starting = shapesByFirstByte();
+    for (std::size_t shape = 0; shape < all.size(); ++shape) {
+        if (!(starts & (1u << shape)))
+            continue;
+        const qint64 button = all[shape].numberIn(words);
+        const int region = regionOf(shape);
+        if (button > 0 || (region == PageLayout::Count && button >= 0))
+            found(PageKey{region, button, line, formOf(shape)},
+                  PageLayout::inScript(formOf(shape), region) ? PageSyntax::Script
+                                                              : PageSyntax::Html);
+    }
+}
+
+} // namespace
+
+std::vector<PageKey> PageKeys::find(QByteArrayView bytes, PageSyntax& syntax) {
     std::vector<PageKey> keys;
     keys.reserve(4096);
-    for (qsizetype line = 0; line < syntax.lines(); ++line) {
-        const QByteArrayView words =
-            trimmedStart(bytes.sliced(syntax.start(line), syntax.end(line) - syntax.start(line)));
-        if (words.isEmpty())
-            continue;
-        const quint8 starts = starting[uchar(words.front())];
-        for (std::size_t shape = 0; starts != 0 && shape < all.size(); ++shape) {
-            if (!(starts & (1u << shape)))
-                continue;
-            const qint64 button = all[shape].numberIn(words);
-            const int region = regionOf(shape);
-            const PageSyntax::Context live =
-                PageLayout::inScript(formOf(shape), region) ? PageSyntax::Script : PageSyntax::Html;
-            if ((button > 0 || (region == PageLayout::Count && button >= 0)) &&
-                syntax.context(line) == live)
-                keys.push_back({region, button, line, formOf(shape)});
-        }
-    }
+    for (qsizetype line = 0; line < syntax.lines(); ++line)
+        keysOn(bytes, syntax, line, [&](const PageKey& key, PageSyntax::Context live) {
+            if (syntax.context(line) == live)
+                keys.push_back(key);
+        });
     return keys;
+}
+
+int PageKeys::keysIn(QByteArrayView bytes, const PageSyntax& syntax, qsizetype line, PageKey& key) {
+    int count = 0;
+    keysOn(bytes, syntax, line, [&](const PageKey& found, PageSyntax::Context) {
+        key = found;
+        ++count;
+    });
+    return count;
 }
 
 qsizetype PageKeys::joinedCount(QByteArrayView bytes, const PageSyntax& syntax) {

@@ -27,6 +27,9 @@ namespace PageKeys {
 // Every live key line of the page, in page order.
 std::vector<PageKey> find(QByteArrayView bytes, PageSyntax& syntax);
 
+// How many keys line `line` has the shape of, live or not; `key` is the last of them.
+int keysIn(QByteArrayView bytes, const PageSyntax& syntax, qsizetype line, PageKey& key);
+
 // Where the count's key line stands inside another line of the page, as after a tool joined
 // its lines, from 0; or -1.
 qsizetype joinedCount(QByteArrayView bytes, const PageSyntax& syntax);

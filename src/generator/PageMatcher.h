@@ -49,6 +49,9 @@ public:
     bool read(PageKey& key, qsizetype low, qsizetype high, const QByteArray& eol,
               BlockTemplate& form);
 
+    // The block of `key` only where it stands there in the writer's own form.
+    bool readExactly(PageKey& key, qsizetype low, qsizetype high, QByteArrayView eol);
+
 private:
     struct Block;
 

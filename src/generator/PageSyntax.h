@@ -23,6 +23,13 @@ public:
     qsizetype end(qsizetype line) const;
     // Read as far as asked: a page read forwards is read once; a step back reads it all.
     Context context(qsizetype line);
+    // Where line `line` begins in plain HTML (Html) or plain script code (Script), outside any
+    // tag, comment or string; or Other. Asked forwards only, as `context`, with which it is not
+    // mixed.
+    Context settled(qsizetype line);
+    // Goes on reading from line `line` in the settled `context`: the lines before it are known
+    // to leave the page there, so they need no reading.
+    void resume(qsizetype line, Context context);
     bool isBlank(qsizetype line) const;
     // The line that holds byte `at`.
     qsizetype lineAt(qsizetype at) const;
@@ -37,4 +44,6 @@ private:
     qsizetype asked_ = -1; // the last line the reader was asked about, and its answer
     Context answer_ = Other;
     std::vector<quint8> contexts_; // every line's, once a step back asked for them
+    qsizetype resumed_ = 0;        // where reading last resumed, and in which context
+    Context resumedIn_ = Html;
 };

@@ -267,6 +267,7 @@ private slots:
             QVERIFY(PageFile::save(path, page).isEmpty());
         const long memory = peakMemory();
         const PageReading reading = MenuPage::open(path);
+        QVERIFY(MenuPage::read(page) == MenuPage::readLineByLine(page)); // the shortcut agrees
         QVERIFY2(find != "larger" || peakMemory() - memory < MenuPage::maxBytes / 4 / 1024,
                  "a larger file is refused before it is read whole");
         const QString expected = row["reading"].section(" | de: ", 0, 0);
@@ -331,6 +332,7 @@ private slots:
         const QByteArray page = edit(MenuPage::text(menu));
         QCOMPARE(missing, 0);
         const PageReading reading = MenuPage::read(page);
+        QVERIFY(reading == MenuPage::readLineByLine(page));
         QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
         QCOMPARE(reading.changedLine, intact ? 0 : expected.section(' ', -1).toInt());
         const MenuButton& button =
