@@ -44,8 +44,14 @@ void keepModeAndOwner(const QString& path, int handle) {
     struct stat old {};
     if (::stat(QFile::encodeName(path).constData(), &old) != 0)
         return; // a new page: the mode the user's umask gives
-    ::fchmod(handle, old.st_mode & 07777);
-    if (::fchown(handle, old.st_uid, old.st_gid) != 0)
+    struct stat now {};
+    if (::fstat(handle, &now) != 0)
+        return;
+    // Only what differs: an inode left as it is has nothing more to put on the disk.
+    if ((now.st_mode & 07777) != (old.st_mode & 07777))
+        ::fchmod(handle, old.st_mode & 07777);
+    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
+        ::fchown(handle, old.st_uid, old.st_gid) != 0)
         return; // not ours to give away: the page stays the process's own
 }
 
