@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #ifdef __SSE2__
 #include <emmintrin.h>
@@ -358,14 +359,18 @@ PageSyntax::Context PageSyntax::settled(qsizetype line) {
     const qsizetype at = start(line);
     if (at == 0)
         return Html;
+    if (at <= resumed_)
+        return resumedIn_;
+    if (std::exchange(resumePending_, false)) // read on only where asked to
+        reader_->resume(resumedIn_, resumed_);
     // The line end before it tells: a line starts where that one left off.
-    return at <= resumed_ ? resumedIn_ : reader_->settledAt(at - 1);
+    return reader_->settledAt(at - 1);
 }
 
 void PageSyntax::resume(qsizetype line, Context context) {
     resumed_ = start(line);
     resumedIn_ = context;
-    reader_->resume(context, resumed_);
+    resumePending_ = true;
 }
 
 qsizetype PageSyntax::end(qsizetype line) const {

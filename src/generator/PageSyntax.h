@@ -46,4 +46,5 @@ private:
     std::vector<quint8> contexts_; // every line's, once a step back asked for them
     qsizetype resumed_ = 0;        // where reading last resumed, and in which context
     Context resumedIn_ = Html;
+    bool resumePending_ = false;
 };
