@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QPixmap>
 
 class ImageBox;
 class QCheckBox;
@@ -32,6 +33,9 @@ struct Form1Layout {
 
 public:
     explicit Form1Layout(QWidget* form);
+
+    // A picture of the program's own, from its resources.
+    static QPixmap artwork(const QString& name);
 
     // The window's client area, in twips. The page area is taller than the design's by room
     // for the button's text, and the line and step buttons below it move down by as much.

@@ -24,7 +24,7 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent), ui(this), messenger_(std::make_unique<BoxMessenger>()) {
     setObjectName("Form1");
     setWindowTitle("Tessel 1.0");
-    setWindowIcon(QIcon(":/forms/artwork/icon.bmp"));
+    setWindowIcon(QIcon(Form1Layout::artwork("icon.bmp")));
     // Nothing reacts to a resize, so the window keeps its designed client area.
     setFixedSize(Twips::toPixels(Form1Layout::widthTwips),
                  Twips::toPixels(Form1Layout::heightTwips));

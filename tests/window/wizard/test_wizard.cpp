@@ -486,6 +486,7 @@ private slots:
         Wizard wizard;
         const Form1Layout& ui = wizard.ui;
         QCOMPARE(nameOf(ui.Image1), "Tessel");
+        QVERIFY(!ui.Image1->pixmap().isNull() && !wizard.form.windowIcon().isNull()); // artwork
         QCOMPARE(ui.lblFileName->text() + nameOf(ui.lblFileName), "Open the written page");
         wizard.walk("3>>"); // named for the new button before any picture is chosen
         QCOMPARE(nameOf(ui.imgButtons(1)), "Mouse-over picture of button 2: no picture chosen");
