@@ -4,6 +4,7 @@
 #include "generator/PageFile.h"
 #include "generator/PageSyntax.h"
 #include "generator/PicturePlaces.h"
+#include "generator/SiteAddress.h"
 
 #include <QtTest>
 
@@ -198,6 +199,40 @@ private slots:
         QCOMPARE(MenuPage::read(MenuPage::text(accents)).menu.buttons, accents.buttons);
         const QByteArray twelve = TestData::read(TestData::path("example-twelve.html"));
         QCOMPARE(MenuPage::text(MenuPage::read(twelve).menu), twelve);
+    }
+
+    void siteAddresses_data() { TestData::rows("site-addresses.txt"); }
+
+    void siteAddresses() {
+        QFETCH(TestData::Row, row);
+        const QString page = row["page"], folder = page.section(u'/', 0, -2);
+        QCOMPARE(SiteAddress::fromPage(row["address"], folder), row["from page"]);
+        QCOMPARE(SiteAddress::leadsTo(row["address"], page), row["leads"] == "yes");
+    }
+
+    // Every address, from a page in any folder, reaches what it reaches from the site's
+    // folder, as a browser resolves it.
+    void siteAddressesReachTheSame() {
+        const QStringList parts = {"a", "b", "..", ".", "index.html", "", "c.html"};
+        const QUrl site("http://example.org/s1/s2/s3/"); // room to climb above the site
+        QStringList addresses = parts;
+        for (const QString& first : parts)
+            for (const QString& second : parts) {
+                addresses += first + '/' + second;
+                for (const QString& third : parts)
+                    addresses += first + '/' + second + '/' + third + "?q#p";
+            }
+        for (const QString& folder : QStringList{"", "a", "a/b", "c/d/e", "b/"})
+            for (const QString& address : addresses) {
+                if (address.isEmpty() || address.startsWith('?'))
+                    continue; // no link
+                const QUrl base = site.resolved(QUrl(folder.isEmpty() || folder.endsWith('/')
+                                                         ? QString(folder)
+                                                         : QString(folder) + '/'));
+                const QString fromPage = SiteAddress::fromPage(address, folder);
+                QVERIFY2(base.resolved(QUrl(fromPage)) == site.resolved(QUrl(address)),
+                         qPrintable(address + " from " + folder + ": " + fromPage));
+            }
     }
 
     void charsets_data() { TestData::rows("charsets.txt"); }

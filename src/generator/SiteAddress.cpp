@@ -1,0 +1,88 @@
+#include "generator/SiteAddress.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <QUrl>
+
+namespace {
+
+// Whether `address` names a path relative to a folder: not an address of the web or of a
+// scheme ("mailto:"), not one from the root or a server's ("/", "//"), not a part or a query
+// of the page itself, and not nothing.
+bool isRelativePath(const QString& address) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+    return !address.isEmpty() && !address.startsWith(u'/') && !address.startsWith(u'#') &&
+           !address.startsWith(u'?') && !scheme.match(address).hasMatch();
+}
+
+// Where the path of `address` ends and its query or part begins.
+qsizetype pathEnd(const QString& address) {
+    const qsizetype end = address.indexOf(QRegularExpression(QStringLiteral("[?#]")));
+    return end < 0 ? address.size() : end;
+}
+
+// A relative path's folders and file, as a browser resolves them: "." gone, "x/.." gone, the
+// ".." that climb above the folder it starts from kept; a path to a folder ends in "".
+QStringList resolved(const QString& path) {
+    const QStringList parts = path.split(u'/');
+    QStringList kept;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        const bool last = i + 1 == parts.size();
+        if (part == u"..") {
+            if (!kept.isEmpty() && kept.last() != u"..")
+                kept.removeLast();
+            else
+                kept.append(part);
+        } else if (part != u".") {
+            kept.append(part);
+            continue;
+        }
+        if (last) // "x/." and "x/.." name a folder
+            kept.append(QString());
+    }
+    return kept;
+}
+
+// The page a path names: a folder and its index.html are one.
+QStringList pageOf(QStringList path) {
+    if (!path.isEmpty() && path.last() == u"index.html")
+        path.last().clear();
+    return path;
+}
+
+} // namespace
+
+QString SiteAddress::fromPage(const QString& address, const QString& pageFolder) {
+    if (!isRelativePath(address) || pageFolder.isEmpty())
+        return address; // from the site's folder, as the author wrote it
+    const qsizetype end = pathEnd(address);
+    const QStringList target = resolved(address.first(end));
+    QStringList folder = resolved(pageFolder);
+    if (!folder.isEmpty() && folder.last().isEmpty())
+        folder.removeLast();
+    // The folders both share go; a "../" for each of the page's folders beyond them.
+    qsizetype common = 0;
+    while (common < folder.size() && common + 1 < target.size() &&
+           target[common] == folder[common] && folder[common] != u"..")
+        ++common;
+    QStringList path(folder.size() - common, QStringLiteral(".."));
+    path += target.mid(common);
+    const QString joined = path.join(u'/');
+    // Nothing left is the page's own folder; a path that would read as one from the root or
+    // as a scheme starts from it too.
+    return (isRelativePath(joined) ? QString() : QStringLiteral("./")) + joined +
+           address.sliced(end);
+}
+
+bool SiteAddress::leadsTo(const QString& link, const QString& page) {
+    if (!isRelativePath(link) || pathEnd(link) == 0)
+        return false;
+    // A link may spell a character as the file system names it, or percent-encoded.
+    const QStringList to =
+        pageOf(resolved(QUrl::fromPercentEncoding(link.first(pathEnd(link)).toUtf8())));
+    const QStringList at = pageOf(resolved(page));
+    // A folder is named with its '/' or without: "shop" leads to shop/index.html.
+    return to == at || (!to.isEmpty() && !to.last().isEmpty() && at.size() == to.size() + 1 &&
+                        at.last().isEmpty() && at.first(to.size()) == to);
+}
