@@ -6,10 +6,16 @@
 //                                      reads a page, writes its menu back into its own frame,
 //                                      with button FROM moved to place TO where asked, or in
 //                                      the HTML5 form
+//   tessel_pagegen --into PAGE MENUPAGE
+//                                      puts the menu of MENUPAGE, a page Tessel wrote in the
+//                                      site's folder, into PAGE at its <!-- Tessel menu -->
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
+#include "generator/SitePage.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -25,6 +31,35 @@ int save(const QString& path, const QByteArray& bytes) {
     return failure.isEmpty() ? 0 : 1;
 }
 
+int fail(const QString& path, const QString& why) {
+    std::fprintf(stderr, "tessel_pagegen: %s: %s\n", qPrintable(path), qPrintable(why));
+    return 1;
+}
+
+// The menu of `menuPage` into `page`, its addresses written for the page's folder in the site,
+// which is the menu page's folder; the page named once written.
+int into(const QString& page, const QString& menuPage) {
+    const PageReading reading = MenuPage::open(menuPage);
+    if (!reading.error.isEmpty())
+        return fail(menuPage, reading.error);
+    const QString site = QFileInfo(menuPage).absolutePath();
+    QString folder = QDir(site).relativeFilePath(QFileInfo(page).absolutePath());
+    if (folder == ".")
+        folder.clear();
+    if (folder.startsWith(".."))
+        return fail(page, QStringLiteral("it is not in the site's folder %1").arg(site));
+    const PageFile::Loaded loaded = PageFile::load(page, MenuPage::maxBytes);
+    if (!loaded.error.isEmpty())
+        return fail(page, loaded.error);
+    const SitePage::Insertion put = SitePage::insert(loaded.bytes, reading.menu, folder);
+    if (!put.error.isEmpty())
+        return fail(page, put.error);
+    if (save(page, put.page) != 0)
+        return 1;
+    std::printf("%s\n", qPrintable(page));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -33,6 +68,8 @@ int main(int argc, char* argv[]) {
     QTranslator words;
     if (words.load(QLocale(), "tessel", "_", ":/i18n") || words.load("tessel_en", ":/i18n"))
         QCoreApplication::installTranslator(&words);
+    if (argc == 4 && QByteArray(argv[1]) == "--into")
+        return into(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     const bool move = argc == 7 && QByteArray(argv[4]) == "--move";
     const bool toHtml5 = argc == 5 && QByteArray(argv[4]) == "--html5";
     if ((argc == 4 || move || toHtml5) && QByteArray(argv[1]) == "--reread") {
@@ -61,7 +98,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: tessel_pagegen PAGE.html TYPE [NORMAL OVER LINK FRAME]...\n"
                              "       tessel_pagegen --html5 PAGE.html TYPE "
                              "[NORMAL OVER LINK FRAME TEXT]...\n"
-                             "       tessel_pagegen --reread IN OUT [--move FROM TO | --html5]\n");
+                             "       tessel_pagegen --reread IN OUT [--move FROM TO | --html5]\n"
+                             "       tessel_pagegen --into PAGE MENUPAGE\n");
         return 2;
     }
     Menu menu{MenuType(type.toShort()), {}, html5 ? PageForm::Html5 : PageForm::Classic};

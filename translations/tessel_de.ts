@@ -875,6 +875,25 @@ Sie nennt %n Bilder, die dort nicht liegen: </numerusform>
     </message>
 </context>
 <context>
+    <name>SitePage</name>
+    <message>
+        <source>it holds a menu already</source>
+        <translation>sie enthält schon ein Menü</translation>
+    </message>
+    <message>
+        <source>it has no line %1 to mark where the menu goes</source>
+        <translation>sie hat keine Zeile %1, die zeigt, wo das Menü hingehört</translation>
+    </message>
+    <message>
+        <source>the menu put into it would not read back as it is (%1)</source>
+        <translation>das eingefügte Menü ließe sich nicht so zurücklesen, wie es ist (%1)</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+</context>
+<context>
     <name>TutorTexts</name>
     <message>
         <source>First, select the Type of menu to create - up/down (vertical) or left/right (horizontal).</source>

@@ -875,6 +875,25 @@ Indica %n imágenes que no están allí: </numerusform>
     </message>
 </context>
 <context>
+    <name>SitePage</name>
+    <message>
+        <source>it holds a menu already</source>
+        <translation>ya contiene un menú</translation>
+    </message>
+    <message>
+        <source>it has no line %1 to mark where the menu goes</source>
+        <translation>no tiene ninguna línea %1 que marque dónde va el menú</translation>
+    </message>
+    <message>
+        <source>the menu put into it would not read back as it is (%1)</source>
+        <translation>el menú insertado no se volvería a leer tal como es (%1)</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+</context>
+<context>
     <name>TutorTexts</name>
     <message>
         <source>First, select the Type of menu to create - up/down (vertical) or left/right (horizontal).</source>

@@ -875,6 +875,25 @@ Elle désigne %n images qui n’y sont pas : </numerusform>
     </message>
 </context>
 <context>
+    <name>SitePage</name>
+    <message>
+        <source>it holds a menu already</source>
+        <translation>elle contient déjà un menu</translation>
+    </message>
+    <message>
+        <source>it has no line %1 to mark where the menu goes</source>
+        <translation>elle n&apos;a pas de ligne %1 pour marquer où va le menu</translation>
+    </message>
+    <message>
+        <source>the menu put into it would not read back as it is (%1)</source>
+        <translation>le menu inséré ne se relirait pas tel qu&apos;il est (%1)</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+</context>
+<context>
     <name>TutorTexts</name>
     <message>
         <source>First, select the Type of menu to create - up/down (vertical) or left/right (horizontal).</source>

@@ -184,6 +184,14 @@ QByteArray MenuPage::blockText(const Menu& menu, int region, qsizetype i, const 
     return out.take();
 }
 
+QByteArray MenuPage::insertedMenu(const Menu& menu, QByteArrayView eol) {
+    PageBuffer out(1000 + bytesPerButton * menu.buttons.size());
+    PageWriter writer(out);
+    writer.eol = std::string_view(eol.data(), std::size_t(eol.size()));
+    PageLayout::insertedMenu(writer, menu);
+    return out.take();
+}
+
 QByteArray MenuPage::text(const Menu& menu) {
     PageBuffer out(2600 + bytesPerButton * menu.buttons.size());
     PageWriter writer(out);

@@ -70,6 +70,10 @@ QByteArray text(const Menu& menu, const PageFrame& frame);
 QByteArray blockText(const Menu& menu, int region, qsizetype i, const BlockTemplate& form,
                      QByteArrayView eol);
 
+// The menu's lines as they go into a page of the author's, after its marker: its style and
+// its menu, the HTML5 form's, with lines ending in `eol`.
+QByteArray insertedMenu(const Menu& menu, QByteArrayView eol);
+
 // The menu a page holds, found by its own lines wherever the author's HTML puts them.
 PageReading read(const QByteArray& bytes);
 // The same, every line of the page read for what it is, without the shortcut `read` takes

@@ -242,6 +242,16 @@ template <typename Pass> void tail(Pass& p) {
 
 constexpr std::string_view menuStart = "<nav class=\"tessel-menu\" data-buttons=\"";
 
+// The style that swaps a button's pictures, in the page's own head or with a menu put into a
+// page of the author's.
+template <typename Pass> void menuStyle(Pass& p) {
+    p.line(3, {".tessel-menu img { border: 0; }"});
+    p.line(3, {".tessel-menu a img + img { display: none; }"});
+    p.line(3, {".tessel-menu a:hover img, .tessel-menu a:focus img { display: none; }"});
+    p.line(3, {".tessel-menu a:hover img + img, .tessel-menu a:focus img + img "
+               "{ display: inline; }"});
+}
+
 template <typename Pass, typename M> void html5Head(Pass& p, M& menu) {
     p.line(0, {"<!DOCTYPE html>"});
     p.beginLine(0, {"<html lang=\""});
@@ -258,11 +268,7 @@ template <typename Pass, typename M> void html5Head(Pass& p, M& menu) {
     p.line(0, {"<style>"});
     p.line(3, {"body { background-color: #000000; color: #ffffff; text-align: center; }"});
     p.line(3, {"a { color: #ffffff; }"});
-    p.line(3, {".tessel-menu img { border: 0; }"});
-    p.line(3, {".tessel-menu a img + img { display: none; }"});
-    p.line(3, {".tessel-menu a:hover img, .tessel-menu a:focus img { display: none; }"});
-    p.line(3, {".tessel-menu a:hover img + img, .tessel-menu a:focus img + img "
-               "{ display: inline; }"});
+    menuStyle(p);
     p.line(0, {"</style>"});
     p.line(0, {"</head>"});
     p.emptyLines(1);
@@ -302,6 +308,21 @@ template <typename Pass> void html5Tail(Pass& p) {
     afterTheMenu(p);
     p.line(0, {"</body>"});
     p.line(0, {htmlEnd});
+}
+
+// The line by which an author marks where in a page of theirs the menu goes, and the menu put
+// in after it: its style, then the menu as Tessel's own page has it.
+constexpr std::string_view menuMarker = "<!-- Tessel menu -->";
+
+template <typename Pass, typename M> void insertedMenu(Pass& p, M& menu) {
+    p.line(0, {"<style>"});
+    menuStyle(p);
+    p.line(0, {"</style>"});
+    html5CountBlock(p, menu, 0);
+    p.emptyLines(1);
+    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i)
+        html5MenuBlock(p, menu, i);
+    p.line(0, {"</nav>"});
 }
 
 enum Region { Count, Script, Link, Buttons };

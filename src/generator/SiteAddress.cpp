@@ -75,6 +75,18 @@ QString SiteAddress::fromPage(const QString& address, const QString& pageFolder)
            address.sliced(end);
 }
 
+QString SiteAddress::toSite(const QString& address, const QString& pageFolder) {
+    if (!isRelativePath(address) || pageFolder.isEmpty())
+        return address;
+    const qsizetype end = pathEnd(address);
+    QString folder = pageFolder;
+    while (folder.endsWith(u'/'))
+        folder.chop(1);
+    const QString joined = resolved(folder + u'/' + address.first(end)).join(u'/');
+    return (isRelativePath(joined) ? QString() : QStringLiteral("./")) + joined +
+           address.sliced(end);
+}
+
 bool SiteAddress::leadsTo(const QString& link, const QString& page) {
     if (!isRelativePath(link) || pathEnd(link) == 0)
         return false;

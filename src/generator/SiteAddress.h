@@ -14,6 +14,10 @@ namespace SiteAddress {
 // folder (one of the web, "mailto:", "/from/the/root", "#part", "?query" or nothing) stays.
 QString fromPage(const QString& address, const QString& pageFolder);
 
+// The other way: `address` as a page in `pageFolder` names it, written for the site's folder.
+// A path relative to the page's folder is resolved from the site's; any other stays.
+QString toSite(const QString& address, const QString& pageFolder);
+
 // Whether `link`, written for the site's folder, leads to the page `page`: the same file, its
 // query and part aside, whatever "./" and "../" it takes on the way. A folder and the
 // index.html in it are one page.

@@ -6,8 +6,10 @@
 //
 // The same bytes also put an author's lines into a page Tessel wrote, at any line boundary,
 // among the buttons too: the page reads intact with its menu, and after a link changes and a
-// button is added every one of those lines is still there, in its order.
+// button is added every one of those lines is still there, in its order. And they are a page
+// of an author's that a site's menu goes into at its marker.
 #include "generator/MenuPage.h"
+#include "generator/SitePage.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -98,8 +100,35 @@ void checkAuthorsLines(const std::uint8_t* data, std::size_t size) {
 
 } // namespace
 
+// The bytes as a page of the author's in the folder shop, the marker on a line of its own
+// after their first line: where the site's menu goes in, every byte of theirs stays, in order,
+// and the page reads back with the site's menu.
+void checkInsertion(const QByteArray& bytes) {
+    static const Menu site{MenuType::Vertical,
+                           {{"a.gif", "b.gif", "x/caf\u00e9.html", "", "Caf\u00e9 \"1\""},
+                            {"../c.gif", "d.gif", "", "main", ""}},
+                           PageForm::Html5};
+    const qsizetype cut = bytes.indexOf('\n') + 1; // 0 where there is none
+    const QByteArray page = bytes.first(cut) + "<!-- Tessel menu -->\n" + bytes.sliced(cut);
+    const SitePage::Insertion put = SitePage::insert(page, site, "shop");
+    if (put.page.isEmpty())
+        return;
+    qsizetype before = 0, after = 0;
+    while (before < page.size() && put.page[before] == page[before])
+        ++before;
+    while (after < page.size() &&
+           put.page[put.page.size() - 1 - after] == page[page.size() - 1 - after])
+        ++after;
+    const PageReading reading = MenuPage::read(put.page);
+    if (put.page.size() <= page.size() || before + after < page.size() ||
+        reading.changedLine != 0 || !reading.error.isEmpty() ||
+        !SitePage::forSite(reading.menu, "shop").sameValues(site))
+        std::abort();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     checkAnyPage(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     checkAuthorsLines(data, size);
+    checkInsertion(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "generator/PageSyntax.h"
 #include "generator/PicturePlaces.h"
 #include "generator/SiteAddress.h"
+#include "generator/SitePage.h"
 
 #include <QtTest>
 
@@ -232,7 +233,48 @@ private slots:
                 const QString fromPage = SiteAddress::fromPage(address, folder);
                 QVERIFY2(base.resolved(QUrl(fromPage)) == site.resolved(QUrl(address)),
                          qPrintable(address + " from " + folder + ": " + fromPage));
+                // ... and read back from that page, the site's address again.
+                const QString toSite = SiteAddress::toSite(fromPage, folder);
+                QVERIFY2(site.resolved(QUrl(toSite)) == site.resolved(QUrl(address)),
+                         qPrintable(fromPage + " in " + folder + ": " + toSite));
             }
+    }
+
+    // The site's menu put into a page of the author's at its marker, and read back from it.
+    void puttingTheMenuIn_data() { TestData::rows("site-insertions.txt"); }
+
+    void puttingTheMenuIn() {
+        QFETCH(TestData::Row, row);
+        const auto bytes = [](const QString& text) {
+            return text.startsWith("latin1:") ? text.mid(7).toLatin1()
+                   : text.startsWith("utf16:")
+                       ? QByteArray("\xFF\xFE") +
+                             QByteArray(reinterpret_cast<const char*>(text.mid(6).utf16()),
+                                        text.mid(6).size() * 2)
+                   : text.endsWith(".html") ? TestData::read(TestData::path(text))
+                                            : text.toUtf8();
+        };
+        const QString folder = row["folder"];
+        const Menu site{MenuType::Vertical,
+                        {{"home.gif", "home2.gif", "index.html", "", "Home"},
+                         {"img/news.gif", "img/news2.gif", "news/index.html", "main", "News"}},
+                        PageForm::Html5};
+        const SitePage::Insertion put = SitePage::insert(bytes(row["page"]), site, folder);
+        if (row["put"].startsWith("refused: ")) {
+            QVERIFY2(put.page.isEmpty() && put.error.startsWith(row["put"].mid(9)),
+                     qPrintable(put.error));
+            return;
+        }
+        QByteArray menu = TestData::read(
+            TestData::path(folder.isEmpty() ? "site-menu.html" : "site-menu-" + folder + ".html"));
+        if (row["put"].contains("\r\n"))
+            menu.replace("\n", "\r\n");
+        QCOMPARE(put.page, bytes(row["put"]).replace("[menu]", menu));
+        // Read back, it holds the site's menu, and writes back the same bytes.
+        const PageReading reading = MenuPage::read(put.page);
+        QVERIFY2(reading.error.isEmpty() && reading.changedLine == 0, qPrintable(reading.error));
+        QCOMPARE(SitePage::forSite(reading.menu, folder), site);
+        QCOMPARE(MenuPage::text(reading.menu, reading.frame), put.page);
     }
 
     void charsets_data() { TestData::rows("charsets.txt"); }

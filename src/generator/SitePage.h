@@ -1,0 +1,30 @@
+#pragma once
+
+#include "generator/Menu.h"
+
+#include <QByteArray>
+#include <QString>
+
+// A page of the author's that holds the site's menu, put in where the author marked it, with
+// its addresses written for the page's own folder.
+namespace SitePage {
+
+struct Insertion {
+    QByteArray page; // the author's page with the menu in it; empty where it was refused
+    QString error;   // why it was refused
+};
+
+// `siteMenu`, its addresses written for the site's folder, put into `authorsPage`, which
+// stands in `pageFolder` of the site: on lines of their own right after the line that holds
+// only the marker, which stays, in the page's own line ends. Every byte of the author's stays
+// where it was. The menu's lines are ASCII, so they read alike in any encoding a page has.
+// Refused where the page has no marker, holds a menu already, or is in an encoding Tessel
+// does not read.
+Insertion insert(const QByteArray& authorsPage, const Menu& siteMenu, const QString& pageFolder);
+
+// The menu with its addresses as a page in `pageFolder` names them; and back, as the site's
+// folder names them.
+Menu forPage(Menu menu, const QString& pageFolder);
+Menu forSite(Menu menu, const QString& pageFolder);
+
+} // namespace SitePage
