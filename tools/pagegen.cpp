@@ -37,21 +37,20 @@ int fail(const QString& path, const QString& why) {
 }
 
 // The menu of `menuPage` into `page`, its addresses written for the page's folder in the site,
-// which is the menu page's folder; the page named once written.
+// which is the menu page's folder, its button for the page marked; the page named once
+// written.
 int into(const QString& page, const QString& menuPage) {
     const PageReading reading = MenuPage::open(menuPage);
     if (!reading.error.isEmpty())
         return fail(menuPage, reading.error);
     const QString site = QFileInfo(menuPage).absolutePath();
-    QString folder = QDir(site).relativeFilePath(QFileInfo(page).absolutePath());
-    if (folder == ".")
-        folder.clear();
-    if (folder.startsWith(".."))
+    const QString inSite = QDir(site).relativeFilePath(QFileInfo(page).absoluteFilePath());
+    if (inSite.startsWith(".."))
         return fail(page, QStringLiteral("it is not in the site's folder %1").arg(site));
     const PageFile::Loaded loaded = PageFile::load(page, MenuPage::maxBytes);
     if (!loaded.error.isEmpty())
         return fail(page, loaded.error);
-    const SitePage::Insertion put = SitePage::insert(loaded.bytes, reading.menu, folder);
+    const SitePage::Insertion put = SitePage::insert(loaded.bytes, reading.menu, inSite);
     if (!put.error.isEmpty())
         return fail(page, put.error);
     if (save(page, put.page) != 0)

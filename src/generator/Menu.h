@@ -71,6 +71,8 @@ struct MenuButton {
     // The author's form of the button's block in the script, the link function and the menu,
     // carried with the button wherever it goes.
     ButtonForms ownLines = {};
+    // In a page of a site: the button's link leads to that page, which the button shows.
+    bool current = false;
 
     bool operator==(const MenuButton&) const = default;
 };

@@ -76,6 +76,10 @@ public:
     }
     void address(const QString& text) { PageEscaping::appendHtmlAttribute(out, text); }
     void target(const QString& frame) { PageEscaping::appendTarget(out, frame); }
+    void currentPage(bool current) {
+        if (current)
+            append(PageLayout::currentMark);
+    }
     // A button without a text is named by its link, which says more than nothing.
     void buttonText(const QString& text, const QString& link) {
         PageEscaping::appendHtmlText(out, text.isEmpty() ? link : text);
@@ -135,6 +139,10 @@ public:
     void target(const QString& frame) {
         value();
         PageEscaping::appendTarget(out_, frame);
+    }
+    void currentPage(bool current) {
+        value();
+        PageWriter(out_).currentPage(current);
     }
     void buttonText(const QString& text, const QString& link) {
         value();

@@ -59,6 +59,7 @@ struct KeyShape {
     void lineBreak(MenuType) {}
     void address(const QString&) {}
     void target(const QString&) {}
+    void currentPage(bool) {}
     void buttonText(const QString&, const QString&) {}
     void sameText(const QString&, const QString&) {}
 

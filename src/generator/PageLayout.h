@@ -241,6 +241,8 @@ template <typename Pass> void tail(Pass& p) {
 // picture is an image of the page, hidden until then, so it is loaded with the page.
 
 constexpr std::string_view menuStart = "<nav class=\"tessel-menu\" data-buttons=\"";
+// After a button's target, in the page its link leads to.
+constexpr std::string_view currentMark = "\" aria-current=\"page";
 
 // The style that swaps a button's pictures, in the page's own head or with a menu put into a
 // page of the author's.
@@ -288,6 +290,7 @@ template <typename Pass, typename M> void html5MenuBlock(Pass& p, M& menu, qsize
     p.address(button.link);
     p.beginLine(0, {"\" target=\""});
     p.target(button.frame);
+    p.currentPage(button.current);
     p.beginLine(0, {"\"><img src=\""});
     p.address(button.normalImage);
     p.beginLine(0, {"\" alt=\""});
@@ -311,12 +314,15 @@ template <typename Pass> void html5Tail(Pass& p) {
 }
 
 // The line by which an author marks where in a page of theirs the menu goes, and the menu put
-// in after it: its style, then the menu as Tessel's own page has it.
+// in after it: its style, which shows the mouse-over picture of the button that leads to the
+// page too, then the menu as Tessel's own page has it.
 constexpr std::string_view menuMarker = "<!-- Tessel menu -->";
 
 template <typename Pass, typename M> void insertedMenu(Pass& p, M& menu) {
     p.line(0, {"<style>"});
     menuStyle(p);
+    p.line(3, {".tessel-menu a[aria-current] img { display: none; }"});
+    p.line(3, {".tessel-menu a[aria-current] img + img { display: inline; }"});
     p.line(0, {"</style>"});
     html5CountBlock(p, menu, 0);
     p.emptyLines(1);

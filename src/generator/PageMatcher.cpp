@@ -177,6 +177,10 @@ public:
             return PageEscaping::readTarget(lineView(), at, frame, s_.charset, exact);
         });
     }
+    void currentPage(bool& current) {
+        current = ok_ && startsWith(PageLayout::currentMark);
+        take(current ? PageLayout::currentMark : std::string_view());
+    }
     void buttonText(QString& text, const QString& link) {
         read([&](qsizetype& at, bool& exact) {
             return readButtonText(lineView(), at, text, link, s_.charset, exact);
@@ -189,6 +193,10 @@ public:
     }
 
 private:
+    bool startsWith(std::string_view part) const {
+        return bytes_.size() - at_ >= qsizetype(part.size()) &&
+               sameBytes(bytes_.data() + at_, part.data(), part.size());
+    }
     void take(std::string_view part) {
         ok_ = ok_ && bytes_.size() - at_ >= qsizetype(part.size()) &&
               sameBytes(bytes_.data() + at_, part.data(), part.size());
@@ -227,9 +235,20 @@ struct Piece {
     bool floating;
     std::string_view text; // fixed text: the layout's own, which lives as long as the program
     std::string number;    // a number's digits
-    enum Value { Script, Link, Image, Alt, Address, Target, Text, SameText } value = Script;
+    enum Value {
+        Script,
+        Link,
+        Image,
+        Alt,
+        Address,
+        Target,
+        Current,
+        Text,
+        SameText
+    } value = Script;
     QString* first = nullptr;
     QString* second = nullptr;
+    bool* flag = nullptr;
 };
 
 // The pieces of a block, as PageTokens counts them.
@@ -259,6 +278,10 @@ public:
     void optionalAlt(QString& text) { record(Piece::Alt, &text); }
     void address(QString& text) { record(Piece::Address, &text); }
     void target(QString& frame) { record(Piece::Target, &frame); }
+    void currentPage(bool& current) {
+        record(Piece::Current, nullptr);
+        pieces.back().flag = &current;
+    }
     void buttonText(QString& text, QString& link) { record(Piece::Text, &text, &link); }
     void sameText(QString& text, QString& link) { record(Piece::SameText, &text, &link); }
 
@@ -287,6 +310,12 @@ bool readValue(const Piece& piece, QByteArrayView line, qsizetype& at, qsizetype
         return readHtmlAddress(line, at, *piece.first, charset, exact);
     case Piece::Target:
         return readTarget(line, at, *piece.first, charset, exact);
+    case Piece::Current: {
+        const QByteArrayView mark = view(PageLayout::currentMark);
+        *piece.flag = line.sliced(at).startsWith(mark);
+        at += *piece.flag ? mark.size() : 0;
+        return true;
+    }
     case Piece::Text:
         return readButtonText(line, at, *piece.first, *piece.second, charset, exact);
     case Piece::SameText:

@@ -13,12 +13,13 @@ struct SitePageWords {
     Q_DECLARE_TR_FUNCTIONS(SitePage)
 };
 
-// Each address of the menu, as `convert` gives it for `pageFolder`.
-Menu withAddresses(Menu menu, const QString& pageFolder,
+// Each address of the menu, as `convert` gives it for the folder of `page`.
+Menu withAddresses(Menu menu, const QString& page,
                    QString (*convert)(const QString&, const QString&)) {
+    const QString folder = page.section(u'/', 0, -2);
     for (MenuButton& button : menu.buttons)
         for (QString* address : {&button.normalImage, &button.overImage, &button.link})
-            *address = convert(*address, pageFolder);
+            *address = convert(*address, folder);
     return menu;
 }
 
@@ -37,16 +38,20 @@ qsizetype markerLine(QByteArrayView page, PageSyntax& syntax) {
 
 } // namespace
 
-Menu SitePage::forPage(Menu menu, const QString& pageFolder) {
-    return withAddresses(std::move(menu), pageFolder, SiteAddress::fromPage);
+Menu SitePage::forPage(Menu menu, const QString& page) {
+    for (MenuButton& button : menu.buttons)
+        button.current = SiteAddress::leadsTo(button.link, page);
+    return withAddresses(std::move(menu), page, SiteAddress::fromPage);
 }
 
-Menu SitePage::forSite(Menu menu, const QString& pageFolder) {
-    return withAddresses(std::move(menu), pageFolder, SiteAddress::toSite);
+Menu SitePage::forSite(Menu menu, const QString& page) {
+    for (MenuButton& button : menu.buttons)
+        button.current = false; // each page marks its own
+    return withAddresses(std::move(menu), page, SiteAddress::toSite);
 }
 
 SitePage::Insertion SitePage::insert(const QByteArray& authorsPage, const Menu& siteMenu,
-                                     const QString& pageFolder) {
+                                     const QString& page) {
     const PageReading held = MenuPage::read(authorsPage);
     if (held.refusal == Refusal::None)
         return {{}, SitePageWords::tr("it holds a menu already")};
@@ -64,16 +69,16 @@ SitePage::Insertion SitePage::insert(const QByteArray& authorsPage, const Menu& 
     const bool lastWithoutEnd = eol.isEmpty();
     if (lastWithoutEnd)
         eol = authorsPage.contains("\r\n") || !authorsPage.contains('\n') ? "\r\n" : "\n";
-    Menu menu = forPage(siteMenu, pageFolder);
+    Menu menu = forPage(siteMenu, page);
     menu.form = PageForm::Html5;
-    QByteArray page = authorsPage.first(syntax.next(line));
+    QByteArray put = authorsPage.first(syntax.next(line));
     if (lastWithoutEnd)
-        page += eol;
-    page += MenuPage::insertedMenu(menu, eol);
-    page += authorsPage.sliced(syntax.next(line));
+        put += eol;
+    put += MenuPage::insertedMenu(menu, eol);
+    put += authorsPage.sliced(syntax.next(line));
     // Lines of the author's that would read as the menu's (a button's comment of their own
     // after the marker) would change it on the next opening: the page stays as it was.
-    PageReading again = MenuPage::read(page);
+    PageReading again = MenuPage::read(put);
     again.menu.title = menu.title; // a page of the author's has its own
     again.menu.language = menu.language;
     if (!again.error.isEmpty() || again.changedLine != 0 || !again.menu.sameValues(menu))
@@ -81,5 +86,5 @@ SitePage::Insertion SitePage::insert(const QByteArray& authorsPage, const Menu& 
                 SitePageWords::tr("the menu put into it would not read back as it is (%1)")
                     .arg(again.error.isEmpty() ? SitePageWords::tr("line %1").arg(again.changedLine)
                                                : again.error)};
-    return {page, {}};
+    return {put, {}};
 }

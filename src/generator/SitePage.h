@@ -14,17 +14,19 @@ struct Insertion {
     QString error;   // why it was refused
 };
 
-// `siteMenu`, its addresses written for the site's folder, put into `authorsPage`, which
-// stands in `pageFolder` of the site: on lines of their own right after the line that holds
-// only the marker, which stays, in the page's own line ends. Every byte of the author's stays
-// where it was. The menu's lines are ASCII, so they read alike in any encoding a page has.
-// Refused where the page has no marker, holds a menu already, or is in an encoding Tessel
+// Pages and folders are named relative to the site's folder ("news/index.html").
+//
+// `siteMenu`, its addresses written for the site's folder, put into `authorsPage`, the site's
+// page `page`: on lines of their own right after the line that holds only the marker, which
+// stays, in the page's own line ends, its button that leads to the page marked. Every byte of the
+// author's stays where it was. The menu's lines are ASCII, so they read alike in any encoding a
+// page has. Refused where the page has no marker, holds a menu already, or is in an encoding Tessel
 // does not read.
-Insertion insert(const QByteArray& authorsPage, const Menu& siteMenu, const QString& pageFolder);
+Insertion insert(const QByteArray& authorsPage, const Menu& siteMenu, const QString& page);
 
-// The menu with its addresses as a page in `pageFolder` names them; and back, as the site's
-// folder names them.
-Menu forPage(Menu menu, const QString& pageFolder);
-Menu forSite(Menu menu, const QString& pageFolder);
+// The menu as the site's page `page` holds it: its addresses as the page's folder names them,
+// each button marked that leads to the page. And back: as the site's folder names them.
+Menu forPage(Menu menu, const QString& page);
+Menu forSite(Menu menu, const QString& page);
 
 } // namespace SitePage

@@ -110,7 +110,7 @@ void checkInsertion(const QByteArray& bytes) {
                            PageForm::Html5};
     const qsizetype cut = bytes.indexOf('\n') + 1; // 0 where there is none
     const QByteArray page = bytes.first(cut) + "<!-- Tessel menu -->\n" + bytes.sliced(cut);
-    const SitePage::Insertion put = SitePage::insert(page, site, "shop");
+    const SitePage::Insertion put = SitePage::insert(page, site, "shop/index.html");
     if (put.page.isEmpty())
         return;
     qsizetype before = 0, after = 0;
@@ -122,7 +122,7 @@ void checkInsertion(const QByteArray& bytes) {
     const PageReading reading = MenuPage::read(put.page);
     if (put.page.size() <= page.size() || before + after < page.size() ||
         reading.changedLine != 0 || !reading.error.isEmpty() ||
-        !SitePage::forSite(reading.menu, "shop").sameValues(site))
+        !SitePage::forSite(reading.menu, "shop/index.html").sameValues(site))
         std::abort();
 }
 

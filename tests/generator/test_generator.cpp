@@ -254,26 +254,28 @@ private slots:
                    : text.endsWith(".html") ? TestData::read(TestData::path(text))
                                             : text.toUtf8();
         };
-        const QString folder = row["folder"];
+        const QString page = row["in the site"];
         const Menu site{MenuType::Vertical,
                         {{"home.gif", "home2.gif", "index.html", "", "Home"},
                          {"img/news.gif", "img/news2.gif", "news/index.html", "main", "News"}},
                         PageForm::Html5};
-        const SitePage::Insertion put = SitePage::insert(bytes(row["page"]), site, folder);
+        const SitePage::Insertion put = SitePage::insert(bytes(row["page"]), site, page);
         if (row["put"].startsWith("refused: ")) {
             QVERIFY2(put.page.isEmpty() && put.error.startsWith(row["put"].mid(9)),
                      qPrintable(put.error));
             return;
         }
-        QByteArray menu = TestData::read(
-            TestData::path(folder.isEmpty() ? "site-menu.html" : "site-menu-" + folder + ".html"));
+        QByteArray menu = TestData::read(TestData::path(
+            page == "about.html" ? "site-menu.html"
+                                 : "site-menu-" + page.section('/', 0, 0) + ".html"));
         if (row["put"].contains("\r\n"))
             menu.replace("\n", "\r\n");
         QCOMPARE(put.page, bytes(row["put"]).replace("[menu]", menu));
         // Read back, it holds the site's menu, and writes back the same bytes.
         const PageReading reading = MenuPage::read(put.page);
         QVERIFY2(reading.error.isEmpty() && reading.changedLine == 0, qPrintable(reading.error));
-        QCOMPARE(SitePage::forSite(reading.menu, folder), site);
+        QCOMPARE(reading.menu.buttons[1].current, page == "news/index.html"); // its own page
+        QCOMPARE(SitePage::forSite(reading.menu, page), site);
         QCOMPARE(MenuPage::text(reading.menu, reading.frame), put.page);
     }
 
