@@ -9,6 +9,9 @@
 //   tessel_pagegen --into PAGE MENUPAGE
 //                                      puts the menu of MENUPAGE, a page Tessel wrote in the
 //                                      site's folder, into PAGE at its <!-- Tessel menu -->
+//   tessel_pagegen --sync MENUPAGE DIR
+//                                      writes that menu into every page under DIR that holds
+//                                      a menu put in at its marker, all of them or none
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 #include "generator/SitePage.h"
@@ -59,6 +62,29 @@ int into(const QString& page, const QString& menuPage) {
     return 0;
 }
 
+// The menu of `menuPage` into every page under `folder` that holds a menu put in at a marker:
+// all of them or none; each page named once written, each left out named with why.
+int syncSite(const QString& menuPage, const QString& folder) {
+    const PageReading reading = MenuPage::open(menuPage);
+    if (!reading.error.isEmpty())
+        return fail(menuPage, reading.error);
+    const SitePage::Sync sync =
+        SitePage::sync(reading.menu, QFileInfo(menuPage).absolutePath(), folder, menuPage);
+    for (const QString& leftOut : sync.leftOut)
+        std::fprintf(stderr, "tessel_pagegen: %s; left as it is\n", qPrintable(leftOut));
+    if (sync.pages.isEmpty())
+        return fail(folder, sync.inStep > 0
+                                ? QStringLiteral("every page's menu is this one already")
+                                : QStringLiteral("no page holds a menu put in at its marker"));
+    const PageFile::Saved saved = PageFile::saveAll(sync.pages);
+    for (qsizetype i = 0; i < saved.replaced; ++i)
+        std::printf("%s\n", qPrintable(sync.pages[i].path));
+    if (!saved.error.isEmpty())
+        std::fprintf(stderr, "tessel_pagegen: %s%s\n", qPrintable(saved.error),
+                     saved.replaced == 0 ? "; no page was written" : "");
+    return saved.error.isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -69,6 +95,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&words);
     if (argc == 4 && QByteArray(argv[1]) == "--into")
         return into(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc == 4 && QByteArray(argv[1]) == "--sync")
+        return syncSite(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     const bool move = argc == 7 && QByteArray(argv[4]) == "--move";
     const bool toHtml5 = argc == 5 && QByteArray(argv[4]) == "--html5";
     if ((argc == 4 || move || toHtml5) && QByteArray(argv[1]) == "--reread") {
@@ -98,7 +126,8 @@ int main(int argc, char* argv[]) {
                              "       tessel_pagegen --html5 PAGE.html TYPE "
                              "[NORMAL OVER LINK FRAME TEXT]...\n"
                              "       tessel_pagegen --reread IN OUT [--move FROM TO | --html5]\n"
-                             "       tessel_pagegen --into PAGE MENUPAGE\n");
+                             "       tessel_pagegen --into PAGE MENUPAGE\n"
+                             "       tessel_pagegen --sync MENUPAGE DIR\n");
         return 2;
     }
     Menu menu{MenuType(type.toShort()), {}, html5 ? PageForm::Html5 : PageForm::Classic};

@@ -892,6 +892,22 @@ Sie nennt %n Bilder, die dort nicht liegen: </numerusform>
         <source>line %1</source>
         <translation>Zeile %1</translation>
     </message>
+    <message>
+        <source>its menu is not put in at its marker</source>
+        <translation>ihr Menü steht nicht an ihrer Markierung</translation>
+    </message>
+    <message>
+        <source>it is not in the site&apos;s folder</source>
+        <translation>sie liegt nicht im Ordner der Website</translation>
+    </message>
+    <message>
+        <source>its menu was changed by hand at line %1</source>
+        <translation>ihr Menü wurde in Zeile %1 von Hand geändert</translation>
+    </message>
+    <message>
+        <source>its menu is another one</source>
+        <translation>ihr Menü ist ein anderes</translation>
+    </message>
 </context>
 <context>
     <name>TutorTexts</name>

@@ -892,6 +892,22 @@ Indica %n imágenes que no están allí: </numerusform>
         <source>line %1</source>
         <translation>línea %1</translation>
     </message>
+    <message>
+        <source>its menu is not put in at its marker</source>
+        <translation>su menú no está en su marca</translation>
+    </message>
+    <message>
+        <source>it is not in the site&apos;s folder</source>
+        <translation>no está en la carpeta del sitio</translation>
+    </message>
+    <message>
+        <source>its menu was changed by hand at line %1</source>
+        <translation>su menú se cambió a mano en la línea %1</translation>
+    </message>
+    <message>
+        <source>its menu is another one</source>
+        <translation>su menú es otro</translation>
+    </message>
 </context>
 <context>
     <name>TutorTexts</name>

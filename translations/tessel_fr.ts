@@ -892,6 +892,22 @@ Elle désigne %n images qui n’y sont pas : </numerusform>
         <source>line %1</source>
         <translation>ligne %1</translation>
     </message>
+    <message>
+        <source>its menu is not put in at its marker</source>
+        <translation>son menu n&apos;est pas placé à son repère</translation>
+    </message>
+    <message>
+        <source>it is not in the site&apos;s folder</source>
+        <translation>elle n&apos;est pas dans le dossier du site</translation>
+    </message>
+    <message>
+        <source>its menu was changed by hand at line %1</source>
+        <translation>son menu a été modifié à la main à la ligne %1</translation>
+    </message>
+    <message>
+        <source>its menu is another one</source>
+        <translation>son menu en est un autre</translation>
+    </message>
 </context>
 <context>
     <name>TutorTexts</name>

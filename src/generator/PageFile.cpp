@@ -9,7 +9,9 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -95,10 +97,17 @@ public:
     int handle() const { return handle_; }
     const QString& error() const { return error_; }
 
-    // On disk, then renamed over `path`; the reason where it could not be.
-    QString replace(const QString& path) {
+    // On disk; the reason where it could not be.
+    QString sync() {
         if (::fdatasync(handle_) != 0 || ::close(std::exchange(handle_, -1)) != 0)
             return lastError();
+        return {};
+    }
+    // Renamed over `path`, once on disk; the reason where it could not be.
+    QString replace(const QString& path) {
+        if (handle_ >= 0)
+            if (const QString failure = sync(); !failure.isEmpty())
+                return failure;
         if (::rename(name_.constData(), QFile::encodeName(path).constData()) != 0)
             return lastError();
         name_.clear(); // it is the page now
@@ -113,21 +122,60 @@ private:
 
 } // namespace
 
-QString PageFile::save(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
-    if (target.isDir())
-        return PageFileWords::tr("a folder of that name is in the way");
-    TemporaryPage temporary(target.absolutePath());
+namespace {
+
+// A page's bytes on the disk beside it, ready to take its place; the reason where they are not.
+QString prepare(TemporaryPage& temporary, const QString& path, const QByteArray& bytes) {
     if (temporary.handle() < 0)
         return temporary.error();
     keepModeAndOwner(path, temporary.handle());
     QFile file;
     if (!file.open(temporary.handle(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
         return file.errorString();
-    if (const QString failure = writeAll(file, bytes); !failure.isEmpty())
+    if (const QString failure = PageFile::writeAll(file, bytes); !failure.isEmpty())
         return failure;
     file.close();
+    return temporary.sync();
+}
+
+QString folderInTheWay(const QString& path) {
+    return QFileInfo(path).isDir() ? PageFileWords::tr("a folder of that name is in the way")
+                                   : QString();
+}
+
+} // namespace
+
+QString PageFile::save(const QString& path, const QByteArray& bytes) {
+    if (const QString failure = folderInTheWay(path); !failure.isEmpty())
+        return failure;
+    TemporaryPage temporary(QFileInfo(path).absolutePath());
+    if (const QString failure = prepare(temporary, path, bytes); !failure.isEmpty())
+        return failure;
     return temporary.replace(path);
+}
+
+PageFile::Saved PageFile::saveAll(const QList<Save>& pages) {
+    std::vector<std::unique_ptr<TemporaryPage>> prepared;
+    for (const Save& page : pages) {
+        QString failure = folderInTheWay(page.path);
+        if (failure.isEmpty()) {
+            prepared.push_back(
+                std::make_unique<TemporaryPage>(QFileInfo(page.path).absolutePath()));
+            failure = prepare(*prepared.back(), page.path, page.bytes);
+        }
+        if (!failure.isEmpty()) // none is replaced; the copies go with `prepared`
+            return {0, QDir::toNativeSeparators(page.path) + QStringLiteral(": ") + failure};
+    }
+    Saved saved;
+    for (; saved.replaced < pages.size(); ++saved.replaced) {
+        const QString& path = pages[saved.replaced].path;
+        if (const QString failure = prepared[std::size_t(saved.replaced)]->replace(path);
+            !failure.isEmpty()) {
+            saved.error = QDir::toNativeSeparators(path) + QStringLiteral(": ") + failure;
+            break;
+        }
+    }
+    return saved;
 }
 
 PageFile::Loaded PageFile::load(const QString& path, qint64 maxBytes) {

@@ -6,6 +6,9 @@
 #include "generator/SiteAddress.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 
 namespace {
 
@@ -34,6 +37,17 @@ qsizetype markerLine(QByteArrayView page, PageSyntax& syntax) {
             syntax.settled(line) == PageSyntax::Html)
             return line;
     return -1;
+}
+
+// Whether the page holds its menu where a marker put it: the marker's line before the menu's.
+bool putInAtMarker(const QByteArray& page, const PageReading& reading) {
+    PageSyntax syntax(page);
+    const qsizetype marker = markerLine(page, syntax);
+    return marker >= 0 && marker < syntax.lineAt(reading.frame.regions[PageLayout::Count].from());
+}
+
+QString named(const QString& path, const QString& why) {
+    return QDir::toNativeSeparators(path) + QStringLiteral(": ") + why;
 }
 
 } // namespace
@@ -87,4 +101,64 @@ SitePage::Insertion SitePage::insert(const QByteArray& authorsPage, const Menu& 
                     .arg(again.error.isEmpty() ? SitePageWords::tr("line %1").arg(again.changedLine)
                                                : again.error)};
     return {put, {}};
+}
+
+SitePage::Sync SitePage::sync(const Menu& siteMenu, const QString& siteFolder,
+                              const QString& folder, const QString& except, const Menu* before) {
+    QStringList paths;
+    for (QDirIterator pages(folder, {"*.html", "*.htm"}, QDir::Files, QDirIterator::Subdirectories);
+         pages.hasNext();)
+        paths.append(pages.next());
+    paths.sort(); // the same order on every run
+    const QByteArray marker(PageLayout::menuMarker.data(),
+                            qsizetype(PageLayout::menuMarker.size()));
+    const QString skipped = QFileInfo(except).canonicalFilePath();
+    Sync sync;
+    for (const QString& path : paths) {
+        if (QFileInfo(path).canonicalFilePath() == skipped)
+            continue;
+        const PageFile::Loaded loaded = PageFile::load(path, MenuPage::maxBytes);
+        if (!loaded.error.isEmpty()) {
+            sync.leftOut.append(named(path, loaded.error));
+            continue;
+        }
+        if (!loaded.bytes.contains(marker)) // most pages: no need to read them
+            continue;
+        const PageReading reading = MenuPage::read(loaded.bytes);
+        if (reading.refusal == Refusal::NotOurs)
+            continue;
+        if (reading.refusal != Refusal::None || !putInAtMarker(loaded.bytes, reading)) {
+            sync.leftOut.append(
+                named(path, reading.refusal != Refusal::None
+                                ? reading.error
+                                : SitePageWords::tr("its menu is not put in at its marker")));
+            continue;
+        }
+        const QString page = QDir(siteFolder).relativeFilePath(QFileInfo(path).absoluteFilePath());
+        if (page.startsWith(QLatin1String(".."))) {
+            sync.leftOut.append(named(path, SitePageWords::tr("it is not in the site's folder")));
+            continue;
+        }
+        if (reading.changedLine != 0) {
+            sync.leftOut.append(
+                named(path, SitePageWords::tr("its menu was changed by hand at line %1")
+                                .arg(reading.changedLine)));
+            continue;
+        }
+        Menu held = forSite(reading.menu, page);
+        held.title = before ? before->title : held.title; // a page of the author's has its own
+        held.language = before ? before->language : held.language;
+        if (before && !held.sameValues(*before)) {
+            sync.leftOut.append(named(path, SitePageWords::tr("its menu is another one")));
+            continue;
+        }
+        Menu menu = forPage(siteMenu, page);
+        menu.form = PageForm::Html5;
+        QByteArray written = MenuPage::text(menu, reading.frame);
+        if (written != loaded.bytes)
+            sync.pages.append({path, std::move(written)});
+        else
+            ++sync.inStep;
+    }
+    return sync;
 }

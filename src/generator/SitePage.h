@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/Menu.h"
+#include "generator/PageFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,5 +29,17 @@ Insertion insert(const QByteArray& authorsPage, const Menu& siteMenu, const QStr
 // each button marked that leads to the page. And back: as the site's folder names them.
 Menu forPage(Menu menu, const QString& page);
 Menu forSite(Menu menu, const QString& page);
+
+// The site's menu for every page under `folder` (its subfolders too) that holds a menu put in
+// at its marker, `siteFolder` being the site's; the menu's own page `except` aside. A page
+// whose menu was changed by hand, or differs from `before` where that is given (the menu as
+// it was before this change), is named and left out, as is one that cannot be read.
+struct Sync {
+    QList<PageFile::Save> pages; // each with the menu written into it, where that changes it
+    QStringList leftOut;         // "PATH: why"
+    qsizetype inStep = 0;        // those whose menu is this one already
+};
+Sync sync(const Menu& siteMenu, const QString& siteFolder, const QString& folder,
+          const QString& except, const Menu* before = nullptr);
 
 } // namespace SitePage

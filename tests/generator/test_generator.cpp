@@ -279,6 +279,86 @@ private slots:
         QCOMPARE(MenuPage::text(reading.menu, reading.frame), put.page);
     }
 
+    // A site of five pages that hold its menu: a changed link reaches all of them, and only the
+    // menu's line for it changes; a page whose menu is another is named and left out; a page
+    // that cannot be written means none is.
+    void siteInStep_data() {
+        QTest::addColumn<QString>("trouble");
+        for (const char* trouble : {"", "another menu", "read-only"})
+            QTest::newRow(trouble) << QString(trouble);
+    }
+
+    void siteInStep() {
+        QFETCH(QString, trouble);
+        QTemporaryDir site;
+        const QDir folder(site.path());
+        const QStringList pages = {"index.html", "about.html", "news/index.html", "shop/index.html",
+                                   "shop/winter/boots.html"};
+        QVERIFY(folder.mkpath("news") && folder.mkpath("shop/winter"));
+        const FileSystem disk(trouble == "read-only" ? folder.filePath("shop/winter") : QString(),
+                              false);
+        if (disk.refused)
+            QSKIP(FileSystem::notRoot);
+        Menu before{MenuType::Vertical,
+                    {{"home.gif", "home2.gif", "index.html", "", "Home"},
+                     {"img/news.gif", "img/news2.gif", "news/index.html", "", "News"},
+                     {"img/shop.gif", "img/shop2.gif", "shop/", "", "Shop"}},
+                    PageForm::Html5};
+        QMap<QString, QByteArray> old;
+        for (const QString& page : pages) {
+            const QByteArray own =
+                "<h1>" + page.toUtf8() + "</h1>\r\n<!-- Tessel menu -->\r\n<p>Ours</p>\r\n";
+            old[page] = SitePage::insert(own, before, page).page;
+            QVERIFY(PageFile::save(folder.filePath(page), old[page]).isEmpty());
+        }
+        if (trouble == "another menu") {
+            old["about.html"].replace("href=\"index.html\"", "href=\"start.html\"");
+            QVERIFY(PageFile::save(folder.filePath("about.html"), old["about.html"]).isEmpty());
+        }
+        if (trouble == "read-only")
+            QVERIFY(::mount(nullptr, disk.at.constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                            nullptr) == 0);
+        Menu after = before;
+        after.buttons[1].link = "news/latest.html";
+        const SitePage::Sync sync = SitePage::sync(after, folder.path(), folder.path(),
+                                                   folder.filePath("menu.html"), &before);
+        QCOMPARE(sync.leftOut.join('\n'),
+                 trouble == "another menu"
+                     ? folder.filePath("about.html") + ": its menu is another one"
+                     : QString());
+        QCOMPARE(sync.pages.size(), pages.size() - (trouble == "another menu"));
+        const PageFile::Saved saved = PageFile::saveAll(sync.pages);
+        if (trouble == "read-only") {
+            QVERIFY2(saved.replaced == 0 &&
+                         saved.error.startsWith(folder.filePath("shop/winter/boots.html") + ": "),
+                     qPrintable(saved.error));
+            for (const QString& page : pages)
+                QCOMPARE(TestData::read(folder.filePath(page)), old[page]);
+            return;
+        }
+        QVERIFY2(saved.error.isEmpty() && saved.replaced == sync.pages.size(),
+                 qPrintable(saved.error));
+        for (const QString& page : pages) {
+            const QByteArray now = TestData::read(folder.filePath(page));
+            if (trouble == "another menu" && page == "about.html") {
+                QCOMPARE(now, old[page]);
+                continue;
+            }
+            const PageReading reading = MenuPage::read(now);
+            QVERIFY(reading.error.isEmpty() && reading.changedLine == 0);
+            QCOMPARE(SitePage::forSite(reading.menu, page), after);
+            // Only the line of the link that changed: every other line stays as it was.
+            const QList<QByteArray> was = old[page].split('\n'), is = now.split('\n');
+            QCOMPARE(is.size(), was.size());
+            QStringList changed;
+            for (qsizetype i = 0; i < is.size(); ++i)
+                if (is[i] != was[i])
+                    changed.append(QString::fromUtf8(is[i]));
+            QVERIFY2(changed.size() == 1 && changed.first().contains("latest.html"),
+                     qPrintable(changed.join('\n')));
+        }
+    }
+
     void charsets_data() { TestData::rows("charsets.txt"); }
 
     void charsets() {
