@@ -1,8 +1,8 @@
 #include "generator/SiteAddress.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -10,15 +10,26 @@ namespace {
 // scheme ("mailto:"), not one from the root or a server's ("/", "//"), not a part or a query
 // of the page itself, and not nothing.
 bool isRelativePath(const QString& address) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
-    return !address.isEmpty() && !address.startsWith(u'/') && !address.startsWith(u'#') &&
-           !address.startsWith(u'?') && !scheme.match(address).hasMatch();
+    if (address.isEmpty() || address.front() == u'/' || address.front() == u'#' ||
+        address.front() == u'?')
+        return false;
+    // A scheme: a letter, then letters, digits, '+', '-' or '.', up to a ':'.
+    const auto inScheme = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+               c == u'+' || c == u'-' || c == u'.';
+    };
+    qsizetype at = 0;
+    while (at < address.size() && inScheme(address[at]))
+        ++at;
+    const bool letter = address.front().isLetter() && address.front().unicode() < 0x80;
+    return !(letter && at < address.size() && address[at] == u':');
 }
 
 // Where the path of `address` ends and its query or part begins.
 qsizetype pathEnd(const QString& address) {
-    const qsizetype end = address.indexOf(QRegularExpression(QStringLiteral("[?#]")));
-    return end < 0 ? address.size() : end;
+    const auto end = std::find_if(address.begin(), address.end(),
+                                  [](QChar c) { return c == u'?' || c == u'#'; });
+    return end - address.begin();
 }
 
 // A relative path's folders and file, as a browser resolves them: "." gone, "x/.." gone, the

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 
@@ -44,6 +45,13 @@ bool putInAtMarker(const QByteArray& page, const PageReading& reading) {
     PageSyntax syntax(page);
     const qsizetype marker = markerLine(page, syntax);
     return marker >= 0 && marker < syntax.lineAt(reading.frame.regions[PageLayout::Count].from());
+}
+
+// The same buttons, whatever the title and language of the page that holds them.
+bool sameMenu(Menu held, const Menu& other) {
+    held.title = other.title;
+    held.language = other.language;
+    return held.sameValues(other);
 }
 
 QString named(const QString& path, const QString& why) {
@@ -92,10 +100,8 @@ SitePage::Insertion SitePage::insert(const QByteArray& authorsPage, const Menu& 
     put += authorsPage.sliced(syntax.next(line));
     // Lines of the author's that would read as the menu's (a button's comment of their own
     // after the marker) would change it on the next opening: the page stays as it was.
-    PageReading again = MenuPage::read(put);
-    again.menu.title = menu.title; // a page of the author's has its own
-    again.menu.language = menu.language;
-    if (!again.error.isEmpty() || again.changedLine != 0 || !again.menu.sameValues(menu))
+    const PageReading again = MenuPage::read(put);
+    if (!again.error.isEmpty() || again.changedLine != 0 || !sameMenu(again.menu, menu))
         return {{},
                 SitePageWords::tr("the menu put into it would not read back as it is (%1)")
                     .arg(again.error.isEmpty() ? SitePageWords::tr("line %1").arg(again.changedLine)
@@ -112,10 +118,12 @@ SitePage::Sync SitePage::sync(const Menu& siteMenu, const QString& siteFolder,
     paths.sort(); // the same order on every run
     const QByteArray marker(PageLayout::menuMarker.data(),
                             qsizetype(PageLayout::menuMarker.size()));
-    const QString skipped = QFileInfo(except).canonicalFilePath();
+    const QString skipped = QFileInfo(except).absoluteFilePath();
     Sync sync;
+    QHash<QString, Menu> forFolder;
     for (const QString& path : paths) {
-        if (QFileInfo(path).canonicalFilePath() == skipped)
+        const QString absolute = QFileInfo(path).absoluteFilePath();
+        if (absolute == skipped)
             continue;
         const PageFile::Loaded loaded = PageFile::load(path, MenuPage::maxBytes);
         if (!loaded.error.isEmpty()) {
@@ -134,7 +142,7 @@ SitePage::Sync SitePage::sync(const Menu& siteMenu, const QString& siteFolder,
                                 : SitePageWords::tr("its menu is not put in at its marker")));
             continue;
         }
-        const QString page = QDir(siteFolder).relativeFilePath(QFileInfo(path).absoluteFilePath());
+        const QString page = QDir(siteFolder).relativeFilePath(absolute);
         if (page.startsWith(QLatin1String(".."))) {
             sync.leftOut.append(named(path, SitePageWords::tr("it is not in the site's folder")));
             continue;
@@ -145,14 +153,17 @@ SitePage::Sync SitePage::sync(const Menu& siteMenu, const QString& siteFolder,
                                 .arg(reading.changedLine)));
             continue;
         }
-        Menu held = forSite(reading.menu, page);
-        held.title = before ? before->title : held.title; // a page of the author's has its own
-        held.language = before ? before->language : held.language;
-        if (before && !held.sameValues(*before)) {
+        if (before && !sameMenu(forSite(reading.menu, page), *before)) {
             sync.leftOut.append(named(path, SitePageWords::tr("its menu is another one")));
             continue;
         }
-        Menu menu = forPage(siteMenu, page);
+        // A folder's pages name the menu's addresses alike: worked out once a folder.
+        const QString pageFolder = page.section(u'/', 0, -2);
+        if (!forFolder.contains(pageFolder))
+            forFolder.insert(pageFolder, forPage(siteMenu, pageFolder + u'/'));
+        Menu menu = forFolder[pageFolder];
+        for (qsizetype i = 0; i < menu.buttons.size(); ++i)
+            menu.buttons[i].current = SiteAddress::leadsTo(siteMenu.buttons[i].link, page);
         menu.form = PageForm::Html5;
         QByteArray written = MenuPage::text(menu, reading.frame);
         if (written != loaded.bytes)
