@@ -14,11 +14,9 @@
 //                                      a menu put in at its marker, all of them or none
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
-#include "generator/SitePage.h"
+#include "generator/SiteCommand.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -34,55 +32,13 @@ int save(const QString& path, const QByteArray& bytes) {
     return failure.isEmpty() ? 0 : 1;
 }
 
-int fail(const QString& path, const QString& why) {
-    std::fprintf(stderr, "tessel_pagegen: %s: %s\n", qPrintable(path), qPrintable(why));
-    return 1;
-}
-
-// The menu of `menuPage` into `page`, its addresses written for the page's folder in the site,
-// which is the menu page's folder, its button for the page marked; the page named once
-// written.
-int into(const QString& page, const QString& menuPage) {
-    const PageReading reading = MenuPage::open(menuPage);
-    if (!reading.error.isEmpty())
-        return fail(menuPage, reading.error);
-    const QString site = QFileInfo(menuPage).absolutePath();
-    const QString inSite = QDir(site).relativeFilePath(QFileInfo(page).absoluteFilePath());
-    if (inSite.startsWith(".."))
-        return fail(page, QStringLiteral("it is not in the site's folder %1").arg(site));
-    const PageFile::Loaded loaded = PageFile::load(page, MenuPage::maxBytes);
-    if (!loaded.error.isEmpty())
-        return fail(page, loaded.error);
-    const SitePage::Insertion put = SitePage::insert(loaded.bytes, reading.menu, inSite);
-    if (!put.error.isEmpty())
-        return fail(page, put.error);
-    if (save(page, put.page) != 0)
-        return 1;
-    std::printf("%s\n", qPrintable(page));
-    return 0;
-}
-
-// The menu of `menuPage` into every page under `folder` that holds a menu put in at a marker:
-// all of them or none; each page named once written, each left out named with why.
-int syncSite(const QString& menuPage, const QString& folder) {
-    const PageReading reading = MenuPage::open(menuPage);
-    if (!reading.error.isEmpty())
-        return fail(menuPage, reading.error);
-    const SitePage::Sync sync =
-        SitePage::sync(reading.menu, QFileInfo(menuPage).absolutePath(), folder, menuPage);
-    for (const QString& leftOut : sync.leftOut)
-        std::fprintf(stderr, "tessel_pagegen: %s; left as it is\n", qPrintable(leftOut));
-    if (sync.pages.isEmpty())
-        return fail(folder, sync.inStep > 0
-                                ? QStringLiteral("every page's menu is this one already")
-                                : QStringLiteral("no page holds a menu put in at its marker"));
-    const PageFile::Saved saved = PageFile::saveAll(sync.pages);
-    for (qsizetype i = 0; i < saved.replaced; ++i)
-        std::printf("%s\n", qPrintable(sync.pages[i].path));
-    if (!saved.error.isEmpty())
-        std::fprintf(stderr, "tessel_pagegen: %s%s\n", qPrintable(saved.error),
-                     saved.replaced == 0 ? "; no page was written" : "");
-    return saved.error.isEmpty() ? 0 : 1;
+// A site command's outcome: each page written on standard output, the rest on standard error.
+int report(const SiteCommand::Outcome& outcome) {
+    for (const QString& page : outcome.written)
+        std::printf("%s\n", qPrintable(page));
+    for (const QString& said : outcome.said)
+        std::fprintf(stderr, "tessel_pagegen: %s\n", qPrintable(said));
+    return outcome.status;
 }
 
 } // namespace
@@ -94,9 +50,11 @@ int main(int argc, char* argv[]) {
     if (words.load(QLocale(), "tessel", "_", ":/i18n") || words.load("tessel_en", ":/i18n"))
         QCoreApplication::installTranslator(&words);
     if (argc == 4 && QByteArray(argv[1]) == "--into")
-        return into(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return report(
+            SiteCommand::into(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])));
     if (argc == 4 && QByteArray(argv[1]) == "--sync")
-        return syncSite(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+        return report(
+            SiteCommand::sync(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])));
     const bool move = argc == 7 && QByteArray(argv[4]) == "--move";
     const bool toHtml5 = argc == 5 && QByteArray(argv[4]) == "--html5";
     if ((argc == 4 || move || toHtml5) && QByteArray(argv[1]) == "--reread") {

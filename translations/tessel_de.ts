@@ -186,6 +186,18 @@
         <source>the QML debugger&apos;s port, as =port</source>
         <translation>der Port des QML-Debuggers, als =Port</translation>
     </message>
+    <message>
+        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE at its line &lt;!-- Tessel menu --&gt;, and leave.</source>
+        <translation>Das Menü von MENUPAGE, einer von Tessel geschriebenen Seite im Ordner der Website, in PAGE an ihrer Zeile &lt;!-- Tessel menu --&gt; einfügen und beenden.</translation>
+    </message>
+    <message>
+        <source>Write the menu of MENUPAGE into every page under DIR that holds it at its marker, all of them or none, and leave.</source>
+        <translation>Das Menü von MENUPAGE in jede Seite unter DIR schreiben, die es an ihrer Markierung enthält, in alle oder keine, und beenden.</translation>
+    </message>
+    <message>
+        <source>--%1 takes two arguments</source>
+        <translation>--%1 braucht zwei Argumente</translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -872,6 +884,29 @@ Sie nennt %n Bilder, die dort nicht liegen: </numerusform>
             <numerusform>%n Bild wurde neben die Seite kopiert.</numerusform>
             <numerusform>%n Bilder wurden neben die Seite kopiert.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SiteCommand</name>
+    <message>
+        <source>it is not in the site&apos;s folder %1</source>
+        <translation>sie liegt nicht im Ordner %1 der Website</translation>
+    </message>
+    <message>
+        <source>%1; left as it was</source>
+        <translation>%1; unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>every page&apos;s menu is this one already</source>
+        <translation>jede Seite hat dieses Menü schon</translation>
+    </message>
+    <message>
+        <source>no page holds a menu put in at its marker</source>
+        <translation>keine Seite enthält ein an ihrer Markierung eingefügtes Menü</translation>
+    </message>
+    <message>
+        <source>%1; no page was written</source>
+        <translation>%1; keine Seite wurde geschrieben</translation>
     </message>
 </context>
 <context>

@@ -186,6 +186,18 @@
         <source>the QML debugger&apos;s port, as =port</source>
         <translation>el puerto del depurador de QML, como =puerto</translation>
     </message>
+    <message>
+        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE at its line &lt;!-- Tessel menu --&gt;, and leave.</source>
+        <translation>Insertar el menú de MENUPAGE, una página escrita por Tessel en la carpeta del sitio, en PAGE en su línea &lt;!-- Tessel menu --&gt;, y salir.</translation>
+    </message>
+    <message>
+        <source>Write the menu of MENUPAGE into every page under DIR that holds it at its marker, all of them or none, and leave.</source>
+        <translation>Escribir el menú de MENUPAGE en cada página bajo DIR que lo contenga en su marca, en todas o en ninguna, y salir.</translation>
+    </message>
+    <message>
+        <source>--%1 takes two arguments</source>
+        <translation>--%1 necesita dos argumentos</translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -872,6 +884,29 @@ Indica %n imágenes que no están allí: </numerusform>
             <numerusform>Se copió %n imagen junto a la página.</numerusform>
             <numerusform>Se copiaron %n imágenes junto a la página.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SiteCommand</name>
+    <message>
+        <source>it is not in the site&apos;s folder %1</source>
+        <translation>no está en la carpeta %1 del sitio</translation>
+    </message>
+    <message>
+        <source>%1; left as it was</source>
+        <translation>%1; se deja como estaba</translation>
+    </message>
+    <message>
+        <source>every page&apos;s menu is this one already</source>
+        <translation>cada página ya tiene este menú</translation>
+    </message>
+    <message>
+        <source>no page holds a menu put in at its marker</source>
+        <translation>ninguna página contiene un menú insertado en su marca</translation>
+    </message>
+    <message>
+        <source>%1; no page was written</source>
+        <translation>%1; no se escribió ninguna página</translation>
     </message>
 </context>
 <context>

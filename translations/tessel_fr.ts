@@ -186,6 +186,18 @@
         <source>the QML debugger&apos;s port, as =port</source>
         <translation>le port du débogueur QML, sous la forme =port</translation>
     </message>
+    <message>
+        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE at its line &lt;!-- Tessel menu --&gt;, and leave.</source>
+        <translation>Insérer le menu de MENUPAGE, une page écrite par Tessel dans le dossier du site, dans PAGE à sa ligne &lt;!-- Tessel menu --&gt;, puis quitter.</translation>
+    </message>
+    <message>
+        <source>Write the menu of MENUPAGE into every page under DIR that holds it at its marker, all of them or none, and leave.</source>
+        <translation>Écrire le menu de MENUPAGE dans chaque page sous DIR qui le contient à son repère, toutes ou aucune, puis quitter.</translation>
+    </message>
+    <message>
+        <source>--%1 takes two arguments</source>
+        <translation>--%1 prend deux arguments</translation>
+    </message>
 </context>
 <context>
     <name>CommonDialog</name>
@@ -872,6 +884,29 @@ Elle désigne %n images qui n’y sont pas : </numerusform>
             <numerusform>%n image a été copiée à côté de la page.</numerusform>
             <numerusform>%n images ont été copiées à côté de la page.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SiteCommand</name>
+    <message>
+        <source>it is not in the site&apos;s folder %1</source>
+        <translation>elle n&apos;est pas dans le dossier %1 du site</translation>
+    </message>
+    <message>
+        <source>%1; left as it was</source>
+        <translation>%1 ; laissée telle quelle</translation>
+    </message>
+    <message>
+        <source>every page&apos;s menu is this one already</source>
+        <translation>chaque page a déjà ce menu</translation>
+    </message>
+    <message>
+        <source>no page holds a menu put in at its marker</source>
+        <translation>aucune page ne contient de menu inséré à son repère</translation>
+    </message>
+    <message>
+        <source>%1; no page was written</source>
+        <translation>%1 ; aucune page n&apos;a été écrite</translation>
     </message>
 </context>
 <context>

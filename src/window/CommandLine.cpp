@@ -103,6 +103,22 @@ CommandLine CommandLine::read(const QStringList& arguments, const QString& versi
     const QString word = tr("PAGE");
     parser.addPositionalArgument(word, tr("A menu page Tessel wrote, to open and change."),
                                  QStringLiteral("[%1]").arg(word));
+    // The site's commands take two arguments each, which the parser's options cannot: they
+    // are read here and listed for the help alone.
+    const QCommandLineOption into(
+        "into",
+        tr("Put the menu of MENUPAGE, a page Tessel wrote in the site's folder, into PAGE at "
+           "its line <!-- Tessel menu -->, and leave."),
+        "PAGE MENUPAGE");
+    const QCommandLineOption sync(
+        "sync",
+        tr("Write the menu of MENUPAGE into every page under DIR that holds it at its marker, "
+           "all of them or none, and leave."),
+        "MENUPAGE DIR");
+    parser.addOptions({into, sync});
+    // Read before Qt's own options, among which X11's -sync is.
+    if (arguments.size() == 4 && (arguments[1] == "--into" || arguments[1] == "--sync"))
+        return {{}, std::nullopt, {}, arguments.mid(1)};
     const bool understood = parser.parse(withoutQtOptions(arguments));
     // Parsed before the wizard's application exists, so the usage line is given its name here.
     const QString helpText =
@@ -115,6 +131,12 @@ CommandLine CommandLine::read(const QStringList& arguments, const QString& versi
         return {{}, 0, helpText};
     if (parser.isSet(versionOption))
         return {{}, 0, "tessel " + version + "\n"};
+    if (parser.isSet(into) || parser.isSet(sync))
+        return {
+            {},
+            2,
+            "tessel: " + tr("--%1 takes two arguments").arg(parser.isSet(into) ? "into" : "sync") +
+                "\n" + helpText};
     if (parser.positionalArguments().size() > 1)
         return {{}, 2, "tessel: " + tr("one page at a time") + "\n" + helpText};
     const QString page = parser.positionalArguments().value(0);

@@ -15,6 +15,9 @@ public:
     QString page;                  // the page to open; empty: none
     std::optional<int> exitStatus; // where set, print `answer` and leave with this status
     QString answer; // for standard output where the status is 0, else for standard error
+    // A command for the site's menu, run without the wizard: "--into" PAGE MENUPAGE, or
+    // "--sync" MENUPAGE DIR; empty: none.
+    QStringList site = {};
 
     static CommandLine read(const QStringList& arguments, const QString& version);
 };

@@ -1,10 +1,24 @@
 #include "CommandLine.h"
 #include "Translations.h"
+#include "generator/SiteCommand.h"
 #include "wizard/Form1.h"
 
 #include <QApplication>
 
 #include <cstdio>
+
+// A command for the site's menu: each page it wrote on standard output, the rest on standard
+// error.
+int runSiteCommand(const QStringList& command) {
+    const SiteCommand::Outcome outcome = command[0] == "--into"
+                                             ? SiteCommand::into(command[1], command[2])
+                                             : SiteCommand::sync(command[1], command[2]);
+    for (const QString& page : outcome.written)
+        std::printf("%s\n", qPrintable(page));
+    for (const QString& said : outcome.said)
+        std::fprintf(stderr, "tessel: %s\n", qPrintable(said));
+    return outcome.status;
+}
 
 int main(int argc, char* argv[]) {
     // A window manager or dock groups the window with its menu entry by these.
@@ -22,6 +36,8 @@ int main(int argc, char* argv[]) {
         const QCoreApplication words(noArguments, argv);
         translations.install();
         line = CommandLine::read(arguments, TESSEL_VERSION);
+        if (!line.site.isEmpty())
+            return runSiteCommand(line.site);
     }
     if (line.exitStatus) {
         std::fputs(qPrintable(line.answer), *line.exitStatus == 0 ? stdout : stderr);
