@@ -40,6 +40,23 @@ function menuPage(name, buttons, type = 1, html5 = false) {
     assert.ok(readFileSync(join(site, name)).every((byte) => byte < 0x80), 'the page is pure ASCII');
 }
 
+// A small site, s/, whose menu (s/menu.html) is put into three pages of its author's, one of
+// them in a folder: Home, News and About.
+const siteButtons = [
+    { normal: 's/h1.gif', over: 's/h2.gif', link: 'index.html', text: 'Home' },
+    { normal: 's/n1.gif', over: 's/n2.gif', link: 'news/index.html', text: 'News' },
+    { normal: 's/a1.gif', over: 's/a2.gif', link: 'about.html', text: 'About' }];
+function sitePages() {
+    siteButtons.forEach((b) => { put(b.normal); put(b.over); });
+    execFileSync(process.env.TESSEL_PAGEGEN, ['--html5', join(site, 's/menu.html'), '1',
+        ...siteButtons.flatMap((b) => [b.normal.slice(2), b.over.slice(2), b.link, '', b.text])]);
+    for (const page of ['index.html', 'news/index.html', 'about.html']) {
+        put(`s/${page}`, `<!DOCTYPE html>\n<html lang="en">\n<head><meta charset="utf-8"><title>${page}</title></head>\n` +
+            `<body>\n<!-- Tessel menu -->\n<p>Our ${page}</p>\n</body>\n</html>\n`);
+        execFileSync(process.env.TESSEL_PAGEGEN, ['--into', join(site, 's', page), join(site, 's/menu.html')]);
+    }
+}
+
 // Button i of a page: its picture in the classic form, its link in the HTML5 one.
 const button = (html5, i) => (html5 ? `nav.tessel-menu a:nth-of-type(${i})` : `img[name=But${i}]`);
 
@@ -181,6 +198,26 @@ for (const [engine, options] of Object.entries(engines)) {
             if (scriptless) await browser.close();
         });
 
+        // Each page of a site marks its own button, from a folder too, and every link reaches
+        // its page from there.
+        test('a site: each page marks its own button, and its links go where they should', async () => {
+            sitePages();
+            for (const [page, own] of [['news/index.html', 2], ['index.html', 1], ['about.html', 3]]) {
+                for (const [i, { link }] of siteButtons.entries()) {
+                    const tab = await open(`s/${page}`);
+                    const all = () => Promise.all(siteButtons.map((b, k) => shown(tab, k + 1, true))).then((list) => list.join());
+                    const want = siteButtons.map((b, k) => `/${k === own - 1 ? b.over : b.normal}`).join();
+                    assert.equal(await settled(all, want), want, `${engine}: ${page} shows its own button`);
+                    assert.deepEqual(await tab.evaluate(() => [...document.querySelectorAll('nav.tessel-menu a')].map((a) => a.getAttribute('aria-current'))),
+                        siteButtons.map((b, k) => (k === own - 1 ? 'page' : null)), `${engine}: ${page}`);
+                    await tab.click(button(true, i + 1));
+                    assert.equal(await settled(() => tab.evaluate(() => location.pathname), `/s/${link}`), `/s/${link}`, `${engine}: from ${page}, button ${i + 1}`);
+                    assert.deepEqual(tab.errors, []);
+                    await tab.close();
+                }
+            }
+        });
+
         test('HTML5: no WCAG 2 A or AA violation, links named by their texts, the rollover under the keyboard too', async () => {
             menuPage(`a11y-${engine}.html`, html5Buttons, 1, true);
             const page = await open(`a11y-${engine}.html`);
@@ -214,8 +251,9 @@ for (const [engine, options] of Object.entries(engines)) {
 // author built on.
 test('HTML5 pages pass the Nu Html Checker', () => {
     menuPage('valid.html', html5Buttons.slice(0, 3), 2, true);
+    sitePages(); // and a page of an author's that holds the site's menu
     execFileSync(process.env.TESSEL_PAGEGEN, ['--reread', join(process.env.TESSEL_TEST_DATA, 'authors-page.html'), join(site, 'taken.html'), '--html5']);
-    const checked = spawnSync('java', ['-jar', require('vnu-jar'), '--errors-only', '--format', 'json', join(site, 'valid.html'), join(site, 'taken.html')], { encoding: 'utf8' });
+    const checked = spawnSync('java', ['-jar', require('vnu-jar'), '--errors-only', '--format', 'json', join(site, 'valid.html'), join(site, 'taken.html'), join(site, 's/news/index.html')], { encoding: 'utf8' });
     const errors = JSON.parse(checked.stderr).messages.map((m) => `${m.url.split('/').pop()}:${m.lastLine}: ${m.message}`);
     assert.deepEqual(errors, []);
 });
