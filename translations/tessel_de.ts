@@ -377,6 +377,38 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
         <source>its text, %1</source>
         <translation>ihr Text, %1</translation>
     </message>
+    <message>
+        <source>Left as they are:
+%1</source>
+        <translation>Unverändert gelassen:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other page(s) of the site hold this menu as it was:
+%1</source>
+        <translation>
+            <numerusform>%n weitere Seite der Website enthält dieses Menü, wie es war:
+%1</numerusform>
+            <numerusform>%n weitere Seiten der Website enthalten dieses Menü, wie es war:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write the change into them too?</source>
+        <translation>Die Änderung auch in sie schreiben?</translation>
+    </message>
+    <message>
+        <source>Write them</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>None of them was written: %1.</source>
+        <translation>Keine von ihnen wurde geschrieben: %1.</translation>
+    </message>
+    <message>
+        <source>%1 of them were written; then %2.</source>
+        <translation>%1 von ihnen wurden geschrieben; dann %2.</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

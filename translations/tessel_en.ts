@@ -10,6 +10,16 @@
             <numerusform>%n lines of your own among its lines</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n other page(s) of the site hold this menu as it was:
+%1</source>
+        <translation>
+            <numerusform>%n other page of the site holds this menu as it was:
+%1</numerusform>
+            <numerusform>%n other pages of the site hold this menu as it was:
+%1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MenuPage</name>

@@ -377,6 +377,38 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
         <source>its text, %1</source>
         <translation>su texto, %1</translation>
     </message>
+    <message>
+        <source>Left as they are:
+%1</source>
+        <translation>Se dejan como están:
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other page(s) of the site hold this menu as it was:
+%1</source>
+        <translation>
+            <numerusform>%n página más del sitio contiene este menú tal como era:
+%1</numerusform>
+            <numerusform>%n páginas más del sitio contienen este menú tal como era:
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write the change into them too?</source>
+        <translation>¿Escribir también el cambio en ellas?</translation>
+    </message>
+    <message>
+        <source>Write them</source>
+        <translation>Escribirlas</translation>
+    </message>
+    <message>
+        <source>None of them was written: %1.</source>
+        <translation>No se escribió ninguna: %1.</translation>
+    </message>
+    <message>
+        <source>%1 of them were written; then %2.</source>
+        <translation>Se escribieron %1; luego %2.</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

@@ -377,6 +377,38 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
         <source>its text, %1</source>
         <translation>son texte, %1</translation>
     </message>
+    <message>
+        <source>Left as they are:
+%1</source>
+        <translation>Laissées telles quelles :
+%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other page(s) of the site hold this menu as it was:
+%1</source>
+        <translation>
+            <numerusform>%n autre page du site contient ce menu tel qu&apos;il était :
+%1</numerusform>
+            <numerusform>%n autres pages du site contiennent ce menu tel qu&apos;il était :
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Write the change into them too?</source>
+        <translation>Y écrire aussi la modification ?</translation>
+    </message>
+    <message>
+        <source>Write them</source>
+        <translation>Les écrire</translation>
+    </message>
+    <message>
+        <source>None of them was written: %1.</source>
+        <translation>Aucune n&apos;a été écrite : %1.</translation>
+    </message>
+    <message>
+        <source>%1 of them were written; then %2.</source>
+        <translation>%1 d&apos;entre elles ont été écrites ; puis %2.</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

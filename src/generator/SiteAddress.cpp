@@ -98,6 +98,15 @@ QString SiteAddress::toSite(const QString& address, const QString& pageFolder) {
            address.sliced(end);
 }
 
+int SiteAddress::climbs(const QString& address) {
+    if (!isRelativePath(address))
+        return 0;
+    const QStringList path = resolved(address.first(pathEnd(address)));
+    return int(
+        std::find_if(path.begin(), path.end(), [](const QString& part) { return part != u".."; }) -
+        path.begin());
+}
+
 bool SiteAddress::leadsTo(const QString& link, const QString& page) {
     if (!isRelativePath(link) || pathEnd(link) == 0)
         return false;

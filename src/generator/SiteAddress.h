@@ -18,6 +18,10 @@ QString fromPage(const QString& address, const QString& pageFolder);
 // A path relative to the page's folder is resolved from the site's; any other stays.
 QString toSite(const QString& address, const QString& pageFolder);
 
+// How many folders up from the page's folder `address` climbs first ("../../a.gif": 2); 0 for
+// any address that is not a path relative to a folder.
+int climbs(const QString& address);
+
 // Whether `link`, written for the site's folder, leads to the page `page`: the same file, its
 // query and part aside, whatever "./" and "../" it takes on the way. A folder and the
 // index.html in it are one page.

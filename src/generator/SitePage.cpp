@@ -60,6 +60,23 @@ QString named(const QString& path, const QString& why) {
 
 } // namespace
 
+bool SitePage::holdsMenuAtMarker(const QByteArray& page) {
+    const PageReading reading = MenuPage::read(page);
+    return reading.refusal == Refusal::None && putInAtMarker(page, reading);
+}
+
+QString SitePage::siteFolder(const Menu& pageMenu, const QString& pageFolder) {
+    int up = 0;
+    for (const MenuButton& button : pageMenu.buttons)
+        for (const QString* address : {&button.normalImage, &button.overImage, &button.link})
+            up = qMax(up, SiteAddress::climbs(*address));
+    QDir folder(pageFolder);
+    for (int i = 0; i < up; ++i)
+        if (!folder.cdUp())
+            break;
+    return folder.absolutePath();
+}
+
 Menu SitePage::forPage(Menu menu, const QString& page) {
     for (MenuButton& button : menu.buttons)
         button.current = SiteAddress::leadsTo(button.link, page);

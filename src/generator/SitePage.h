@@ -30,6 +30,13 @@ Insertion insert(const QByteArray& authorsPage, const Menu& siteMenu, const QStr
 Menu forPage(Menu menu, const QString& page);
 Menu forSite(Menu menu, const QString& page);
 
+// Whether `page` holds a menu put in at its marker.
+bool holdsMenuAtMarker(const QByteArray& page);
+
+// The site's folder of a page in `pageFolder` that holds `pageMenu`: as many folders up as its
+// addresses climb, since the site's menu names its own folder's files without climbing.
+QString siteFolder(const Menu& pageMenu, const QString& pageFolder);
+
 // The site's menu for every page under `folder` (its subfolders too) that holds a menu put in
 // at its marker, `siteFolder` being the site's; the menu's own page `except` aside. A page
 // whose menu was changed by hand, or differs from `before` where that is given (the menu as

@@ -3,7 +3,9 @@
 #include "forms/LinkLabel.h"
 #include "forms/PagePanel.h"
 #include "forms/Style.h"
+#include "generator/PageFile.h"
 #include "generator/PicturePlaces.h"
+#include "generator/SitePage.h"
 #include "wizard/Messenger.h"
 
 #include <QCheckBox>
@@ -40,7 +42,42 @@ void Form1::Show_Finish() {
     showPage(Page::Finished);
     holdStepButtons(Hold::FinishPage);
     ui.lblFileName->setAccessibleName(tr("Open %1").arg(model_.sFileName()));
+    keepSiteInStep();
     tellWherePicturesBelong();
+}
+
+void Form1::keepSiteInStep() {
+    const SitePage::Sync site = model_.siteInStep();
+    const auto names = [](const QStringList& paths) {
+        QStringList shown;
+        for (const QString& path : paths)
+            shown.append(QDir::toNativeSeparators(path));
+        return shown.join('\n');
+    };
+    const QString leftOut = site.leftOut.isEmpty()
+                                ? QString()
+                                : "\n\n" + tr("Left as they are:\n%1").arg(site.leftOut.join('\n'));
+    if (site.pages.isEmpty()) {
+        if (!site.leftOut.isEmpty())
+            messenger_->inform(this, "Tessel", leftOut.trimmed());
+        return;
+    }
+    QStringList paths;
+    for (const PageFile::Save& page : site.pages)
+        paths.append(page.path);
+    const QString question =
+        tr("%n other page(s) of the site hold this menu as it was:\n%1", nullptr, int(paths.size()))
+            .arg(names(paths)) +
+        leftOut + "\n\n" + tr("Write the change into them too?");
+    if (!messenger_->ask(this, "Tessel", question, tr("Write them"), tr("Leave them"), true))
+        return;
+    const PageFile::Saved saved = PageFile::saveAll(site.pages);
+    if (!saved.error.isEmpty())
+        messenger_->warn(
+            this, "Tessel",
+            saved.replaced == 0
+                ? tr("None of them was written: %1.").arg(saved.error)
+                : tr("%1 of them were written; then %2.").arg(saved.replaced).arg(saved.error));
 }
 
 void Form1::tellWherePicturesBelong() {

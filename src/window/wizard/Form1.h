@@ -106,6 +106,9 @@ private:
     QString Do_Finish();
     bool mayReplace(const QString& path);
     void returnToFileNamePage();
+    // After a page of a site is written: its other pages that held the menu as it was, named,
+    // and the change written into all of them or none, where the user wants it.
+    void keepSiteInStep();
     void tellWherePicturesBelong();
     void openWrittenPage();
 

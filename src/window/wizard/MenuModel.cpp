@@ -316,9 +316,21 @@ QString MenuModel::write(const QString& path) {
     if (failure.isEmpty()) {
         ownPath_ = QFileInfo(path).absoluteFilePath();
         ownBytes_ = page;
-        writtenMenu_ = now;
+        beforeWrite_ = std::exchange(writtenMenu_, now);
     }
     return failure;
+}
+
+SitePage::Sync MenuModel::siteInStep() const {
+    if (ownPath_.isEmpty() || form_ != PageForm::Html5 || !SitePage::holdsMenuAtMarker(ownBytes_))
+        return {};
+    const QString site = SitePage::siteFolder(beforeWrite_, QFileInfo(ownPath_).absolutePath());
+    const QString page = QDir(site).relativeFilePath(ownPath_);
+    const Menu before = SitePage::forSite(beforeWrite_, page);
+    const Menu after = SitePage::forSite(writtenMenu_, page);
+    if (before.sameValues(after))
+        return {};
+    return SitePage::sync(after, site, site, ownPath_, &before);
 }
 
 QList<PicturePlaces::Picture> MenuModel::chosenPictures() const {

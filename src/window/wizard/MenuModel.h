@@ -4,6 +4,7 @@
 #include "generator/Menu.h"
 #include "generator/MenuPage.h"
 #include "generator/PicturePlaces.h"
+#include "generator/SitePage.h"
 
 #include <QAbstractListModel>
 #include <QByteArray>
@@ -124,6 +125,10 @@ public:
     // Writes the page at `path`, into the opened page's frame where there is one; why it could
     // not be saved, or nothing.
     QString write(const QString& path);
+    // After a page of a site was written (one that holds its menu at a marker), the other pages
+    // of the site that held the menu as it was before, the change written into each, and the
+    // pages left out with why; nothing where the menu did not change.
+    SitePage::Sync siteInStep() const;
     // Each chosen picture as the page names it, where it was chosen from.
     QList<PicturePlaces::Picture> chosenPictures() const;
 
@@ -156,6 +161,7 @@ private:
     QString ownPath_;
     QByteArray ownBytes_;
     Menu writtenMenu_; // as fixed, opened or last written: what New and Exit would not lose
+    Menu beforeWrite_; // what it was before the last page was written
     QString sFileName_, sExtension_;
     QString lastPictureFolder_; // the folder of the picture chosen last, kept past New
 };

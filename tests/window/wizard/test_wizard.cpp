@@ -4,6 +4,7 @@
 #include "Translations.h"
 #include "generator/MenuPage.h"
 #include "generator/PageFile.h"
+#include "generator/SitePage.h"
 
 using TestSupport::Wizard;
 
@@ -122,6 +123,40 @@ private slots:
 
     // Every way in opens a page alike. Next takes its buttons, as many as the count asks, with
     // pictures where the page names them; Finish under a new name keeps the page's frame.
+    // A menu put into three pages of a small site; one link changed in the page in its folder:
+    // Finish names the two others and, asked to, writes the change into them too.
+    void keepingASiteInStep() {
+        const TestSupport::WorkingFolder here;
+        const Menu site{MenuType::Vertical,
+                        {{"h1.gif", "h2.gif", "index.html", "", "Home"},
+                         {"n1.gif", "n2.gif", "news/index.html", "", "News"}},
+                        PageForm::Html5};
+        const QStringList pages = {"about.html", "index.html", "news/index.html"};
+        QVERIFY(QDir().mkpath("news"));
+        for (const QString& page : pages) {
+            const QByteArray own = "<h1>" + page.toUtf8() + "</h1>\n<!-- Tessel menu -->\n";
+            QVERIFY(PageFile::save(here.filePath(page), SitePage::insert(own, site, page).page)
+                        .isEmpty());
+        }
+        Wizard wizard;
+        wizard.dialog->answers.append(here.filePath("news/index.html"));
+        Wizard::click(wizard.ui.cmdOpen);
+        wizard.walk(">");
+        Wizard::type(wizard.ui.txtButtonLinks, "../start.html"); // as this page names it
+        wizard.messages->answers.append(true);
+        wizard.walk(">>F");
+        QCOMPARE(wizard.messages->questions.join('|'),
+                 "Write them: 2 other pages of the site hold this menu as it was:\n" +
+                     QDir::toNativeSeparators(here.filePath("about.html")) + '\n' +
+                     QDir::toNativeSeparators(here.filePath("index.html")) +
+                     "\n\nWrite the change into them too?");
+        for (const QString& page : pages) {
+            const PageReading reading = MenuPage::read(TestData::read(here.filePath(page)));
+            QVERIFY2(reading.error.isEmpty() && reading.changedLine == 0, qPrintable(page));
+            QCOMPARE(SitePage::forSite(reading.menu, page).buttons[0].link, "start.html");
+        }
+    }
+
     void openingPages_data() { TestData::rows("openings.txt"); }
 
     void openingPages() {
