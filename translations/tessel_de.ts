@@ -409,6 +409,26 @@ wurde in den Zeilen ihres Menüs von Hand geändert, zuerst in Zeile %2. Tessel 
         <source>%1 of them were written; then %2.</source>
         <translation>%1 von ihnen wurden geschrieben; dann %2.</translation>
     </message>
+    <message>
+        <source>after its line %1 (line %2)</source>
+        <translation>nach ihrer Zeile %1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>after line %1 (%2), on a line %3 that marks the place</source>
+        <translation>nach Zeile %1 (%2), auf einer Zeile %3, die die Stelle markiert</translation>
+    </message>
+    <message>
+        <source>The page
+%1
+holds no menu. Put this window&apos;s menu into it %2?</source>
+        <translation>Die Seite
+%1
+enthält kein Menü. Das Menü dieses Fensters %2 in sie einfügen?</translation>
+    </message>
+    <message>
+        <source>Put it in</source>
+        <translation>Einfügen</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

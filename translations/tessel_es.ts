@@ -409,6 +409,26 @@ se cambió a mano en las líneas de su menú, primero en la línea %2. Tessel ha
         <source>%1 of them were written; then %2.</source>
         <translation>Se escribieron %1; luego %2.</translation>
     </message>
+    <message>
+        <source>after its line %1 (line %2)</source>
+        <translation>después de su línea %1 (línea %2)</translation>
+    </message>
+    <message>
+        <source>after line %1 (%2), on a line %3 that marks the place</source>
+        <translation>después de la línea %1 (%2), en una línea %3 que marca el lugar</translation>
+    </message>
+    <message>
+        <source>The page
+%1
+holds no menu. Put this window&apos;s menu into it %2?</source>
+        <translation>La página
+%1
+no contiene ningún menú. ¿Insertar en ella el menú de esta ventana %2?</translation>
+    </message>
+    <message>
+        <source>Put it in</source>
+        <translation>Insertarlo</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

@@ -409,6 +409,26 @@ a été modifiée à la main dans les lignes de son menu, d’abord à la ligne 
         <source>%1 of them were written; then %2.</source>
         <translation>%1 d&apos;entre elles ont été écrites ; puis %2.</translation>
     </message>
+    <message>
+        <source>after its line %1 (line %2)</source>
+        <translation>après sa ligne %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>after line %1 (%2), on a line %3 that marks the place</source>
+        <translation>après la ligne %1 (%2), sur une ligne %3 qui marque l&apos;endroit</translation>
+    </message>
+    <message>
+        <source>The page
+%1
+holds no menu. Put this window&apos;s menu into it %2?</source>
+        <translation>La page
+%1
+ne contient aucun menu. Y insérer le menu de cette fenêtre %2 ?</translation>
+    </message>
+    <message>
+        <source>Put it in</source>
+        <translation>L&apos;insérer</translation>
+    </message>
 </context>
 <context>
     <name>Form1Layout</name>

@@ -60,6 +60,32 @@ QString named(const QString& path, const QString& why) {
 
 } // namespace
 
+SitePage::Place SitePage::placeFor(const QByteArray& page) {
+    PageSyntax marks(page);
+    const auto text = [&](qsizetype line) {
+        return page.sliced(marks.start(line), marks.end(line) - marks.start(line)).trimmed();
+    };
+    if (const qsizetype marker = markerLine(page, marks); marker >= 0)
+        return {marker + 1, true, text(marker)};
+    PageSyntax tags(page);
+    for (qsizetype line = 0; line < tags.lines(); ++line)
+        if (text(line).toLower().contains("<body") && tags.context(line) == PageSyntax::Html)
+            return {line + 1, false, text(line)};
+    const qsizetype last = marks.lines() - (marks.lines() > 1 && marks.isBlank(marks.lines() - 1));
+    return {last, false, text(last - 1)};
+}
+
+QByteArray SitePage::withMarker(const QByteArray& page, qsizetype line) {
+    const PageSyntax syntax(page);
+    const qsizetype at = line < syntax.lines() ? syntax.next(line - 1) : page.size();
+    QByteArray eol = page.sliced(syntax.end(line - 1), syntax.next(line - 1) - syntax.end(line - 1));
+    const QByteArray marker(PageLayout::menuMarker.data(), qsizetype(PageLayout::menuMarker.size()));
+    if (eol.isEmpty()) // after a last line without an end: one first, the page's own
+        return page + (page.contains("\r\n") ? "\r\n" : "\n") + marker +
+               (page.contains("\r\n") ? "\r\n" : "\n");
+    return page.first(at) + marker + eol + page.sliced(at);
+}
+
 bool SitePage::holdsMenuAtMarker(const QByteArray& page) {
     const PageReading reading = MenuPage::read(page);
     return reading.refusal == Refusal::None && putInAtMarker(page, reading);

@@ -30,6 +30,19 @@ Insertion insert(const QByteArray& authorsPage, const Menu& siteMenu, const QStr
 Menu forPage(Menu menu, const QString& page);
 Menu forSite(Menu menu, const QString& page);
 
+// Where a menu goes into `page`: its marker's line (from 1); or, where it has none, the line
+// after which Tessel proposes one: the line that opens its body, or else its last line.
+struct Place {
+    qsizetype line = 0;
+    bool marked = false;
+    QByteArray text; // that line's, trimmed, to name it by
+};
+Place placeFor(const QByteArray& page);
+
+// `page` with the marker on a line of its own after line `line` (from 1), in the page's line
+// ends.
+QByteArray withMarker(const QByteArray& page, qsizetype line);
+
 // Whether `page` holds a menu put in at its marker.
 bool holdsMenuAtMarker(const QByteArray& page);
 

@@ -1,5 +1,6 @@
 #include "wizard/Form1.h"
 
+#include "generator/PageLayout.h"
 #include "wizard/Messenger.h"
 
 #include <QCheckBox>
@@ -17,11 +18,35 @@ void Form1::choosePageToOpen() {
         openPage(ui.CommonDialog2.FileName);
 }
 
+// A page of the author's that holds no menu: the menu goes in at its marker, or where Tessel
+// proposes one, named before anything is written; false where the user keeps the page as it is.
+bool Form1::putMenuInto(const QString& path, const QString& shown, Opening& opening) {
+    const QString marker = QString::fromLatin1(PageLayout::menuMarker.data(),
+                                               qsizetype(PageLayout::menuMarker.size()));
+    const SitePage::Place& place = opening.place;
+    const QString where = place.marked
+                              ? tr("after its line %1 (line %2)").arg(marker).arg(place.line)
+                              : tr("after line %1 (%2), on a line %3 that marks the place")
+                                    .arg(place.line)
+                                    .arg(QString::fromUtf8(place.text.left(60)), marker);
+    if (!messenger_->ask(
+            this, "Tessel",
+            tr("The page\n%1\nholds no menu. Put this window's menu into it %2?").arg(shown, where),
+            tr("Put it in"), tr("Cancel"), true))
+        return false;
+    opening = model_.openWithMenu(
+        path, ui.optMenuType(0)->isChecked() ? MenuType::Vertical : MenuType::Horizontal,
+        qint16(ui.HScroll1->value()), place.line);
+    return true;
+}
+
 void Form1::openPage(const QString& path) {
     if (shownPage_ != Page::MenuType)
         return; // the menu is fixed from the first Next on
-    const Opening opening = model_.open(path);
+    Opening opening = model_.open(path);
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (opening.holdsNoMenu && !putMenuInto(path, shown, opening))
+        return;
     if (!opening.refusal.isEmpty()) {
         messenger_->warn(this, "Tessel",
                          tr("The page\n%1\ncannot be opened: %2.").arg(shown, opening.refusal));

@@ -109,6 +109,7 @@ private:
     // After a page of a site is written: its other pages that held the menu as it was, named,
     // and the change written into all of them or none, where the user wants it.
     void keepSiteInStep();
+    bool putMenuInto(const QString& path, const QString& shown, Opening& opening);
     void tellWherePicturesBelong();
     void openWrittenPage();
 

@@ -1,6 +1,7 @@
 #include "wizard/MenuModel.h"
 
 #include "generator/PageFile.h"
+#include "generator/SiteAddress.h"
 #include "wizard/Blanks.h"
 
 #include <QDir>
@@ -241,6 +242,13 @@ Opening MenuModel::open(const QString& path) {
     const QFileInfo file(path);
     const QString suffix = file.suffix().toLower();
     PageReading reading = MenuPage::open(path);
+    if (reading.refusal == Refusal::NotOurs && (suffix == "html" || suffix == "htm") &&
+        !file.completeBaseName().isEmpty()) {
+        Opening none = refused(reading.error);
+        none.holdsNoMenu = true;
+        none.place = SitePage::placeFor(PageFile::load(path, MenuPage::maxBytes).bytes);
+        return none;
+    }
     if (reading.refusal != Refusal::None)
         return refused(reading.error);
     if (suffix != "html" && suffix != "htm")
@@ -249,8 +257,38 @@ Opening MenuModel::open(const QString& path) {
     if (file.completeBaseName().isEmpty()) // Finish never writes a bare extension
         return refused(tr("its name is no more than its extension, so Finish could not write "
                           "it back; give it a name before the extension"));
+    const QByteArray bytes = reading.frame.bytes;
+    return opened(file, std::move(reading), bytes);
+}
+
+Opening MenuModel::openWithMenu(const QString& path, MenuType direction, qint16 count,
+                                qsizetype line) {
+    const PageFile::Loaded loaded = PageFile::load(path, MenuPage::maxBytes);
+    if (!loaded.error.isEmpty())
+        return refused(loaded.error);
+    const SitePage::Place place = SitePage::placeFor(loaded.bytes);
+    const QByteArray marked =
+        place.marked ? loaded.bytes : SitePage::withMarker(loaded.bytes, line);
+    Menu menu = pending_ ? *pending_ : this->menu();
+    if (menu.buttons.isEmpty()) {
+        menu.iMenuType = direction;
+        menu.buttons.resize(count);
+    }
+    menu.form = PageForm::Html5; // the form a site's pages take
+    const QFileInfo file(path);
+    const QString inSite =
+        opened_ ? QDir(opened_->folder).relativeFilePath(file.absoluteFilePath()) : QString();
+    const SitePage::Insertion put = SitePage::insert(
+        marked, menu, inSite.isEmpty() || inSite.startsWith("..") ? file.fileName() : inSite);
+    if (!put.error.isEmpty())
+        return refused(put.error);
+    return opened(file, MenuPage::read(put.page), loaded.bytes);
+}
+
+Opening MenuModel::opened(const QFileInfo& file, PageReading reading, const QByteArray& bytes) {
+    const QString suffix = file.suffix().toLower();
     ownPath_ = file.absoluteFilePath();
-    ownBytes_ = reading.frame.bytes;
+    ownBytes_ = bytes; // as it is on the disk: Finish replaces it without a question
     opened_ = {std::move(reading.frame), file.absolutePath(), file.completeBaseName(),
                file.suffix()};
     Opening opening;
@@ -311,7 +349,13 @@ QString MenuModel::whyAsk(const QByteArray& bytes, const QString& error) const {
 
 QString MenuModel::write(const QString& path) {
     const Menu now = menu();
-    const QByteArray page = opened_ ? MenuPage::text(now, opened_->frame) : MenuPage::text(now);
+    Menu written = now;
+    // A page of a site marks the button that leads to itself, whatever its links are now.
+    if (opened_ && SitePage::holdsMenuAtMarker(opened_->frame.bytes))
+        for (MenuButton& button : written.buttons)
+            button.current = SiteAddress::leadsTo(button.link, QFileInfo(path).fileName());
+    const QByteArray page =
+        opened_ ? MenuPage::text(written, opened_->frame) : MenuPage::text(written);
     const QString failure = PageFile::save(path, page);
     if (failure.isEmpty()) {
         ownPath_ = QFileInfo(path).absoluteFilePath();

@@ -8,6 +8,7 @@
 
 #include <QAbstractListModel>
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 
 #include <array>
@@ -32,7 +33,9 @@ struct Replacing {
 // What opening a page gave: why it could not be opened, or what the menu-type and file-name
 // pages show of it, and where its menu was changed by hand.
 struct Opening {
-    QString refusal; // empty where the page opened
+    QString refusal;          // empty where the page opened
+    bool holdsNoMenu = false; // refused as a page of the author's, which a menu may go into
+    SitePage::Place place;    // where the menu would go into it
     MenuType direction = MenuType::Vertical;
     qint16 count = 0;
     QString name;
@@ -106,6 +109,11 @@ public:
 
     // Opening a page Tessel wrote, before a menu is fixed.
     Opening open(const QString& path);
+    // The page of the author's at `path`, which holds no menu, opened with this window's menu
+    // put into it (the opened page's, or else one of `count` empty buttons) at its marker, or
+    // else after line `line` (from 1), with a marker put there too. The menu's addresses are
+    // the opened page's, whose folder is the site's.
+    Opening openWithMenu(const QString& path, MenuType direction, qint16 count, qsizetype line);
     bool hasOpenedPage() const { return opened_.has_value(); }
     // Where the Open dialog starts: the opened page's folder, else the pictures'.
     QString openFolder() const { return opened_ ? opened_->folder : lastPictureFolder_; }
@@ -146,6 +154,8 @@ private:
     static std::size_t slot(qint16 kind);
     void changed(qint16 button);
     void takeOpenedButtons();
+    // An opened page, as read, whose file held `bytes`: the page this window opened.
+    Opening opened(const QFileInfo& file, PageReading reading, const QByteArray& bytes);
     // Why a file not this window's, holding `bytes` (or unreadable for `error`), may not simply
     // be replaced.
     QString whyAsk(const QByteArray& bytes, const QString& error) const;

@@ -157,6 +157,50 @@ private slots:
         }
     }
 
+    // A page of the author's without a menu or a marker: Tessel proposes a place and names it;
+    // the menu goes in there, with a marker, every byte of the author's kept around it.
+    void puttingTheMenuIntoAPage_data() {
+        QTest::addColumn<bool>("put");
+        QTest::newRow("put it in") << true;
+        QTest::newRow("cancel") << false;
+    }
+
+    void puttingTheMenuIntoAPage() {
+        QFETCH(bool, put);
+        const TestSupport::WorkingFolder here;
+        const QByteArray
+            head = "<!DOCTYPE html>\n<html lang=\"en\">\n<head><title>About</title></head>\n"
+                   "<body class=\"plain\">\n",
+            tail = "<p>About us</p>\n</body>\n</html>\n";
+        QVERIFY(PageFile::save(here.filePath("about.html"), head + tail).isEmpty());
+        Wizard wizard;
+        wizard.walk("2");
+        wizard.dialog->answers.append(here.filePath("about.html"));
+        wizard.messages->answers.append(put);
+        Wizard::click(wizard.ui.cmdOpen);
+        QCOMPARE(wizard.messages->questions.join('|'),
+                 "Put it in: The page\n" + QDir::toNativeSeparators(here.filePath("about.html")) +
+                     "\nholds no menu. Put this window's menu into it after line 4 (<body "
+                     "class=\"plain\">), on a line <!-- Tessel menu --> that marks the place?");
+        QCOMPARE(wizard.messages->warnings, QStringList());
+        QCOMPARE(wizard.ui.txtFileName->text(), put ? "about" : "Tessel"); // opened, or not
+        if (!put)
+            return;
+        wizard.walk(">");
+        Wizard::type(wizard.ui.txtButtonLinks, "index.html");
+        wizard.walk(">");
+        Wizard::type(wizard.ui.txtButtonLinks, "about.html");
+        wizard.walk(">F");
+        const QByteArray written = TestData::read(here.filePath("about.html"));
+        QVERIFY2(written.startsWith(head + "<!-- Tessel menu -->\n<style>\n") &&
+                     written.endsWith("</nav>\n" + tail),
+                 written.constData());
+        const PageReading reading = MenuPage::read(written);
+        QCOMPARE(reading.menu.buttons.size(), 2);
+        QCOMPARE(reading.menu.buttons[1].link + QString::number(reading.menu.buttons[1].current),
+                 "about.html1"); // its own page's button, marked
+    }
+
     void openingPages_data() { TestData::rows("openings.txt"); }
 
     void openingPages() {
