@@ -78,8 +78,10 @@ SitePage::Place SitePage::placeFor(const QByteArray& page) {
 QByteArray SitePage::withMarker(const QByteArray& page, qsizetype line) {
     const PageSyntax syntax(page);
     const qsizetype at = line < syntax.lines() ? syntax.next(line - 1) : page.size();
-    QByteArray eol = page.sliced(syntax.end(line - 1), syntax.next(line - 1) - syntax.end(line - 1));
-    const QByteArray marker(PageLayout::menuMarker.data(), qsizetype(PageLayout::menuMarker.size()));
+    QByteArray eol =
+        page.sliced(syntax.end(line - 1), syntax.next(line - 1) - syntax.end(line - 1));
+    const QByteArray marker(PageLayout::menuMarker.data(),
+                            qsizetype(PageLayout::menuMarker.size()));
     if (eol.isEmpty()) // after a last line without an end: one first, the page's own
         return page + (page.contains("\r\n") ? "\r\n" : "\n") + marker +
                (page.contains("\r\n") ? "\r\n" : "\n");
