@@ -54,6 +54,11 @@ bool sameMenu(Menu held, const Menu& other) {
     return held.sameValues(other);
 }
 
+// The line end a page's new last line takes: CR LF where the page has any, or no line at all.
+QByteArray pageEol(const QByteArray& page) {
+    return page.contains("\r\n") || !page.contains('\n') ? "\r\n" : "\n";
+}
+
 QString named(const QString& path, const QString& why) {
     return QDir::toNativeSeparators(path) + QStringLiteral(": ") + why;
 }
@@ -83,8 +88,7 @@ QByteArray SitePage::withMarker(const QByteArray& page, qsizetype line) {
     const QByteArray marker(PageLayout::menuMarker.data(),
                             qsizetype(PageLayout::menuMarker.size()));
     if (eol.isEmpty()) // after a last line without an end: one first, the page's own
-        return page + (page.contains("\r\n") ? "\r\n" : "\n") + marker +
-               (page.contains("\r\n") ? "\r\n" : "\n");
+        return page + pageEol(page) + marker + pageEol(page);
     return page.first(at) + marker + eol + page.sliced(at);
 }
 
@@ -135,7 +139,7 @@ SitePage::Insertion SitePage::insert(const QByteArray& authorsPage, const Menu& 
     QByteArray eol = authorsPage.sliced(syntax.end(line), syntax.next(line) - syntax.end(line));
     const bool lastWithoutEnd = eol.isEmpty();
     if (lastWithoutEnd)
-        eol = authorsPage.contains("\r\n") || !authorsPage.contains('\n') ? "\r\n" : "\n";
+        eol = pageEol(authorsPage);
     Menu menu = forPage(siteMenu, page);
     menu.form = PageForm::Html5;
     QByteArray put = authorsPage.first(syntax.next(line));
