@@ -196,7 +196,10 @@ QByteArray MenuPage::insertedMenu(const Menu& menu, QByteArrayView eol) {
     PageBuffer out(1000 + bytesPerButton * menu.buttons.size());
     PageWriter writer(out);
     writer.eol = std::string_view(eol.data(), std::size_t(eol.size()));
-    PageLayout::insertedMenu(writer, menu);
+    if (menu.form == PageForm::Html5)
+        PageLayout::insertedMenu(writer, menu);
+    else
+        PageLayout::insertedClassicMenu(writer, menu);
     return out.take();
 }
 

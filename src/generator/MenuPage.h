@@ -70,8 +70,8 @@ QByteArray text(const Menu& menu, const PageFrame& frame);
 QByteArray blockText(const Menu& menu, int region, qsizetype i, const BlockTemplate& form,
                      QByteArrayView eol);
 
-// The menu's lines as they go into a page of the author's, after its marker: its style and
-// its menu, the HTML5 form's, with lines ending in `eol`.
+// The menu's lines as they go into a page of the author's, after its marker, in the menu's
+// form: its style and menu (HTML5), or its script and buttons (classic); lines ending in `eol`.
 QByteArray insertedMenu(const Menu& menu, QByteArrayView eol);
 
 // The menu a page holds, found by its own lines wherever the author's HTML puts them.

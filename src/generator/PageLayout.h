@@ -175,8 +175,8 @@ template <typename Pass, typename M> void linkBlock(Pass& p, M& menu, qsizetype 
     p.endLine({});
 }
 
-// From the end of the link function to the menu.
-template <typename Pass> void swapFunctions(Pass& p) {
+// The end of the link function, and the functions that swap a button's pictures.
+template <typename Pass> void scriptFunctions(Pass& p) {
     p.line(3, {"}"});
     p.emptyLines(2);
     Java_Rem(p, "When mouse passes over button, change image");
@@ -194,6 +194,11 @@ template <typename Pass> void swapFunctions(Pass& p) {
     p.line(6, {"// load OffMenuImage"});
     p.line(6, {"loc.src=OffMenuImage[ImageNum].src;"});
     p.line(3, {"}"});
+}
+
+// From the end of the link function to the menu.
+template <typename Pass> void swapFunctions(Pass& p) {
+    scriptFunctions(p);
     p.emptyLines(2);
     Java_Rem(p, "variables and functions are declared");
     p.emptyLines(1);
@@ -329,6 +334,22 @@ template <typename Pass, typename M> void insertedMenu(Pass& p, M& menu) {
     for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i)
         html5MenuBlock(p, menu, i);
     p.line(0, {"</nav>"});
+}
+
+// The classic form's menu put in: its script, then its buttons.
+template <typename Pass, typename M> void insertedClassicMenu(Pass& p, M& menu) {
+    p.line(0, {"<script>"});
+    countBlock(p, menu, 0);
+    headEnd(p);
+    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i)
+        scriptBlock(p, menu, i);
+    linkStart(p);
+    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i)
+        linkBlock(p, menu, i);
+    scriptFunctions(p);
+    p.line(0, {"</script>"});
+    for (qsizetype i = 1; i <= menu.buttons.size() && p.ok(); ++i)
+        menuBlock(p, menu, i);
 }
 
 enum Region { Count, Script, Link, Buttons };

@@ -140,8 +140,7 @@ SitePage::Insertion SitePage::insert(const QByteArray& authorsPage, const Menu& 
     const bool lastWithoutEnd = eol.isEmpty();
     if (lastWithoutEnd)
         eol = pageEol(authorsPage);
-    Menu menu = forPage(siteMenu, page);
-    menu.form = PageForm::Html5;
+    const Menu menu = forPage(siteMenu, page);
     QByteArray put = authorsPage.first(syntax.next(line));
     if (lastWithoutEnd)
         put += eol;
@@ -213,7 +212,7 @@ SitePage::Sync SitePage::sync(const Menu& siteMenu, const QString& siteFolder,
         Menu menu = forFolder[pageFolder];
         for (qsizetype i = 0; i < menu.buttons.size(); ++i)
             menu.buttons[i].current = SiteAddress::leadsTo(siteMenu.buttons[i].link, page);
-        menu.form = PageForm::Html5;
+        menu.form = reading.menu.form; // each page keeps its form
         QByteArray written = MenuPage::text(menu, reading.frame);
         if (written != loaded.bytes)
             sync.pages.append({path, std::move(written)});

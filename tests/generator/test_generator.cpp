@@ -255,10 +255,11 @@ private slots:
                                             : text.toUtf8();
         };
         const QString page = row["in the site"];
+        const bool classic = row["form"] == "classic";
         const Menu site{MenuType::Vertical,
                         {{"home.gif", "home2.gif", "index.html", "", "Home"},
                          {"img/news.gif", "img/news2.gif", "news/index.html", "main", "News"}},
-                        PageForm::Html5};
+                        classic ? PageForm::Classic : PageForm::Html5};
         const SitePage::Insertion put = SitePage::insert(bytes(row["page"]), site, page);
         if (row["put"].startsWith("refused: ")) {
             QVERIFY2(put.page.isEmpty() && put.error.startsWith(row["put"].mid(9)),
@@ -266,8 +267,9 @@ private slots:
             return;
         }
         QByteArray menu = TestData::read(TestData::path(
-            page == "about.html" ? "site-menu.html"
-                                 : "site-menu-" + page.section('/', 0, 0) + ".html"));
+            classic                ? QString("site-menu-classic.html")
+            : page == "about.html" ? QString("site-menu.html")
+                                   : "site-menu-" + page.section('/', 0, 0) + ".html"));
         if (row["put"].contains("\r\n"))
             menu.replace("\n", "\r\n");
         QCOMPARE(put.page, bytes(row["put"]).replace("[menu]", menu));

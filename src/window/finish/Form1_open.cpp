@@ -57,9 +57,10 @@ void Form1::openPage(const QString& path) {
     ui.HScroll1->setValue(opening.count);
     ui.txtFileName->setText(opening.name);
     ui.optExtension(opening.html ? 0 : 1)->setChecked(true);
-    // A classic page may become an HTML5 one; an HTML5 page has no script to go back to.
+    // A classic page may become an HTML5 one; an HTML5 page has no script to go back to, and
+    // a page of the author's keeps the form its menu was put in with.
     ui.chkHtml5->setChecked(opening.form == PageForm::Html5);
-    ui.chkHtml5->setEnabled(opening.form == PageForm::Classic);
+    ui.chkHtml5->setEnabled(opening.form == PageForm::Classic && !opening.atMarker);
     if (opening.changedLine > 0)
         messenger_->inform(this, "Tessel",
                            tr("The page\n%1\nwas changed by hand in the lines that hold its menu, "

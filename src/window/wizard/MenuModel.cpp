@@ -270,11 +270,12 @@ Opening MenuModel::openWithMenu(const QString& path, MenuType direction, qint16 
     const QByteArray marked =
         place.marked ? loaded.bytes : SitePage::withMarker(loaded.bytes, line);
     Menu menu = pending_ ? *pending_ : this->menu();
+    if (!pending_)
+        menu.form = PageForm::Html5; // the form a site would use, unless a page's menu has its own
     if (menu.buttons.isEmpty()) {
         menu.iMenuType = direction;
         menu.buttons.resize(count);
     }
-    menu.form = PageForm::Html5; // the form a site's pages take
     const QFileInfo file(path);
     const QString inSite =
         opened_ ? QDir(opened_->folder).relativeFilePath(file.absoluteFilePath()) : QString();
@@ -298,6 +299,7 @@ Opening MenuModel::opened(const QFileInfo& file, PageReading reading, const QByt
     opening.html = suffix == "html";
     opening.form = form_ = reading.menu.form;
     opening.changedLine = reading.changedLine;
+    opening.atMarker = SitePage::holdsMenuAtMarker(opened_->frame.bytes);
     pending_ = std::move(reading.menu);
     return opening;
 }
@@ -366,7 +368,7 @@ QString MenuModel::write(const QString& path) {
 }
 
 SitePage::Sync MenuModel::siteInStep() const {
-    if (ownPath_.isEmpty() || form_ != PageForm::Html5 || !SitePage::holdsMenuAtMarker(ownBytes_))
+    if (ownPath_.isEmpty() || !SitePage::holdsMenuAtMarker(ownBytes_))
         return {};
     const QString site = SitePage::siteFolder(beforeWrite_, QFileInfo(ownPath_).absolutePath());
     const QString page = QDir(site).relativeFilePath(ownPath_);

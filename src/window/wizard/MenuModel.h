@@ -36,6 +36,7 @@ struct Opening {
     QString refusal;          // empty where the page opened
     bool holdsNoMenu = false; // refused as a page of the author's, which a menu may go into
     SitePage::Place place;    // where the menu would go into it
+    bool atMarker = false;    // its menu stands at a marker in a page of the author's
     MenuType direction = MenuType::Vertical;
     qint16 count = 0;
     QString name;

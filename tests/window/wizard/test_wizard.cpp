@@ -184,6 +184,7 @@ private slots:
                      "class=\"plain\">), on a line <!-- Tessel menu --> that marks the place?");
         QCOMPARE(wizard.messages->warnings, QStringList());
         QCOMPARE(wizard.ui.txtFileName->text(), put ? "about" : "Tessel"); // opened, or not
+        QCOMPARE(wizard.ui.chkHtml5->isChecked() && !wizard.ui.chkHtml5->isEnabled(), put);
         if (!put)
             return;
         wizard.walk(">");
