@@ -192,7 +192,10 @@ PageFile::Loaded PageFile::load(const QString& path, qint64 maxBytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, file.errorString()};
-    QByteArray bytes = file.read(maxBytes + 1);
+    // Room for what it holds and a byte more, which says it grew since; only then the rest.
+    QByteArray bytes = file.read(info.size() + 1);
+    if (bytes.size() > info.size())
+        bytes += file.read(maxBytes + 1 - bytes.size());
     if (bytes.size() > maxBytes) // it grew while being read
         return {{}, PageFileWords::tr("it is larger than any menu page")};
     if (file.error() != QFileDevice::NoError)
