@@ -178,12 +178,15 @@ SitePage::Sync SitePage::sync(const Menu& siteMenu, const QString& siteFolder,
             sync.leftOut.append(named(path, loaded.error));
             continue;
         }
-        if (!loaded.bytes.contains(marker)) // most pages: no need to read them
+        // Without the menu as it was, only pages with a marker hold the site's menu: most pages
+        // need no reading. With it, a page Tessel wrote whole that holds it is one of them too.
+        if (!before && !loaded.bytes.contains(marker))
             continue;
         const PageReading reading = MenuPage::read(loaded.bytes);
         if (reading.refusal == Refusal::NotOurs)
             continue;
-        if (reading.refusal != Refusal::None || !putInAtMarker(loaded.bytes, reading)) {
+        if (reading.refusal != Refusal::None ||
+            (!before && !putInAtMarker(loaded.bytes, reading))) {
             sync.leftOut.append(
                 named(path, reading.refusal != Refusal::None
                                 ? reading.error

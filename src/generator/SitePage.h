@@ -50,10 +50,12 @@ bool holdsMenuAtMarker(const QByteArray& page);
 // addresses climb, since the site's menu names its own folder's files without climbing.
 QString siteFolder(const Menu& pageMenu, const QString& pageFolder);
 
-// The site's menu for every page under `folder` (its subfolders too) that holds a menu put in
-// at its marker, `siteFolder` being the site's; the menu's own page `except` aside. A page
-// whose menu was changed by hand, or differs from `before` where that is given (the menu as
-// it was before this change), is named and left out, as is one that cannot be read.
+// The site's menu for every page under `folder` (its subfolders too) that holds it,
+// `siteFolder` being the site's; the menu's own page `except` aside. Where `before` (the menu
+// as it was before this change) is given, those are the pages that hold that menu, put in at a
+// marker or written whole by Tessel, and a page that holds another is named and left out;
+// else every page that holds a menu put in at its marker. A page whose menu was changed by
+// hand, or that cannot be read, is named and left out.
 struct Sync {
     QList<PageFile::Save> pages; // each with the menu written into it, where that changes it
     QStringList leftOut;         // "PATH: why"

@@ -133,6 +133,8 @@ private slots:
                         PageForm::Html5};
         const QStringList pages = {"about.html", "index.html", "news/index.html"};
         QVERIFY(QDir().mkpath("news"));
+        // The site's own menu page, which Tessel wrote whole, holds it too.
+        QVERIFY(PageFile::save(here.filePath("menu.html"), MenuPage::text(site)).isEmpty());
         for (const QString& page : pages) {
             const QByteArray own = "<h1>" + page.toUtf8() + "</h1>\n<!-- Tessel menu -->\n";
             QVERIFY(PageFile::save(here.filePath(page), SitePage::insert(own, site, page).page)
@@ -146,11 +148,12 @@ private slots:
         wizard.messages->answers.append(true);
         wizard.walk(">>F");
         QCOMPARE(wizard.messages->questions.join('|'),
-                 "Write them: 2 other pages of the site hold this menu as it was:\n" +
+                 "Write them: 3 other pages of the site hold this menu as it was:\n" +
                      QDir::toNativeSeparators(here.filePath("about.html")) + '\n' +
-                     QDir::toNativeSeparators(here.filePath("index.html")) +
+                     QDir::toNativeSeparators(here.filePath("index.html")) + '\n' +
+                     QDir::toNativeSeparators(here.filePath("menu.html")) +
                      "\n\nWrite the change into them too?");
-        for (const QString& page : pages) {
+        for (const QString& page : pages + QStringList{"menu.html"}) {
             const PageReading reading = MenuPage::read(TestData::read(here.filePath(page)));
             QVERIFY2(reading.error.isEmpty() && reading.changedLine == 0, qPrintable(page));
             QCOMPARE(SitePage::forSite(reading.menu, page).buttons[0].link, "start.html");
