@@ -40,11 +40,10 @@ qsizetype markerLine(QByteArrayView page, PageSyntax& syntax) {
     return -1;
 }
 
-// Whether the page holds its menu where a marker put it: the marker's line before the menu's.
-bool putInAtMarker(const QByteArray& page, const PageReading& reading) {
-    PageSyntax syntax(page);
-    const qsizetype marker = markerLine(page, syntax);
-    return marker >= 0 && marker < syntax.lineAt(reading.frame.regions[PageLayout::Count].from());
+// Marks each button of `page`'s menu whose link, in the site's menu `site`, leads to it.
+void markOwnPage(Menu& page, const Menu& site, const QString& path) {
+    for (qsizetype i = 0; i < page.buttons.size(); ++i)
+        page.buttons[i].current = SiteAddress::leadsTo(site.buttons[i].link, path);
 }
 
 // The same buttons, whatever the title and language of the page that holds them.
@@ -92,9 +91,13 @@ QByteArray SitePage::withMarker(const QByteArray& page, qsizetype line) {
     return page.first(at) + marker + eol + page.sliced(at);
 }
 
-bool SitePage::holdsMenuAtMarker(const QByteArray& page) {
-    const PageReading reading = MenuPage::read(page);
-    return reading.refusal == Refusal::None && putInAtMarker(page, reading);
+bool SitePage::atMarker(const PageReading& reading) {
+    if (reading.refusal != Refusal::None)
+        return false;
+    const QByteArray& page = reading.frame.bytes;
+    PageSyntax syntax(page);
+    const qsizetype marker = markerLine(page, syntax);
+    return marker >= 0 && marker < syntax.lineAt(reading.frame.regions[PageLayout::Count].from());
 }
 
 QString SitePage::siteFolder(const Menu& pageMenu, const QString& pageFolder) {
@@ -110,9 +113,9 @@ QString SitePage::siteFolder(const Menu& pageMenu, const QString& pageFolder) {
 }
 
 Menu SitePage::forPage(Menu menu, const QString& page) {
-    for (MenuButton& button : menu.buttons)
-        button.current = SiteAddress::leadsTo(button.link, page);
-    return withAddresses(std::move(menu), page, SiteAddress::fromPage);
+    Menu there = withAddresses(menu, page, SiteAddress::fromPage);
+    markOwnPage(there, menu, page);
+    return there;
 }
 
 Menu SitePage::forSite(Menu menu, const QString& page) {
@@ -185,8 +188,7 @@ SitePage::Sync SitePage::sync(const Menu& siteMenu, const QString& siteFolder,
         const PageReading reading = MenuPage::read(loaded.bytes);
         if (reading.refusal == Refusal::NotOurs)
             continue;
-        if (reading.refusal != Refusal::None ||
-            (!before && !putInAtMarker(loaded.bytes, reading))) {
+        if (reading.refusal != Refusal::None || (!before && !atMarker(reading))) {
             sync.leftOut.append(
                 named(path, reading.refusal != Refusal::None
                                 ? reading.error
@@ -211,10 +213,10 @@ SitePage::Sync SitePage::sync(const Menu& siteMenu, const QString& siteFolder,
         // A folder's pages name the menu's addresses alike: worked out once a folder.
         const QString pageFolder = page.section(u'/', 0, -2);
         if (!forFolder.contains(pageFolder))
-            forFolder.insert(pageFolder, forPage(siteMenu, pageFolder + u'/'));
+            forFolder.insert(pageFolder,
+                             withAddresses(siteMenu, pageFolder + u'/', SiteAddress::fromPage));
         Menu menu = forFolder[pageFolder];
-        for (qsizetype i = 0; i < menu.buttons.size(); ++i)
-            menu.buttons[i].current = SiteAddress::leadsTo(siteMenu.buttons[i].link, page);
+        markOwnPage(menu, siteMenu, page);
         menu.form = reading.menu.form; // each page keeps its form
         QByteArray written = MenuPage::text(menu, reading.frame);
         if (written != loaded.bytes)

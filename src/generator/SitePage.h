@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/Menu.h"
+#include "generator/MenuPage.h"
 #include "generator/PageFile.h"
 
 #include <QByteArray>
@@ -43,8 +44,8 @@ Place placeFor(const QByteArray& page);
 // ends.
 QByteArray withMarker(const QByteArray& page, qsizetype line);
 
-// Whether `page` holds a menu put in at its marker.
-bool holdsMenuAtMarker(const QByteArray& page);
+// Whether the page read as `reading` holds its menu where a marker put it.
+bool atMarker(const PageReading& reading);
 
 // The site's folder of a page in `pageFolder` that holds `pageMenu`: as many folders up as its
 // addresses climb, since the site's menu names its own folder's files without climbing.

@@ -36,7 +36,7 @@ bool Form1::putMenuInto(const QString& path, const QString& shown, Opening& open
         return false;
     opening = model_.openWithMenu(
         path, ui.optMenuType(0)->isChecked() ? MenuType::Vertical : MenuType::Horizontal,
-        qint16(ui.HScroll1->value()), place.line);
+        qint16(ui.HScroll1->value()), place);
     return true;
 }
 

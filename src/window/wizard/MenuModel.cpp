@@ -262,13 +262,12 @@ Opening MenuModel::open(const QString& path) {
 }
 
 Opening MenuModel::openWithMenu(const QString& path, MenuType direction, qint16 count,
-                                qsizetype line) {
+                                const SitePage::Place& place) {
     const PageFile::Loaded loaded = PageFile::load(path, MenuPage::maxBytes);
     if (!loaded.error.isEmpty())
         return refused(loaded.error);
-    const SitePage::Place place = SitePage::placeFor(loaded.bytes);
     const QByteArray marked =
-        place.marked ? loaded.bytes : SitePage::withMarker(loaded.bytes, line);
+        place.marked ? loaded.bytes : SitePage::withMarker(loaded.bytes, place.line);
     Menu menu = pending_ ? *pending_ : this->menu();
     if (!pending_)
         menu.form = PageForm::Html5; // the form a site would use, unless a page's menu has its own
@@ -290,8 +289,9 @@ Opening MenuModel::opened(const QFileInfo& file, PageReading reading, const QByt
     const QString suffix = file.suffix().toLower();
     ownPath_ = file.absoluteFilePath();
     ownBytes_ = bytes; // as it is on the disk: Finish replaces it without a question
+    const bool atMarker = SitePage::atMarker(reading);
     opened_ = {std::move(reading.frame), file.absolutePath(), file.completeBaseName(),
-               file.suffix()};
+               file.suffix(), atMarker};
     Opening opening;
     opening.direction = reading.menu.iMenuType;
     opening.count = qint16(reading.menu.buttons.size());
@@ -299,7 +299,7 @@ Opening MenuModel::opened(const QFileInfo& file, PageReading reading, const QByt
     opening.html = suffix == "html";
     opening.form = form_ = reading.menu.form;
     opening.changedLine = reading.changedLine;
-    opening.atMarker = SitePage::holdsMenuAtMarker(opened_->frame.bytes);
+    opening.atMarker = atMarker;
     pending_ = std::move(reading.menu);
     return opening;
 }
@@ -353,7 +353,7 @@ QString MenuModel::write(const QString& path) {
     const Menu now = menu();
     Menu written = now;
     // A page of a site marks the button that leads to itself, whatever its links are now.
-    if (opened_ && SitePage::holdsMenuAtMarker(opened_->frame.bytes))
+    if (opened_ && opened_->atMarker)
         for (MenuButton& button : written.buttons)
             button.current = SiteAddress::leadsTo(button.link, QFileInfo(path).fileName());
     const QByteArray page =
@@ -368,7 +368,8 @@ QString MenuModel::write(const QString& path) {
 }
 
 SitePage::Sync MenuModel::siteInStep() const {
-    if (ownPath_.isEmpty() || !SitePage::holdsMenuAtMarker(ownBytes_))
+    // A page of a site is one this window opened with its menu at a marker, written since.
+    if (ownPath_.isEmpty() || !opened_ || !opened_->atMarker)
         return {};
     const QString site = SitePage::siteFolder(beforeWrite_, QFileInfo(ownPath_).absolutePath());
     const QString page = QDir(site).relativeFilePath(ownPath_);

@@ -111,10 +111,11 @@ public:
     // Opening a page Tessel wrote, before a menu is fixed.
     Opening open(const QString& path);
     // The page of the author's at `path`, which holds no menu, opened with this window's menu
-    // put into it (the opened page's, or else one of `count` empty buttons) at its marker, or
-    // else after line `line` (from 1), with a marker put there too. The menu's addresses are
+    // put into it (the opened page's, or else one of `count` empty buttons) at `place`: its
+    // marker, or the line after which a marker is put too. The menu's addresses are
     // the opened page's, whose folder is the site's.
-    Opening openWithMenu(const QString& path, MenuType direction, qint16 count, qsizetype line);
+    Opening openWithMenu(const QString& path, MenuType direction, qint16 count,
+                         const SitePage::Place& place);
     bool hasOpenedPage() const { return opened_.has_value(); }
     // Where the Open dialog starts: the opened page's folder, else the pictures'.
     QString openFolder() const { return opened_ ? opened_->folder : lastPictureFolder_; }
@@ -148,6 +149,7 @@ private:
     struct OpenedPage {
         PageFrame frame;
         QString folder, name, suffix;
+        bool atMarker; // its menu stands at a marker in a page of the author's
     };
 
     ButtonRecord& record(qint16 button);
