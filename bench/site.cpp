@@ -43,16 +43,16 @@ void write(const QString& path, const QByteArray& bytes) {
         std::abort();
 }
 
-// The least a durable write of each page's bytes costs, beside the page.
+// The least a durable write of each page's bytes costs, over the page itself.
 void floorWrite(const QList<PageFile::Save>& pages) {
     for (const PageFile::Save& page : pages) {
-        const QString scratch = page.path + ".scratch", copy = page.path + ".copy";
+        const QString scratch = page.path + ".scratch";
         QFile file(scratch);
         if (!file.open(QIODevice::WriteOnly) || file.write(page.bytes) != page.bytes.size() ||
             !file.flush() || ::fdatasync(file.handle()) != 0)
             std::abort();
         file.close();
-        if (std::rename(qPrintable(scratch), qPrintable(copy)) != 0)
+        if (std::rename(qPrintable(scratch), qPrintable(page.path)) != 0)
             std::abort();
     }
 }
@@ -70,30 +70,37 @@ int main() {
         folder.mkpath(page.section('/', 0, -2));
         write(folder.filePath(page), SitePage::insert(authorsPage(i, true), first, page).page);
     }
-    // Rounds take turns, each side first in every other round: the menu kept in step (found,
-    // read, written), and the same bytes written at the least cost beside each page; each
-    // round changes the link back and forth.
+    // Rounds take turns, each side first in every other round, and each side changes the link
+    // the other way on the same pages: the menu kept in step (found, read, written all or
+    // none), and the bytes that change writes, written over each page at the least cost.
     std::vector<double> kept, least;
     QElapsedTimer timer;
+    bool news = true; // the link the pages hold now
+    const auto change = [&] {
+        news = !news;
+        return SitePage::sync(news ? first : second, folder.path(), folder.path(), menuPage);
+    };
+    const auto keep = [&] {
+        timer.start();
+        const SitePage::Sync sync = change();
+        if (sync.pages.size() != 1000 || !PageFile::saveAll(sync.pages).error.isEmpty())
+            std::abort();
+        kept.push_back(double(timer.nsecsElapsed()) / 1e6);
+    };
+    const auto floor = [&] {
+        const QList<PageFile::Save> pages = change().pages;
+        if (pages.size() != 1000)
+            std::abort();
+        timer.start();
+        floorWrite(pages);
+        least.push_back(double(timer.nsecsElapsed()) / 1e6);
+    };
     for (int round = 0; round < 10; ++round) {
-        const Menu& now = round % 2 ? first : second;
-        const auto keep = [&] {
-            timer.start();
-            const SitePage::Sync sync = SitePage::sync(now, folder.path(), folder.path(), menuPage);
-            if (sync.pages.size() != 1000 || !PageFile::saveAll(sync.pages).error.isEmpty())
-                std::abort();
-            kept.push_back(double(timer.nsecsElapsed()) / 1e6);
-            return sync.pages;
-        };
-        const auto floor = [&](const QList<PageFile::Save>& pages) {
-            timer.start();
-            floorWrite(pages);
-            least.push_back(double(timer.nsecsElapsed()) / 1e6);
-        };
-        if (round % 4 < 2) {
-            floor(keep());
+        if (round % 2) {
+            keep();
+            floor();
         } else {
-            floor(SitePage::sync(now, folder.path(), folder.path(), menuPage).pages);
+            floor();
             keep();
         }
     }

@@ -4,14 +4,9 @@
 #include <QList>
 #include <QString>
 
-class QIODevice;
-
 // Puts a page on disk whole or not at all: it is written beside the target under a temporary
 // name and renamed over it only once every byte is known to be written.
 namespace PageFile {
-
-// Writes every byte to `device` and flushes it; returns the reason on any shortfall.
-QString writeAll(QIODevice& device, const QByteArray& bytes);
 
 // A file read whole, or why it was not.
 struct Loaded {

@@ -1,6 +1,7 @@
 #!/bin/sh
 # A site's pages kept in step, killed between replacing its second page and its third: every
-# page is then the old one or the new one, never cut, and some of each.
+# page is then the old one or the new one, never cut, and some of each. And in a site of more
+# pages than are written at a time, every page is on the disk before the first is replaced.
 # Usage: sync_crash.sh STRACE PAGEGEN
 set -eu
 strace=$1 pagegen=$2
@@ -29,3 +30,11 @@ for page in index.html about.html news/index.html shop/index.html shop/boots.htm
 done
 echo "old pages: $olds, new pages: $news"
 [ "$olds" -gt 0 ] && [ "$news" -gt 0 ]
+
+mkdir new/many
+for i in $(seq 300); do cp old/about.html "new/many/$i.html"; done
+calls=$("$strace" -f -qq -o /dev/stdout -e trace=fdatasync,rename,renameat,renameat2 \
+    "$pagegen" --sync new/menu.html new/many 2>/dev/null | grep -oE '^[0-9 ]*(fdatasync|rename)' |
+    tr -d '0-9 ' | uniq -c | awk '{ printf "%s %s ", $1, $2 }')
+echo "calls: $calls"
+[ "$calls" = "300 fdatasync 300 rename " ]
