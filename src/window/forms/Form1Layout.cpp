@@ -20,6 +20,7 @@
 #include <QScrollBar>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -81,7 +82,16 @@ Form1Layout::Form1Layout(QWidget* form) {
     setTabOrder();
     nameForScreenReaders();
     recolour();
-    for (QWidget* control : form->findChildren<QWidget*>())
+    // The window's own controls now, a page's when it is first shown: measuring the texts of
+    // pages not yet seen would load their fonts before the window is up (bench_startup).
+    for (QWidget* control : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        Style::growToText(control);
+}
+
+void Form1Layout::measure(Page page) {
+    if (std::exchange(measured_[std::size_t(page)], true))
+        return;
+    for (QWidget* control : picStep(page)->findChildren<QWidget*>())
         Style::growToText(control);
 }
 

@@ -2,11 +2,14 @@
 
 #include "forms/CommonDialog.h"
 #include "forms/ControlArray.h"
+#include "forms/Indexes.h"
 #include "forms/Style.h"
 
 #include <QCoreApplication>
 #include <QList>
 #include <QPixmap>
+
+#include <array>
 
 class ImageBox;
 class QCheckBox;
@@ -45,6 +48,8 @@ public:
     // Chooses the pages' desktop colour and every text colour anew, after the desktop's
     // palette changed.
     void recolour();
+    // Grows the controls of `page` to their texts, the first time it is about to be shown.
+    void measure(Page page);
 
     ControlArray<QPushButton> cmdStep{"cmdStep"};
     ControlArray<PagePanel> picStep{"picStep"};
@@ -89,4 +94,5 @@ private:
 
     // Every text and the colour it was given, to colour again when the desktop changes.
     QList<std::pair<QWidget*, QColor>> inks_;
+    std::array<bool, 5> measured_{}; // by page
 };

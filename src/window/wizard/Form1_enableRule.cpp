@@ -42,6 +42,7 @@ void Form1::Manipulate_Buttons() {
 
 // Only the page in front is shown: a covered page's controls take no focus and no keys.
 void Form1::showPage(Page page) {
+    ui.measure(page);
     PagePanel* front = ui.picStep(page);
     front->show();
     front->raise();
