@@ -187,16 +187,20 @@
         <translation>der Port des QML-Debuggers, als =Port</translation>
     </message>
     <message>
-        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE at its line &lt;!-- Tessel menu --&gt;, and leave.</source>
-        <translation>Das Menü von MENUPAGE, einer von Tessel geschriebenen Seite im Ordner der Website, in PAGE an ihrer Zeile &lt;!-- Tessel menu --&gt; einfügen und beenden.</translation>
-    </message>
-    <message>
         <source>Write the menu of MENUPAGE into every page under DIR that holds it at its marker, all of them or none, and leave.</source>
         <translation>Das Menü von MENUPAGE in jede Seite unter DIR schreiben, die es an ihrer Markierung enthält, in alle oder keine, und beenden.</translation>
     </message>
     <message>
         <source>--%1 takes two arguments</source>
         <translation>--%1 braucht zwei Argumente</translation>
+    </message>
+    <message>
+        <source>A page of a site marks the place of its menu with the line %1.</source>
+        <translation>Eine Seite einer Website markiert den Platz ihres Menüs mit der Zeile %1.</translation>
+    </message>
+    <message>
+        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE after its marker, and leave.</source>
+        <translation>Das Menü von MENUPAGE, einer von Tessel geschriebenen Seite im Ordner der Website, in PAGE nach ihrer Markierung einfügen und beenden.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +769,10 @@ enthält kein Menü. Das Menü dieses Fensters %2 in sie einfügen?</translation
     <message>
         <source>its menu&apos;s lines were joined with others (line %1); Tessel finds them on lines of their own</source>
         <translation>die Zeilen ihres Menüs wurden mit anderen zusammengefügt (Zeile %1); Tessel findet sie nur auf eigenen Zeilen</translation>
+    </message>
+    <message>
+        <source>its count of buttons stands in a comment or outside its script (line %1), where no browser reads it</source>
+        <translation>ihre Anzahl der Schaltflächen steht in einem Kommentar oder außerhalb ihres Skripts (Zeile %1), wo kein Browser sie liest</translation>
     </message>
 </context>
 <context>

@@ -187,16 +187,20 @@
         <translation>el puerto del depurador de QML, como =puerto</translation>
     </message>
     <message>
-        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE at its line &lt;!-- Tessel menu --&gt;, and leave.</source>
-        <translation>Insertar el menú de MENUPAGE, una página escrita por Tessel en la carpeta del sitio, en PAGE en su línea &lt;!-- Tessel menu --&gt;, y salir.</translation>
-    </message>
-    <message>
         <source>Write the menu of MENUPAGE into every page under DIR that holds it at its marker, all of them or none, and leave.</source>
         <translation>Escribir el menú de MENUPAGE en cada página bajo DIR que lo contenga en su marca, en todas o en ninguna, y salir.</translation>
     </message>
     <message>
         <source>--%1 takes two arguments</source>
         <translation>--%1 necesita dos argumentos</translation>
+    </message>
+    <message>
+        <source>A page of a site marks the place of its menu with the line %1.</source>
+        <translation>Una página de un sitio marca el lugar de su menú con la línea %1.</translation>
+    </message>
+    <message>
+        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE after its marker, and leave.</source>
+        <translation>Insertar el menú de MENUPAGE, una página escrita por Tessel en la carpeta del sitio, en PAGE después de su marca, y salir.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +769,10 @@ no contiene ningún menú. ¿Insertar en ella el menú de esta ventana %2?</tran
     <message>
         <source>its menu&apos;s lines were joined with others (line %1); Tessel finds them on lines of their own</source>
         <translation>las líneas de su menú se unieron a otras (línea %1); Tessel las encuentra en líneas propias</translation>
+    </message>
+    <message>
+        <source>its count of buttons stands in a comment or outside its script (line %1), where no browser reads it</source>
+        <translation>su número de botones está en un comentario o fuera de su script (línea %1), donde ningún navegador lo lee</translation>
     </message>
 </context>
 <context>

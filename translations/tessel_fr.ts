@@ -187,16 +187,20 @@
         <translation>le port du débogueur QML, sous la forme =port</translation>
     </message>
     <message>
-        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE at its line &lt;!-- Tessel menu --&gt;, and leave.</source>
-        <translation>Insérer le menu de MENUPAGE, une page écrite par Tessel dans le dossier du site, dans PAGE à sa ligne &lt;!-- Tessel menu --&gt;, puis quitter.</translation>
-    </message>
-    <message>
         <source>Write the menu of MENUPAGE into every page under DIR that holds it at its marker, all of them or none, and leave.</source>
         <translation>Écrire le menu de MENUPAGE dans chaque page sous DIR qui le contient à son repère, toutes ou aucune, puis quitter.</translation>
     </message>
     <message>
         <source>--%1 takes two arguments</source>
         <translation>--%1 prend deux arguments</translation>
+    </message>
+    <message>
+        <source>A page of a site marks the place of its menu with the line %1.</source>
+        <translation>Une page d&apos;un site marque la place de son menu par la ligne %1.</translation>
+    </message>
+    <message>
+        <source>Put the menu of MENUPAGE, a page Tessel wrote in the site&apos;s folder, into PAGE after its marker, and leave.</source>
+        <translation>Insérer le menu de MENUPAGE, une page écrite par Tessel dans le dossier du site, dans PAGE après son repère, puis quitter.</translation>
     </message>
 </context>
 <context>
@@ -765,6 +769,10 @@ ne contient aucun menu. Y insérer le menu de cette fenêtre %2 ?</translation>
     <message>
         <source>its menu&apos;s lines were joined with others (line %1); Tessel finds them on lines of their own</source>
         <translation>les lignes de son menu ont été jointes à d’autres (ligne %1) ; Tessel les trouve sur des lignes à part</translation>
+    </message>
+    <message>
+        <source>its count of buttons stands in a comment or outside its script (line %1), where no browser reads it</source>
+        <translation>son nombre de boutons se trouve dans un commentaire ou hors de son script (ligne %1), où aucun navigateur ne le lit</translation>
     </message>
 </context>
 <context>

@@ -172,13 +172,13 @@ int PageKeys::keysIn(QByteArrayView bytes, const PageSyntax& syntax, qsizetype l
     return count;
 }
 
-qsizetype PageKeys::joinedCount(QByteArrayView bytes, const PageSyntax& syntax) {
+qsizetype PageKeys::countWords(QByteArrayView bytes) {
     for (const std::size_t shape : {std::size_t(PageLayout::Count), html5Count}) {
         const KeyShape& count = shapes()[shape];
         const QByteArrayView first = view(count.known.front().text);
         for (qsizetype at = bytes.indexOf(first); at >= 0; at = bytes.indexOf(first, at + 1))
             if (count.numberIn(bytes.sliced(at)) >= 0)
-                return syntax.lineAt(at);
+                return at;
     }
     return -1;
 }

@@ -30,9 +30,10 @@ std::vector<PageKey> find(QByteArrayView bytes, PageSyntax& syntax);
 // How many keys line `line` has the shape of, live or not; `key` is the last of them.
 int keysIn(QByteArrayView bytes, const PageSyntax& syntax, qsizetype line, PageKey& key);
 
-// Where the count's key line stands inside another line of the page, as after a tool joined
-// its lines, from 0; or -1.
-qsizetype joinedCount(QByteArrayView bytes, const PageSyntax& syntax);
+// Where the words of a count's key line stand in the page, live or not, as a byte offset; or
+// -1. In a page whose count no key found, they were joined into another line (by a tool, say)
+// or stand where no script reads them.
+qsizetype countWords(QByteArrayView bytes);
 
 // How many lines of a block of `region` stand before its key line.
 qsizetype linesBeforeKey(PageForm form, int region);

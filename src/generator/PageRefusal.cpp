@@ -4,6 +4,8 @@
 #include "generator/PageKeys.h"
 #include "generator/PageLayout.h"
 
+#include <algorithm>
+
 namespace {
 
 // Each region as a message names it, its possessive with it, which some languages decline.
@@ -20,11 +22,19 @@ bool PageRefusal::notOurs() {
     if (PageCharset::endsInCrAlone(bytes_))
         return refuse(Refusal::Encoding, tr("its lines end in CR alone; Tessel reads pages whose "
                                             "lines end in CR LF or in LF"));
-    if (const qsizetype joined = PageKeys::joinedCount(bytes_, syntax_); joined >= 0)
+    if (const qsizetype at = PageKeys::countWords(bytes_); at >= 0) {
+        const qsizetype line = syntax_.lineAt(at);
+        const QByteArrayView before = bytes_.sliced(syntax_.start(line), at - syntax_.start(line));
+        const bool ownLine =
+            std::all_of(before.begin(), before.end(), [](char c) { return c == ' ' || c == '\t'; });
         return refuse(Refusal::ChangedByHand,
-                      tr("its menu's lines were joined with others (line %1); Tessel finds them "
-                         "on lines of their own")
-                          .arg(lineNumber(joined)));
+                      ownLine ? tr("its count of buttons stands in a comment or outside its "
+                                   "script (line %1), where no browser reads it")
+                                    .arg(lineNumber(line))
+                              : tr("its menu's lines were joined with others (line %1); Tessel "
+                                   "finds them on lines of their own")
+                                    .arg(lineNumber(line)));
+    }
     return refuse(Refusal::NotOurs, tr("it is not a menu page written by Tessel"));
 }
 

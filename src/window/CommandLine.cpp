@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "generator/PageLayout.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QUrl>
@@ -96,7 +98,12 @@ CommandLine fromAddress(const QString& address) {
 
 CommandLine CommandLine::read(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr("Builds a web page with an image-rollover button menu."));
+    // The marker on a line of its own: the options' texts are wrapped, this one is not.
+    parser.setApplicationDescription(
+        tr("Builds a web page with an image-rollover button menu.") + "\n" +
+        tr("A page of a site marks the place of its menu with the line %1.")
+            .arg(QLatin1StringView(PageLayout::menuMarker.data(),
+                                   qsizetype(PageLayout::menuMarker.size()))));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     // The same word in the usage line and under Arguments, in the user's language.
@@ -107,8 +114,8 @@ CommandLine CommandLine::read(const QStringList& arguments, const QString& versi
     // are read here and listed for the help alone.
     const QCommandLineOption into(
         "into",
-        tr("Put the menu of MENUPAGE, a page Tessel wrote in the site's folder, into PAGE at "
-           "its line <!-- Tessel menu -->, and leave."),
+        tr("Put the menu of MENUPAGE, a page Tessel wrote in the site's folder, into PAGE "
+           "after its marker, and leave."),
         "PAGE MENUPAGE");
     const QCommandLineOption sync(
         "sync",
