@@ -13,8 +13,18 @@
 // from marks[2k] to marks[2k + 1]. Written again, every byte stays but for the numbers and the
 // values, which are written anew. Empty: the block is in Tessel's own form.
 struct BlockTemplate {
+    // A line of Tessel's the author spelt otherwise (quotes, the order and case of attributes)
+    // where a browser reads it alike: `bytes` holds it as Tessel spells it, `canonical`, and it
+    // is written back as the author spelt it, `original`, while it comes out the same.
+    struct KeptLine {
+        qint32 firstPiece = 0, eolPiece = 0;
+        QByteArray canonical, original;
+        bool operator==(const KeptLine&) const = default;
+    };
+
     QByteArray bytes;
     QList<qint32> marks;
+    QList<KeptLine> kept;
 
     bool isEmpty() const { return bytes.isEmpty(); }
     // How many lines of the block are the author's alone, none of Tessel's pieces on them.

@@ -95,73 +95,97 @@ private:
 // values, which are written as the menu now has them.
 class TemplateWriter : public PageTokens::Pieces<TemplateWriter> {
 public:
-    TemplateWriter(const BlockTemplate& form, PageBuffer& out) : form_(form), out_(out) {}
+    TemplateWriter(const BlockTemplate& form, PageBuffer& out)
+        : form_(form), page_(out), out_(&out) {}
 
     void piece(PageTokens::Kind kind, std::string_view text, bool) {
         using PageTokens::Kind;
         const qint32 from = mark(), to = form_.marks.value(2 * piece_ + 1, from);
+        if (kind == Kind::Eol && out_ == &spelt_)
+            endSpeltLine();
         ++piece_;
         if (kind == Kind::Number || (kind == Kind::Text && to == from))
-            out_.append(text.data(), qsizetype(text.size()));
+            out_->append(text.data(), qsizetype(text.size()));
         else if (kind != Kind::Value && kind != Kind::Break) // the author's, as they stood
-            out_.append(form_.bytes.constData() + from, to - from);
+            out_->append(form_.bytes.constData() + from, to - from);
         at_ = to;
+        if (kind == Kind::Indent)
+            beginSpeltLine();
     }
     void scriptString(const QString& text) {
         value();
-        PageEscaping::appendScriptString(out_, text);
+        PageEscaping::appendScriptString(*out_, text);
     }
     void linkStatement(const QString& frame, const QString& link) {
         value();
-        PageEscaping::appendLinkStatement(out_, frame, link);
+        PageEscaping::appendLinkStatement(*out_, frame, link);
     }
     void normalImageAttribute(const QString& name) {
         value();
-        PageEscaping::appendHtmlAttribute(out_, name);
+        PageEscaping::appendHtmlAttribute(*out_, name);
     }
     void lineBreak(MenuType menuType) {
         const qint32 from = form_.marks.value(2 * piece_, at_),
                      to = form_.marks.value(2 * piece_ + 1, from);
         value(PageTokens::Kind::Break);
         if (menuType == MenuType::Vertical && to > from) // the author's <BR>
-            out_.append(form_.bytes.constData() + from, to - from);
+            out_->append(form_.bytes.constData() + from, to - from);
         else if (menuType == MenuType::Vertical)
-            out_.append(PageLayout::lineBreak.data(), qsizetype(PageLayout::lineBreak.size()));
+            out_->append(PageLayout::lineBreak.data(), qsizetype(PageLayout::lineBreak.size()));
     }
     void optionalAlt(const QString& text) {
         value();
-        PageWriter(out_).optionalAlt(text);
+        PageWriter(*out_).optionalAlt(text);
     }
     void address(const QString& text) {
         value();
-        PageEscaping::appendHtmlAttribute(out_, text);
+        PageEscaping::appendHtmlAttribute(*out_, text);
     }
     void target(const QString& frame) {
         value();
-        PageEscaping::appendTarget(out_, frame);
+        PageEscaping::appendTarget(*out_, frame);
     }
     void currentPage(bool current) {
         value();
-        PageWriter(out_).currentPage(current);
+        PageWriter(*out_).currentPage(current);
     }
     void buttonText(const QString& text, const QString& link) {
         value();
-        PageWriter(out_).buttonText(text, link);
+        PageWriter(*out_).buttonText(text, link);
     }
     void sameText(const QString& text, const QString& link) { buttonText(text, link); }
     // Whatever of the author's follows the last piece.
-    void finish() { out_.append(form_.bytes.constData() + at_, form_.bytes.size() - at_); }
+    void finish() { out_->append(form_.bytes.constData() + at_, form_.bytes.size() - at_); }
 
 private:
     // Writes the author's bytes up to the next piece and says where that piece starts.
     qint32 mark() {
         const qint32 from = form_.marks.value(2 * piece_, at_);
-        out_.append(form_.bytes.constData() + at_, from - at_);
+        out_->append(form_.bytes.constData() + at_, from - at_);
         return from;
+    }
+    // A line the author spelt otherwise is written in Tessel's spelling first: where that
+    // comes out as it was read, the author's own spelling of it goes into the page instead.
+    void beginSpeltLine() {
+        if (spelt_index_ >= form_.kept.size() || form_.kept[spelt_index_].firstPiece != piece_ - 1)
+            return;
+        spelt_.clear();
+        out_ = &spelt_;
+    }
+    void endSpeltLine() {
+        const BlockTemplate::KeptLine& line = form_.kept[spelt_index_++];
+        out_ = &page_;
+        if (spelt_.view() == QByteArrayView(line.canonical))
+            page_.append(line.original.constData(), line.original.size());
+        else
+            page_.append(spelt_.view().data(), spelt_.size());
     }
 
     const BlockTemplate& form_;
-    PageBuffer& out_;
+    PageBuffer& page_;
+    PageBuffer* out_;
+    PageBuffer spelt_;
+    qsizetype spelt_index_ = 0;
     qsizetype piece_ = 0;
     qint32 at_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "generator/PageMatcher.h"
 
 #include "generator/MenuPage.h"
+#include "generator/PageCanon.h"
 #include "generator/PageEscaping.h"
 #include "generator/PageLayout.h"
 #include "generator/PageTokens.h"
@@ -337,8 +338,12 @@ struct PageMatcher::Block {
     // A text the author typed earlier in its tag than Tessel writes it: its bytes, which go
     // from the author's form, since Tessel writes the text in its own place.
     std::pair<qsizetype, qsizetype> movedText = {0, 0};
+    // Per line, Tessel's spelling of the author's line where it was read in it; the marks of
+    // its pieces but its indent and end are then into that spelling.
+    std::vector<QByteArray> spelt{};
 
     bool isBlankLine(std::size_t l) const { return pieces[lines[l].first].kind == Kind::Blank; }
+    bool isSpelt(std::size_t l) const { return l < spelt.size() && !spelt[l].isNull(); }
 };
 
 bool PageMatcher::read(PageKey& key, qsizetype low, qsizetype high, const QByteArray& eol,
@@ -386,6 +391,7 @@ bool PageMatcher::find(PageKey& key, qsizetype low, qsizetype high, const QByteA
         block.lines.push_back({i, end});
         i = end;
     }
+    block.spelt.resize(block.lines.size());
     std::size_t keyLine = 0;
     while (keyLine < block.lines.size() &&
            (block.isBlankLine(keyLine) || !matchLine(block, keyLine, key.line)))
@@ -452,25 +458,46 @@ BlockTemplate PageMatcher::authorsForm(const Block& block, qsizetype from, qsize
     form.marks.reserve(qsizetype(block.marks.size()));
     qsizetype at = from;
     const auto [movedFrom, movedTo] = block.movedText;
-    for (std::size_t p = 0; p < block.pieces.size(); ++p) {
-        const qsizetype start = block.marks[2 * p], end = block.marks[2 * p + 1];
-        if (movedFrom >= at && movedTo <= start && movedTo > movedFrom) {
-            form.bytes.append(s_.bytes.sliced(at, movedFrom - at));
-            at = movedTo;
+    for (std::size_t l = 0; l < block.lines.size(); ++l) {
+        const auto [first, end] = block.lines[l];
+        // A line read in Tessel's spelling: its pieces within that spelling, the author's
+        // line itself kept aside.
+        const bool spelt = block.isSpelt(l);
+        QByteArrayView source = s_.bytes;
+        qsizetype pageAt = 0;
+        for (std::size_t p = first; p < end; ++p) {
+            const Piece& piece = block.pieces[p];
+            if (spelt && p == first + 1) { // after the indent
+                form.kept.append(
+                    {qint32(first), qint32(end - 1), block.spelt[l],
+                     s_.bytes.sliced(at, block.marks[2 * (end - 1)] - at).toByteArray()});
+                pageAt = block.marks[2 * (end - 1)];
+                source = block.spelt[l];
+                at = 0;
+            }
+            if (spelt && p == end - 1 && p > first) { // the line's end, in the page again
+                form.bytes.append(source.sliced(at));
+                source = s_.bytes;
+                at = pageAt;
+            }
+            const qsizetype start = block.marks[2 * p], stop = block.marks[2 * p + 1];
+            if (!spelt && movedFrom >= at && movedTo <= start && movedTo > movedFrom) {
+                form.bytes.append(s_.bytes.sliced(at, movedFrom - at));
+                at = movedTo;
+            }
+            form.bytes.append(source.sliced(at, start - at));
+            form.marks.append(qint32(form.bytes.size()));
+            const QByteArrayView stood = source.sliced(start, stop - start);
+            // Fixed text the author wrote in another case stands as they wrote it.
+            const bool otherCase = (piece.kind == Kind::Text && stood != view(piece.text)) ||
+                                   (piece.kind == Kind::Break && !stood.isEmpty() &&
+                                    stood != view(PageLayout::lineBreak));
+            if (piece.kind == Kind::Indent || piece.kind == Kind::Eol ||
+                piece.kind == Kind::Blank || otherCase)
+                form.bytes.append(stood);
+            form.marks.append(qint32(form.bytes.size()));
+            at = stop;
         }
-        form.bytes.append(s_.bytes.sliced(at, start - at));
-        form.marks.append(qint32(form.bytes.size()));
-        const Piece& piece = block.pieces[p];
-        const QByteArrayView stood = s_.bytes.sliced(start, end - start);
-        // Fixed text the author wrote in another case stands as they wrote it.
-        const bool otherCase =
-            (piece.kind == Kind::Text && stood != view(piece.text)) ||
-            (piece.kind == Kind::Break && !stood.isEmpty() && stood != view(PageLayout::lineBreak));
-        if (piece.kind == Kind::Indent || piece.kind == Kind::Eol || piece.kind == Kind::Blank ||
-            otherCase)
-            form.bytes.append(stood);
-        form.marks.append(qint32(form.bytes.size()));
-        at = end;
     }
     form.bytes.append(s_.bytes.sliced(at, to - at));
     return form;
@@ -520,8 +547,10 @@ bool PageMatcher::endsInAuthorsBytes(const Block& block, std::size_t l) const {
     const std::size_t eol = block.lines[l].second - 1;
     if (eol == block.lines[l].first || block.pieces[eol].kind != Kind::Eol)
         return false;
-    const qsizetype from = block.marks[2 * (eol - 1) + 1], to = block.marks[2 * eol];
-    const QByteArrayView rest = s_.bytes.sliced(from, qMax<qsizetype>(to - from, 0));
+    const qsizetype from = block.marks[2 * (eol - 1) + 1];
+    const QByteArrayView rest =
+        block.isSpelt(l) ? QByteArrayView(block.spelt[l]).sliced(from)
+                         : s_.bytes.sliced(from, qMax<qsizetype>(block.marks[2 * eol] - from, 0));
     return std::any_of(rest.begin(), rest.end(), [](char c) { return c != ' ' && c != '\t'; });
 }
 
@@ -549,12 +578,58 @@ std::pair<qsizetype, qsizetype> PageMatcher::readEarlierText(QString& text, QByt
 }
 
 // Whether page line `line` is block line `l`, each of its pieces in order with the author's
-// bytes only where a piece may float; marks the pieces and reads the values where it is.
+// bytes only where a piece may float, as the author spelt it or else as Tessel spells the same
+// HTML or script; marks the pieces and reads the values where it is.
 bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
+    const qsizetype start = s_.syntax.start(line), end = s_.syntax.end(line);
+    block.spelt[l] = QByteArray();
+    if (matchPieces(block, l, line, s_.bytes.first(end), start, false))
+        return true;
+    qsizetype indentEnd = start;
+    while (indentEnd < end && (s_.bytes[indentEnd] == ' ' || s_.bytes[indentEnd] == '\t'))
+        ++indentEnd;
+    QByteArray spelt = this->spelt(block, l, s_.bytes.sliced(indentEnd, end - indentEnd));
+    if (spelt.isEmpty() || !matchPieces(block, l, line, spelt, 0, true))
+        return false;
+    const auto [first, stop] = block.lines[l];
+    block.marks[2 * first] = start;
+    block.marks[2 * first + 1] = indentEnd;
+    block.marks[2 * (stop - 1)] = end;
+    block.marks[2 * (stop - 1) + 1] = s_.syntax.next(line);
+    block.spelt[l] = std::move(spelt);
+    return true;
+}
+
+// The author's line `content` as Tessel spells the same HTML or script, or none.
+QByteArray PageMatcher::spelt(const Block& block, std::size_t l, QByteArrayView content) const {
+    if (live_ != PageSyntax::Html)
+        return content.contains('\'') ? PageCanon::script(content) : QByteArray();
+    if (!content.contains('\'') && !content.contains('<'))
+        return {};
+    // Tessel's own line, every value there and some text in it.
+    QByteArray tessels;
+    const auto [first, end] = block.lines[l];
+    for (std::size_t p = first; p < end; ++p) {
+        const Piece& piece = block.pieces[p];
+        if (piece.kind == Kind::Text || piece.kind == Kind::Number)
+            tessels += piece.kind == Kind::Text ? view(piece.text) : view(piece.number);
+        else if (piece.kind == Kind::Break)
+            tessels += view(PageLayout::lineBreak);
+        else if (piece.kind == Kind::Value && piece.value == Piece::Alt)
+            tessels += view(PageEscaping::altStart).toByteArray() + "x\"";
+        else if (piece.kind == Kind::Value && piece.value == Piece::Current)
+            tessels += view(PageLayout::currentMark);
+        else if (piece.kind == Kind::Value)
+            tessels += 'x';
+    }
+    return PageCanon::html(content, tessels);
+}
+
+bool PageMatcher::matchPieces(Block& block, std::size_t l, qsizetype line, QByteArrayView text,
+                              qsizetype at, bool spelt) {
     const auto [from, to] = block.lines[l];
-    const QByteArrayView bytes = s_.bytes;
-    qsizetype at = s_.syntax.start(line);
-    const qsizetype end = s_.syntax.end(line);
+    const QByteArrayView bytes = text;
+    const qsizetype lineStart = at, end = spelt ? text.size() : s_.syntax.end(line);
     const QByteArrayView lineView = bytes.first(end);
     bool exact = true;
     std::optional<MenuType> direction = s_.direction;
@@ -589,13 +664,14 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
             if (piece.value == Piece::Image) {
                 const qsizetype quote = PageEscaping::htmlAttributeEnd(lineView, at);
                 image = ImageCheck{button_, at, quote, int(line + 1)};
+                if (spelt && quote >= 0)
+                    image->spelt = lineView.sliced(at, quote - at).toByteArray();
                 at = quote >= 0 ? quote : at;
                 read = quote >= 0;
             } else {
                 read = readValue(piece, lineView, at, mark, s_.charset, exact);
                 if (read && piece.value == Piece::Alt && piece.first->isEmpty())
-                    movedText =
-                        readEarlierText(*piece.first, lineView, s_.syntax.start(line), at, exact);
+                    movedText = readEarlierText(*piece.first, lineView, lineStart, at, exact);
             }
             if (!read) {
                 block.unreadable = block.unreadable ? block.unreadable : line + 1;
@@ -608,8 +684,8 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
             break;
         case Kind::Eol: // a line of Tessel's with no end is one cut short
             mark = end;
-            at = s_.syntax.next(line);
-            if (at == end)
+            at = spelt ? end : s_.syntax.next(line);
+            if (s_.syntax.next(line) == s_.syntax.end(line))
                 return false;
             break;
         case Kind::Blank:
@@ -619,7 +695,7 @@ bool PageMatcher::matchLine(Block& block, std::size_t l, qsizetype line) {
         block.marks[2 * p + 1] = at;
     }
     s_.direction = direction;
-    if (movedText.second > movedText.first)
+    if (movedText.second > movedText.first && !spelt)
         block.movedText = movedText;
     if (image)
         s_.images.push_back(*image);

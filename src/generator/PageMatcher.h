@@ -15,6 +15,7 @@
 struct ImageCheck {
     qsizetype button, from, to;
     int line;
+    std::optional<QByteArray> spelt = {}; // the name, where its line was spelt again
 };
 
 // What reading a page has found so far, shared by the reader's parts.
@@ -64,6 +65,9 @@ private:
     qsizetype findLine(Block& block, std::size_t l, qsizetype line, int step, qsizetype low,
                        qsizetype high);
     bool matchLine(Block& block, std::size_t l, qsizetype line);
+    bool matchPieces(Block& block, std::size_t l, qsizetype line, QByteArrayView text, qsizetype at,
+                     bool spelt);
+    QByteArray spelt(const Block& block, std::size_t l, QByteArrayView content) const;
     std::pair<qsizetype, qsizetype> readEarlierText(QString& text, QByteArrayView line,
                                                     qsizetype lineStart, qsizetype at,
                                                     bool& exact) const;
