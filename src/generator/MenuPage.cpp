@@ -175,10 +175,18 @@ private:
     void endSpeltLine() {
         const BlockTemplate::KeptLine& line = form_.kept[spelt_index_++];
         out_ = &page_;
-        if (spelt_.view() == QByteArrayView(line.canonical))
+        if (spelt_.view() == QByteArrayView(line.canonical)) {
             page_.append(line.original.constData(), line.original.size());
-        else
-            page_.append(spelt_.view().data(), spelt_.size());
+            return;
+        }
+        // A line spelt with single quotes for double ones keeps them where no value on it
+        // holds a quote or an escape: a line within a tag closes or opens a value that
+        // another line of the author's opens or closes with them.
+        QByteArray written = spelt_.view().toByteArray();
+        if (!written.contains('\'') && !written.contains('\\') &&
+            QByteArray(line.canonical).replace('"', '\'') == line.original)
+            written.replace('"', '\'');
+        page_.append(written.constData(), written.size());
     }
 
     const BlockTemplate& form_;

@@ -1,5 +1,6 @@
 #include "generator/PageKeys.h"
 
+#include "generator/PageCanon.h"
 #include "generator/PageLayout.h"
 #include "generator/PageRefusal.h"
 
@@ -126,6 +127,19 @@ const std::array<quint8, 256>& shapesByFirstByte() {
 
 namespace {
 
+// The HTML5 form's count line as Tessel spells it, where its author spelt it otherwise.
+QByteArray spelt(QByteArrayView words) {
+    if (words.size() < 4 || qstrnicmp(words.data(), "<nav", 4) != 0)
+        return {};
+    static const QByteArray tessels = [] {
+        QByteArray line;
+        for (const KeyShape::Known& part : shapes()[html5Count].known)
+            line += part.isNumber ? QByteArrayView("1") : view(part.text);
+        return line;
+    }();
+    return PageCanon::html(words, tessels);
+}
+
 // Each key that line `line` has the shape of, live or not, given to `found` with the context it
 // must stand in to be live.
 template <typename Found>
@@ -141,7 +155,9 @@ void keysOn(QByteArrayView bytes, const PageSyntax& syntax, qsizetype line, cons
     for (std::size_t shape = 0; shape < all.size(); ++shape) {
         if (!(starts & (1u << shape)))
             continue;
-        const qint64 button = all[shape].numberIn(words);
+        qint64 button = all[shape].numberIn(words);
+        if (button < 0 && shape == html5Count)
+            button = all[shape].numberIn(spelt(words));
         const int region = regionOf(shape);
         if (button > 0 || (region == PageLayout::Count && button >= 0))
             found(PageKey{region, button, line, formOf(shape)},

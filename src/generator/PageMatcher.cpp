@@ -428,8 +428,9 @@ bool PageMatcher::find(PageKey& key, qsizetype low, qsizetype high, const QByteA
             at = line + 1;
         }
     }
-    if (!complete)
-        return readValuesAlone(key, block, keyLine, high);
+    const qsizetype unpaired = complete && live_ == PageSyntax::Html ? unpairedQuote(block) : -1;
+    if (!complete || unpaired >= 0)
+        return readValuesAlone(key, block, keyLine, high, unpaired);
     key.from = syntax.start(firstLine);
     key.to = syntax.next(lastLine);
     key.lastLine = lastLine;
@@ -506,8 +507,9 @@ BlockTemplate PageMatcher::authorsForm(const Block& block, qsizetype from, qsize
 // A block whose lines are not all there: Tessel writes its own form of it in its place, from
 // its key line to the last of its lines found after it, with the blank lines that end it, once
 // its values are found. The page differs first where the first missing line should stand.
-bool PageMatcher::readValuesAlone(PageKey& key, Block& block, std::size_t keyLine, qsizetype high) {
-    qsizetype lastLine = key.line, previous = key.line, differs = -1;
+bool PageMatcher::readValuesAlone(PageKey& key, Block& block, std::size_t keyLine, qsizetype high,
+                                  qsizetype differs) {
+    qsizetype lastLine = key.line, previous = key.line;
     for (std::size_t l = 0; l < block.lines.size(); ++l) {
         if (l == keyLine || block.isBlankLine(l))
             continue;
@@ -606,23 +608,45 @@ QByteArray PageMatcher::spelt(const Block& block, std::size_t l, QByteArrayView 
         return content.contains('\'') ? PageCanon::script(content) : QByteArray();
     if (!content.contains('\'') && !content.contains('<'))
         return {};
-    // Tessel's own line, every value there and some text in it.
-    QByteArray tessels;
+    return PageCanon::html(content, tessels(block, l));
+}
+
+// Tessel's own line `l` of the block, every value there and some text in it.
+QByteArray PageMatcher::tessels(const Block& block, std::size_t l) {
+    QByteArray line;
     const auto [first, end] = block.lines[l];
     for (std::size_t p = first; p < end; ++p) {
         const Piece& piece = block.pieces[p];
         if (piece.kind == Kind::Text || piece.kind == Kind::Number)
-            tessels += piece.kind == Kind::Text ? view(piece.text) : view(piece.number);
+            line += piece.kind == Kind::Text ? view(piece.text) : view(piece.number);
         else if (piece.kind == Kind::Break)
-            tessels += view(PageLayout::lineBreak);
+            line += view(PageLayout::lineBreak);
         else if (piece.kind == Kind::Value && piece.value == Piece::Alt)
-            tessels += view(PageEscaping::altStart).toByteArray() + "x\"";
+            line += view(PageEscaping::altStart).toByteArray() + "x\"";
         else if (piece.kind == Kind::Value && piece.value == Piece::Current)
-            tessels += view(PageLayout::currentMark);
+            line += view(PageLayout::currentMark);
         else if (piece.kind == Kind::Value)
-            tessels += 'x';
+            line += 'x';
     }
-    return PageCanon::html(content, tessels);
+    return line;
+}
+
+// The first line, from 0, where a value that Tessel's lines open on one line and close on a
+// later one is closed by another quote than the one that opened it, which a browser reads as
+// another tag; or -1.
+qsizetype PageMatcher::unpairedQuote(const Block& block) const {
+    char open = 0;
+    std::size_t opened = 0;
+    for (std::size_t l = 0; l < block.lines.size(); ++l) {
+        if (block.isBlankLine(l) || tessels(block, l).count('"') % 2 == 0)
+            continue;
+        const char quote = block.isSpelt(l) ? '\'' : '"'; // a line within a tag, spelt otherwise
+        if (open && quote != open) // the line of the two the author spelt otherwise
+            return s_.syntax.lineAt(block.marks[2 * block.lines[open == '\'' ? opened : l].first]);
+        opened = l;
+        open = open ? 0 : quote;
+    }
+    return -1;
 }
 
 bool PageMatcher::matchPieces(Block& block, std::size_t l, qsizetype line, QByteArrayView text,

@@ -59,7 +59,8 @@ private:
     bool exact(PageKey& key, qsizetype low, qsizetype high, QByteArrayView eol);
     bool find(PageKey& key, qsizetype low, qsizetype high, const QByteArray& eol,
               BlockTemplate& form);
-    bool readValuesAlone(PageKey& key, Block& block, std::size_t keyLine, qsizetype high);
+    bool readValuesAlone(PageKey& key, Block& block, std::size_t keyLine, qsizetype high,
+                         qsizetype differs = -1);
     // The nearest line from `line` on, by `step`, within `low` to `high`, that is block line
     // `l`, live; or -1.
     qsizetype findLine(Block& block, std::size_t l, qsizetype line, int step, qsizetype low,
@@ -68,6 +69,8 @@ private:
     bool matchPieces(Block& block, std::size_t l, qsizetype line, QByteArrayView text, qsizetype at,
                      bool spelt);
     QByteArray spelt(const Block& block, std::size_t l, QByteArrayView content) const;
+    static QByteArray tessels(const Block& block, std::size_t l);
+    qsizetype unpairedQuote(const Block& block) const;
     std::pair<qsizetype, qsizetype> readEarlierText(QString& text, QByteArrayView line,
                                                     qsizetype lineStart, qsizetype at,
                                                     bool& exact) const;

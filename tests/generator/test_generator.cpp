@@ -400,10 +400,12 @@ private slots:
         QVERIFY2(read.error.isEmpty() && read.changedLine == 0, qPrintable(read.error));
         QVERIFY(own.changedLine == 0 && read.menu.sameValues(own.menu));
         QCOMPARE(MenuPage::text(read.menu, read.frame), authors);
-        // Moved a place down, a line that holds the button's number is written in Tessel's
-        // spelling, and the page reads back as moved.
+        // Moved a place down and given a picture with a quote in its name, a line that holds
+        // the button's number or that name is written in Tessel's spelling, and the page reads
+        // back as changed.
         Menu moved = read.menu;
         moved.buttons.swapItemsAt(0, 1);
+        moved.buttons[1].overImage = "a\"b.gif";
         const QByteArray written = MenuPage::text(moved, read.frame);
         const PageReading again = MenuPage::read(written);
         QVERIFY(again.changedLine == 0 && again.menu.sameValues(moved));
