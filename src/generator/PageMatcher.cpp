@@ -688,8 +688,11 @@ bool PageMatcher::matchPieces(Block& block, std::size_t l, qsizetype line, QByte
             if (piece.value == Piece::Image) {
                 const qsizetype quote = PageEscaping::htmlAttributeEnd(lineView, at);
                 image = ImageCheck{button_, at, quote, int(line + 1)};
-                if (spelt && quote >= 0)
-                    image->spelt = lineView.sliced(at, quote - at).toByteArray();
+                if (spelt && quote >= 0) {
+                    image->from = s_.spelt.size();
+                    image->to = -1;
+                    s_.spelt.append(lineView.sliced(at, quote - at).toByteArray());
+                }
                 at = quote >= 0 ? quote : at;
                 read = quote >= 0;
             } else {

@@ -13,9 +13,8 @@
 
 // A normal picture's name in a button's img tag, checked once the script has given the name.
 struct ImageCheck {
-    qsizetype button, from, to;
+    qsizetype button, from, to; // where its line was spelt again: in `spelt[from]`, `to` -1
     int line;
-    std::optional<QByteArray> spelt = {}; // the name, where its line was spelt again
 };
 
 // What reading a page has found so far, shared by the reader's parts.
@@ -27,7 +26,8 @@ struct ReadingState {
     Menu menu = {};
     std::optional<MenuType> direction = {}; // from the first block read; every other must agree
     std::vector<ImageCheck> images = {};
-    int changedLine = 0; // the first line, from 1, where the menu differs from Tessel's form
+    QByteArrayList spelt = {}; // the names of the images whose lines were spelt again
+    int changedLine = 0;       // the first line, from 1, where the menu differs from Tessel's form
 
     // A line (from 0) where the page's menu differs from Tessel's own form of it.
     void changed(qsizetype line) {
