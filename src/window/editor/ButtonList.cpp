@@ -79,9 +79,10 @@ ButtonList::ButtonList(MenuModel* menu, QWidget* page)
                 [this, edit = edit] { emit this->edit(edit); });
     }
     connect(cmdClose, &QPushButton::clicked, this, &ButtonList::hide);
-    // Escape leaves the list from any of its controls, as it leaves a menu.
+    // Escape leaves the list wherever the focus is while it shows, on a step button too, as it
+    // leaves a menu; a hidden list takes no key.
     auto* escape = new QShortcut(Qt::Key_Escape, this, this, &ButtonList::hide);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    escape->setContext(Qt::WindowShortcut);
     connect(lstButtons->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ButtonList::updateActions);
     connect(lstButtons, &QListView::activated, this, &ButtonList::goChosen);

@@ -96,7 +96,7 @@ private slots:
     }
 
     // While the list is open, Tab stays on what the user sees and typing reaches nothing behind
-    // it; Escape leaves it from any of its buttons.
+    // it; Escape leaves it wherever the focus went.
     void listKeepsTheKeys() {
         Wizard wizard;
         wizard.walk("2>");
@@ -110,8 +110,11 @@ private slots:
         }
         QCOMPARE(QAccessible::queryAccessibleInterface(wizard.ui.txtFrameName)->state().invisible,
                  true); // a screen reader does not report it
-        wizard.form.buttonList()->cmdClose->setFocus();
-        QTest::keyClick(wizard.form.buttonList()->cmdClose, Qt::Key_Escape);
+        for (int tab = 0;
+             tab < 14 && !QApplication::focusWidget()->objectName().startsWith("cmdStep");
+             ++tab) // from a step button, as the user's Tab may leave it there
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(wizard.where() + ' ' + wizard.fields(), "1 EN->-AT 1 one.html|");
     }
 
