@@ -167,13 +167,13 @@ private:
     // A line the author spelt otherwise is written in Tessel's spelling first: where that
     // comes out as it was read, the author's own spelling of it goes into the page instead.
     void beginSpeltLine() {
-        if (spelt_index_ >= form_.kept.size() || form_.kept[spelt_index_].firstPiece != piece_ - 1)
+        if (keptIndex_ >= form_.kept.size() || form_.kept[keptIndex_].firstPiece != piece_ - 1)
             return;
         spelt_.clear();
         out_ = &spelt_;
     }
     void endSpeltLine() {
-        const BlockTemplate::KeptLine& line = form_.kept[spelt_index_++];
+        const BlockTemplate::KeptLine& line = form_.kept[keptIndex_++];
         out_ = &page_;
         if (spelt_.view() == QByteArrayView(line.canonical)) {
             page_.append(line.original.constData(), line.original.size());
@@ -193,7 +193,7 @@ private:
     PageBuffer& page_;
     PageBuffer* out_;
     PageBuffer spelt_;
-    qsizetype spelt_index_ = 0;
+    qsizetype keptIndex_ = 0;
     qsizetype piece_ = 0;
     qint32 at_ = 0;
 };
