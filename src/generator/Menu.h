@@ -60,7 +60,9 @@ public:
     }
     Forms::const_iterator begin() const { return all().begin(); }
     Forms::const_iterator end() const { return all().end(); }
-    bool operator==(const ButtonForms& other) const { return all() == other.all(); }
+    bool operator==(const ButtonForms& other) const {
+        return forms_ == other.forms_ || all() == other.all(); // shared: the same at once
+    }
 
 private:
     const Forms& all() const {

@@ -242,24 +242,44 @@ QByteArray MenuPage::text(const Menu& menu) {
     return out.take();
 }
 
+namespace {
+
+// Per button of `menu`, whether its blocks stand in the page as read just as they are written
+// for it: its values and place, and the menu's direction, are as they were read. Last, the
+// same for the count lines.
+std::vector<bool> unchangedBlocks(const Menu& menu, const PageFrame& frame) {
+    std::vector<bool> unchanged(std::size_t(menu.buttons.size()) + 1, false);
+    const Menu* read = frame.read.menu.get();
+    if (!read || read->iMenuType != menu.iMenuType || read->form != menu.form)
+        return unchanged;
+    for (qsizetype i = 0; i < menu.buttons.size() && i < read->buttons.size(); ++i)
+        unchanged[std::size_t(i)] = read->buttons[i] == menu.buttons[i];
+    unchanged.back() = read->buttons.size() == menu.buttons.size();
+    return unchanged;
+}
+
 // Each region's blocks go where the page had them, and the author's lines between two blocks
 // stay between the blocks at the same places. New blocks follow the last one; where there are
-// fewer, the author's lines from between the blocks that went stay after the last one.
-QByteArray MenuPage::text(const Menu& menu, const PageFrame& frame) {
+// fewer, the author's lines from between the blocks that went stay after the last one. The
+// page's own bytes are shared into `out` where `frame` outlives it, and a block unchanged since
+// the page was read is taken from them.
+void writeInto(const Menu& menu, const PageFrame& frame, PageBuffer& out, bool share) {
     if (frame.form == PageForm::Classic && menu.form == PageForm::Html5) {
         Menu html5 = menu; // the author's form of each block is the classic one's
         for (MenuButton& button : html5.buttons)
             button.ownLines = {};
-        return text(html5, PageConversion::toHtml5(frame, menu));
+        return writeInto(html5, PageConversion::toHtml5(frame, menu), out, false);
     }
     if (frame.form != menu.form) { // an HTML5 page stays one: its lines were never a script's
         Menu same = menu;
         same.form = frame.form;
-        return text(same, frame);
+        return writeInto(same, frame, out, share);
     }
-    PageBuffer out(frame.bytes.size() + bytesPerButton * menu.buttons.size());
     PageWriter writer(out);
     const char* bytes = frame.bytes.constData();
+    const auto page = [&](qsizetype from, qsizetype to) {
+        share ? out.appendShared(bytes + from, to - from) : out.append(bytes + from, to - from);
+    };
     std::vector<int> order;
     for (int r = 0; r < int(frame.regions.size()); ++r)
         if (PageLayout::hasRegion(frame.form, r))
@@ -267,25 +287,42 @@ QByteArray MenuPage::text(const Menu& menu, const PageFrame& frame) {
     std::sort(order.begin(), order.end(), [&](int a, int b) {
         return frame.regions[std::size_t(a)].from() < frame.regions[std::size_t(b)].from();
     });
+    const std::vector<bool> unchanged = share ? unchangedBlocks(menu, frame) : std::vector<bool>();
     qsizetype at = 0;
     for (const int r : order) {
         const PageFrame::Region& region = frame.regions[std::size_t(r)];
-        out.append(bytes + at, region.from() - at);
+        page(at, region.from());
         writer.eol = std::string_view(region.eol.constData(), std::size_t(region.eol.size()));
         const qsizetype blocks = r == PageLayout::Count ? 1 : menu.buttons.size();
-        const auto gap = [&](qsizetype after) { // between block `after` and the next, from 0
-            const qsizetype from = region.blocks[2 * after + 1], to = region.blocks[2 * after + 2];
-            out.append(bytes + from, to - from);
-        };
         for (qsizetype i = 0; i < blocks; ++i) {
-            writeBlock(writer, r, menu, i + 1,
-                       r == PageLayout::Count ? frame.countLines
-                                              : menu.buttons[i].ownLines[std::size_t(r - 1)]);
+            const std::size_t button =
+                r == PageLayout::Count ? unchanged.size() - 1 : std::size_t(i);
+            if (share && i < region.count() && unchanged[button])
+                page(region.blocks[2 * i], region.blocks[2 * i + 1]);
+            else
+                writeBlock(writer, r, menu, i + 1,
+                           r == PageLayout::Count ? frame.countLines
+                                                  : menu.buttons[i].ownLines[std::size_t(r - 1)]);
+            // the gaps after it: the one to the next block, or all that are left after the last
             for (qsizetype g = i; g < region.count() - 1 && (g == i || i == blocks - 1); ++g)
-                gap(g);
+                page(region.blocks[2 * g + 1], region.blocks[2 * g + 2]);
         }
         at = region.to();
     }
-    out.append(bytes + at, frame.bytes.size() - at);
+    page(at, frame.bytes.size());
+}
+
+} // namespace
+
+QByteArray MenuPage::text(const Menu& menu, const PageFrame& frame) {
+    PageBuffer out(frame.bytes.size() + bytesPerButton * menu.buttons.size());
+    writeInto(menu, frame, out, false);
     return out.take();
+}
+
+std::vector<QByteArrayView> MenuPage::pieces(const Menu& menu, const PageFrame& frame,
+                                             PageBuffer& written) {
+    written.keepPieces();
+    writeInto(menu, frame, written, true);
+    return written.pieces();
 }

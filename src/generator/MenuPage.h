@@ -6,6 +6,10 @@
 #include <QString>
 
 #include <array>
+#include <memory>
+#include <vector>
+
+class PageBuffer;
 
 // A page without its menu: everything around the blocks whose lines depend on the menu (the
 // count lines, and each button's block in the script, the link function and the menu). It is
@@ -20,10 +24,18 @@ struct PageFrame {
         qsizetype count() const { return blocks.size() / 2; }
         bool operator==(const Region&) const = default;
     };
+    // The menu a page read intact held: its blocks stand in `bytes` as they are written.
+    struct ReadMenu {
+        std::shared_ptr<const Menu> menu;
+        bool operator==(const ReadMenu& other) const {
+            return menu == other.menu || (menu && other.menu && *menu == *other.menu);
+        }
+    };
     QByteArray bytes; // the page as it was read
     PageForm form = PageForm::Classic;
     std::array<Region, 4> regions; // count lines, script, link function, menu; as the form has
     BlockTemplate countLines;      // the author's form of the count lines
+    ReadMenu read;
     bool operator==(const PageFrame&) const = default;
 };
 
@@ -64,6 +76,11 @@ QByteArray text(const Menu& menu);
 // takes an HTML5 menu into the HTML5 form, keeping every line of its author's; an HTML5 page
 // stays in its form.
 QByteArray text(const Menu& menu, const PageFrame& frame);
+
+// The same text as pieces to be written one after another: the blocks of buttons unchanged
+// since the page was read are taken from the page itself, and only the rest is written, into
+// `written`, which the pieces point into too.
+std::vector<QByteArrayView> pieces(const Menu& menu, const PageFrame& frame, PageBuffer& written);
 
 // Block `i` of a region (in PageLayout's order) as written for `menu`, with lines ending in
 // `eol`; in the author's form `form` where that is not empty.

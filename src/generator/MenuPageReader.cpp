@@ -118,6 +118,8 @@ private:
 
     PageReading reading() {
         frame_.bytes = page_; // shared, not copied
+        if (state_.changedLine == 0)
+            frame_.read.menu = std::make_shared<const Menu>(state_.menu);
         return {std::move(state_.menu), std::move(frame_), state_.changedLine, Refusal::None, {}};
     }
 

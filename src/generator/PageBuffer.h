@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 
+#include <QByteArrayView>
+
 #include <cstring>
+#include <vector>
 
 // The bytes of a page as they are written: one buffer, grown rarely and written through a
 // cursor, handed over whole at the end. Each byte is touched once, and no append pays for
@@ -29,7 +32,38 @@ public:
     }
     void wrote(qsizetype count) { cursor_ += count; }
 
-    void clear() { cursor_ = bytes_.data(); }
+    // Bytes of another buffer that outlives this one: taken as they are, not copied, where the
+    // buffer keeps its pieces apart (`keepPieces`).
+    void appendShared(const char* bytes, qsizetype count) {
+        if (!keepsPieces_)
+            return append(bytes, count);
+        closeOwnPiece();
+        if (count == 0)
+            return;
+        // Runs of the other buffer that follow each other are one piece, written at once.
+        if (!pieces_.empty() && pieces_.back().shared &&
+            pieces_.back().shared + pieces_.back().count == bytes)
+            pieces_.back().count += count;
+        else
+            pieces_.push_back({bytes, 0, count});
+    }
+    void keepPieces() { keepsPieces_ = true; }
+    // The bytes as pieces, each the buffer's own or another's, in their order.
+    std::vector<QByteArrayView> pieces() {
+        closeOwnPiece();
+        std::vector<QByteArrayView> views;
+        views.reserve(pieces_.size());
+        for (const Piece& piece : pieces_)
+            views.push_back(
+                {piece.shared ? piece.shared : bytes_.constData() + piece.from, piece.count});
+        return views;
+    }
+
+    void clear() {
+        cursor_ = bytes_.data();
+        ownFrom_ = 0;
+        pieces_.clear();
+    }
     qsizetype size() const { return cursor_ - bytes_.constData(); }
     QByteArrayView view() const { return {bytes_.constData(), size()}; }
     QByteArray take() {
@@ -77,6 +111,19 @@ private:
         end_ = bytes_.data() + bytes_.size();
     }
 
+    void closeOwnPiece() {
+        if (size() > ownFrom_)
+            pieces_.push_back({nullptr, ownFrom_, size() - ownFrom_});
+        ownFrom_ = size();
+    }
+
+    struct Piece {
+        const char* shared; // another's bytes, or none: the buffer's own from `from`
+        qsizetype from, count;
+    };
+    bool keepsPieces_ = false;
+    qsizetype ownFrom_ = 0;
+    std::vector<Piece> pieces_;
     QByteArray bytes_;
     char* cursor_ = nullptr;
     char* end_ = nullptr;

@@ -115,7 +115,7 @@ namespace {
 // Writes every byte to `handle`, a piece at a time, each piece sent on to the disk as soon as
 // it is written: the disk then works while the rest is copied, and the sync at the end has
 // less left to wait for (bench_page_write). The reason on any shortfall.
-QString writeAll(int handle, const QByteArray& bytes) {
+QString writeAll(int handle, QByteArrayView bytes) {
     constexpr qsizetype piece = 128 * 1024;
     for (qsizetype at = 0; at < bytes.size();) {
         const ssize_t wrote =
@@ -126,7 +126,8 @@ QString writeAll(int handle, const QByteArray& bytes) {
             return lastError();
         if (wrote <= 0) // nothing more goes in: the page would not be whole
             return PageFileWords::tr("the page could not be written whole; the disk may be full");
-        ::sync_file_range(handle, at, wrote, SYNC_FILE_RANGE_WRITE); // a head start only
+        // The file so far, as a page of several pieces is written at its end.
+        ::sync_file_range(handle, 0, 0, SYNC_FILE_RANGE_WRITE); // a head start only
         at += wrote;
     }
     return {};
@@ -134,11 +135,15 @@ QString writeAll(int handle, const QByteArray& bytes) {
 
 // A page's bytes written beside it, on their way to the disk but not yet synced; the reason
 // where they are not.
-QString write(TemporaryPage& temporary, const QString& path, const QByteArray& bytes) {
+QString write(TemporaryPage& temporary, const QString& path,
+              const std::vector<QByteArrayView>& pieces) {
     if (temporary.handle() < 0)
         return temporary.error();
     keepModeAndOwner(path, temporary.handle());
-    return writeAll(temporary.handle(), bytes);
+    for (const QByteArrayView piece : pieces)
+        if (const QString failure = writeAll(temporary.handle(), piece); !failure.isEmpty())
+            return failure;
+    return {};
 }
 
 QString folderInTheWay(const QString& path) {
@@ -149,10 +154,14 @@ QString folderInTheWay(const QString& path) {
 } // namespace
 
 QString PageFile::save(const QString& path, const QByteArray& bytes) {
+    return save(path, std::vector<QByteArrayView>{bytes});
+}
+
+QString PageFile::save(const QString& path, const std::vector<QByteArrayView>& pieces) {
     if (const QString failure = folderInTheWay(path); !failure.isEmpty())
         return failure;
     TemporaryPage temporary(QFileInfo(path).absolutePath());
-    if (const QString failure = write(temporary, path, bytes); !failure.isEmpty())
+    if (const QString failure = write(temporary, path, pieces); !failure.isEmpty())
         return failure;
     return temporary.replace(path);
 }
@@ -174,7 +183,7 @@ PageFile::Saved PageFile::saveAll(const QList<Save>& pages) {
         if (failure.isEmpty()) {
             prepared.push_back(
                 std::make_unique<TemporaryPage>(QFileInfo(page.path).absolutePath()));
-            failure = write(*prepared.back(), page.path, page.bytes);
+            failure = write(*prepared.back(), page.path, {page.bytes});
         }
         if (!failure.isEmpty())
             return failed(i, failure);

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <vector>
+
 // Puts a page on disk whole or not at all: it is written beside the target under a temporary
 // name and renamed over it only once every byte is known to be written.
 namespace PageFile {
@@ -21,6 +23,8 @@ Loaded load(const QString& path, qint64 maxBytes);
 // Saves `bytes` as `path`, replacing an existing file. Returns the reason it could not, or an
 // empty string. On failure no partial file is left and an existing file is untouched.
 QString save(const QString& path, const QByteArray& bytes);
+// The same for a page given as pieces, written one after another.
+QString save(const QString& path, const std::vector<QByteArrayView>& pieces);
 
 // A page to save among others.
 struct Save {

@@ -9,6 +9,7 @@
 // button is added every one of those lines is still there, in its order. And they are a page
 // of an author's that a site's menu goes into at its marker.
 #include "generator/MenuPage.h"
+#include "generator/PageBuffer.h"
 #include "generator/SitePage.h"
 
 #include <cstdint>
@@ -25,6 +26,18 @@ void checkAnyPage(const QByteArray& bytes) {
     const QByteArray page = MenuPage::text(reading.menu, reading.frame);
     if (reading.changedLine == 0 && page != bytes)
         std::abort();
+    // Written as Finish writes it, the blocks unchanged since reading taken from the page.
+    Menu changed = reading.menu;
+    if (!changed.buttons.isEmpty())
+        changed.buttons.last().link += "x";
+    for (const Menu& menu : {reading.menu, changed}) {
+        PageBuffer written;
+        QByteArray pieced;
+        for (const QByteArrayView piece : MenuPage::pieces(menu, reading.frame, written))
+            pieced += piece;
+        if (pieced != MenuPage::text(menu, reading.frame))
+            std::abort();
+    }
     const PageReading again = MenuPage::read(page);
     qsizetype head = bytes.size(); // the author's bytes before the first block
     for (const PageFrame::Region& region : reading.frame.regions)

@@ -1,5 +1,6 @@
 #include "wizard/MenuModel.h"
 
+#include "generator/PageBuffer.h"
 #include "generator/PageFile.h"
 #include "generator/SiteAddress.h"
 #include "wizard/Blanks.h"
@@ -109,7 +110,7 @@ void MenuModel::startNew() {
     pending_.reset();
     opened_.reset();
     ownPath_.clear();
-    ownBytes_.clear();
+    ownBytes_ = {};
     endResetModel();
 }
 
@@ -288,7 +289,7 @@ Opening MenuModel::openWithMenu(const QString& path, MenuType direction, qint16 
 Opening MenuModel::opened(const QFileInfo& file, PageReading reading, const QByteArray& bytes) {
     const QString suffix = file.suffix().toLower();
     ownPath_ = file.absoluteFilePath();
-    ownBytes_ = bytes; // as it is on the disk: Finish replaces it without a question
+    ownBytes_ = [bytes] { return bytes; }; // as on the disk: Finish replaces it unasked
     const bool atMarker = SitePage::atMarker(reading);
     opened_ = {std::move(reading.frame), file.absolutePath(), file.completeBaseName(),
                file.suffix(), atMarker};
@@ -330,7 +331,7 @@ Replacing MenuModel::replacing(const QString& path) const {
         return {true, tr("It is read-only.")};
     const PageFile::Loaded there = PageFile::load(path, MenuPage::maxBytes);
     const bool own = ownPath_ == existing.absoluteFilePath();
-    if (own && there.error.isEmpty() && there.bytes == ownBytes_)
+    if (own && there.error.isEmpty() && ownBytes_ && there.bytes == ownBytes_())
         return {};
     return {true, own ? tr("It was changed since Tessel opened or wrote it.")
                       : whyAsk(there.bytes, there.error)};
@@ -356,12 +357,18 @@ QString MenuModel::write(const QString& path) {
     if (opened_ && opened_->atMarker)
         for (MenuButton& button : written.buttons)
             button.current = SiteAddress::leadsTo(button.link, QFileInfo(path).fileName());
-    const QByteArray page =
-        opened_ ? MenuPage::text(written, opened_->frame) : MenuPage::text(written);
-    const QString failure = PageFile::save(path, page);
+    // An opened page's blocks that did not change are written from the page as it was read.
+    std::optional<PageFrame> frame;
+    if (opened_)
+        frame = opened_->frame;
+    PageBuffer changed;
+    const QString failure = frame ? PageFile::save(path, MenuPage::pieces(written, *frame, changed))
+                                  : PageFile::save(path, MenuPage::text(written));
     if (failure.isEmpty()) {
         ownPath_ = QFileInfo(path).absoluteFilePath();
-        ownBytes_ = page;
+        ownBytes_ = [written, frame] {
+            return frame ? MenuPage::text(written, *frame) : MenuPage::text(written);
+        };
         beforeWrite_ = std::exchange(writtenMenu_, now);
     }
     return failure;

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // One button of the menu being edited: what the page holds of it, and the files its pictures
@@ -170,9 +171,10 @@ private:
     std::optional<Menu> pending_;      // an opened page's menu, until the menu is fixed
     std::optional<OpenedPage> opened_; // the page this window opened, until New
     // The file this window opened or wrote last and what it held then: Finish replaces it
-    // without a question while it still holds that, and no other file.
+    // without a question while it still holds that, and no other file. A page written is
+    // written again to be compared, so that Finish need not hold it whole.
     QString ownPath_;
-    QByteArray ownBytes_;
+    std::function<QByteArray()> ownBytes_;
     Menu writtenMenu_; // as fixed, opened or last written: what New and Exit would not lose
     Menu beforeWrite_; // what it was before the last page was written
     QString sFileName_, sExtension_;
