@@ -181,8 +181,9 @@ private:
             written.clear();
             PageEscaping::appendHtmlAttribute(written,
                                               state_.menu.buttons[image.button - 1].normalImage);
-            if (written.view() != (image.to < 0 ? QByteArrayView(state_.spelt[image.from])
-                                                : bytes_.sliced(image.from, image.to - image.from)))
+            if (written.view() != (image.spelt >= 0
+                                       ? QByteArrayView(state_.spelt[image.spelt])
+                                       : bytes_.sliced(image.from, image.to - image.from)))
                 state_.changed(image.line - 1);
         }
         return true;

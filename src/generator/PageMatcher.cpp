@@ -689,8 +689,7 @@ bool PageMatcher::matchPieces(Block& block, std::size_t l, qsizetype line, QByte
                 const qsizetype quote = PageEscaping::htmlAttributeEnd(lineView, at);
                 image = ImageCheck{button_, at, quote, int(line + 1)};
                 if (spelt && quote >= 0) {
-                    image->from = s_.spelt.size();
-                    image->to = -1;
+                    image->spelt = int(s_.spelt.size());
                     s_.spelt.append(lineView.sliced(at, quote - at).toByteArray());
                 }
                 at = quote >= 0 ? quote : at;

@@ -13,8 +13,9 @@
 
 // A normal picture's name in a button's img tag, checked once the script has given the name.
 struct ImageCheck {
-    qsizetype button, from, to; // where its line was spelt again: in `spelt[from]`, `to` -1
+    qsizetype button, from, to;
     int line;
+    int spelt = -1; // where its line was spelt again: the name in the reading's `spelt`
 };
 
 // What reading a page has found so far, shared by the reader's parts.

@@ -94,5 +94,5 @@ private:
 
     // Every text and the colour it was given, to colour again when the desktop changes.
     QList<std::pair<QWidget*, QColor>> inks_;
-    std::array<bool, 5> measured_{}; // by page
+    std::array<bool, std::size_t(Page::About) + 1> measured_{}; // by page
 };
